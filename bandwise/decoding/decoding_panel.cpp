@@ -1,0 +1,251 @@
+#include "bandwise/decoding/decoding_panel.h"
+
+#include "bandwise/widgets/colours.h"
+#include "bandwise/widgets/look.h"
+#include "bandwise/widgets/sample_resistor.h"
+#include "bandwise/widgets/shape.h"
+#include "bandwise/widgets/text_updates.h"
+#include "bandwise/widgets/twips.h"
+#include "common/ohm_sign.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace bandwise {
+
+using common::BandColour;
+using common::BandScheme;
+
+namespace {
+
+QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QString ohmSign() { return fromView(common::kOhmSign); }
+
+template <typename T>
+T* named(T* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel* makeLabel(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* label = named(new QLabel(caption, parent), name);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+const SampleResistorNames kResistorNames = {
+    "Shape12", "Shape13", "Shape25", "Shape26", "Shape14", "Line1", "Line2",
+    {"band1_colour", "band2_colour", "band3_colour", "mul_colour", "tol_colour", "tempco_colour"},
+};
+
+}  // namespace
+
+DecodingPanel::DecodingPanel(const common::BandPalette& palette, QWidget* parent)
+    : QGroupBox(QStringLiteral("Convert Colour Code To Value"), parent), m_palette(palette)
+{
+    setObjectName(QStringLiteral("Frame1"));
+    buildSchemeOptions();
+    buildColourGroups();
+    buildResultGroup();
+    buildSampleResistor();
+    applyScheme(BandScheme::FourBand);
+    makeTitleBold(this);
+
+    m_timer = named(new QTimer(this), "Timer1");
+    m_timer->setInterval(100);
+    connect(m_timer, &QTimer::timeout, this, &DecodingPanel::tick);
+    m_timer->start();
+}
+
+DecodingPanel::~DecodingPanel() = default;
+
+void DecodingPanel::buildSchemeOptions()
+{
+    placeInTwips(makeLabel("Label1", QStringLiteral("Colour Code Scheme:"), this), 240, 360, 1395, 435);
+    m_fourBand = named(new QRadioButton(QStringLiteral("Four Band"), this), "r4b");
+    m_fiveBand = named(new QRadioButton(QStringLiteral("Five Band"), this), "r5b");
+    m_sixBand = named(new QRadioButton(QStringLiteral("Six Band"), this), "r6b");
+    m_fourBand->setChecked(true);
+    const std::array<std::pair<QRadioButton*, BandScheme>, 3> options = {{
+        {m_fourBand, BandScheme::FourBand}, {m_fiveBand, BandScheme::FiveBand}, {m_sixBand, BandScheme::SixBand}}};
+    int left = 1680;
+    for (const auto& [button, scheme] : options) {
+        placeInTwips(button, left, 480, 1455, 255);
+        left += 1560;
+        connect(button, &QRadioButton::toggled, this, [this, scheme = scheme](bool checked) {
+            if (checked)
+                applyScheme(scheme);
+        });
+    }
+}
+
+void DecodingPanel::buildColourGroups()
+{
+    const common::BandPalette design = common::DefaultPalette();
+    const auto& groups = DecodingColourGroups();
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        const ColourGroup& spec = groups[g];
+        auto* box = new QGroupBox(fromView(spec.caption), this);
+        box->setObjectName(fromView(spec.name));
+        placeInTwips(box, 240 + 1800 * static_cast<int>(g), 840, 1695, 2895);
+        m_colourGroups[g] = box;
+
+        auto* buttons = new QButtonGroup(box);
+        int k = 0;
+        for (const ColourOption& option : spec.options) {
+            const bool isNone = option.id == kNoToleranceBandId;
+            const QString caption =
+                isNone ? QStringLiteral("None") : fromView(common::CanonicalNameOf(*common::BandColourFromOrdinal(option.id)));
+            auto* button = new QRadioButton(caption, box);
+            button->setObjectName(fromView(option.name));
+            placeInTwips(button, 120, 360 + 240 * k, 1215, 255);
+            buttons->addButton(button, option.id);
+
+            // The None swatch shows the button face and is never repainted.
+            const QColor fill = isNone ? palette().color(QPalette::Button)
+                                       : toQColor(design[*common::BandColourFromOrdinal(option.id)]);
+            auto* swatch = new Shape(Shape::Kind::RoundedRectangle, fill, box);
+            swatch->setObjectName(fromView(option.swatch));
+            placeInTwips(swatch, 1440, 405 + 240 * k, 135, 135);
+            ++k;
+        }
+        connect(buttons, &QButtonGroup::idClicked, this,
+                [this, position = spec.position](int id) { chooseColour(position, id); });
+    }
+}
+
+void DecodingPanel::buildResultGroup()
+{
+    auto* frame = named(new QGroupBox(QStringLiteral("Result"), this), "Frame2");
+    placeInTwips(frame, 240, 3840, 7095, 1095);
+
+    placeInTwips(makeLabel("Label2", QStringLiteral("Value of resistor:"), frame), 120, 280, 1245, 255);
+    m_resistorValue = named(new QLineEdit(QStringLiteral("SPECIFY BAND COLOURS"), frame), "Resistor_Value");
+    makeResultBox(m_resistorValue);
+    placeInTwips(m_resistorValue, 1440, 240, 3255, 315);
+    // Wider than the 195 twips of the original layout so that "KΩ" and "MΩ" are not clipped.
+    m_unitLabel = named(new QLabel(ohmSign(), frame), "unit_label");
+    placeInTwips(m_unitLabel, 4800, 240, 525, 300);
+
+    placeInTwips(makeLabel("Label3", QStringLiteral("Express result in:"), frame), 120, 660, 1185, 195);
+    m_normalForm = named(new QRadioButton(QStringLiteral("Normal Form"), frame), "nor_form");
+    m_exponentForm = named(new QRadioButton(QStringLiteral("Exponent Form"), frame), "exp_form");
+    m_inUnits = named(new QRadioButton(QStringLiteral("In Units"), frame), "uni");
+    placeInTwips(m_normalForm, 1440, 600, 1215, 375);
+    placeInTwips(m_exponentForm, 2760, 600, 1455, 375);
+    placeInTwips(m_inUnits, 4320, 600, 975, 375);
+    m_normalForm->setChecked(true);
+    for (QRadioButton* button : {m_normalForm, m_exponentForm}) {
+        connect(button, &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked)
+                showOhmSign();
+        });
+    }
+
+    m_tempcoLabel = makeLabel("Label26", QStringLiteral("Temperature Coefficient:"), frame);
+    placeInTwips(m_tempcoLabel, 5520, 180, 1500, 435);
+    m_tempcoValue = named(new QLineEdit(frame), "tempco_value");
+    makeResultBox(m_tempcoValue);
+    placeInTwips(m_tempcoValue, 5520, 600, 1455, 315);
+}
+
+void DecodingPanel::buildSampleResistor()
+{
+    auto* frame = named(new QGroupBox(QStringLiteral("Sample Resistor"), this), "Frame3");
+    placeInTwips(frame, 7440, 3840, 3495, 1095);
+    m_resistor = std::make_unique<SampleResistor>(frame, kResistorNames, 440);
+}
+
+BandScheme DecodingPanel::scheme() const
+{
+    if (m_fourBand->isChecked())
+        return BandScheme::FourBand;
+    return m_fiveBand->isChecked() ? BandScheme::FiveBand : BandScheme::SixBand;
+}
+
+ResultForm DecodingPanel::resultForm() const
+{
+    if (m_normalForm->isChecked())
+        return ResultForm::Normal;
+    return m_exponentForm->isChecked() ? ResultForm::Exponent : ResultForm::InUnits;
+}
+
+void DecodingPanel::chooseColour(BandPosition position, int optionId)
+{
+    if (position == BandPosition::Tolerance && optionId == kNoToleranceBandId) {
+        m_selection.tolerance = common::ToleranceChoice::None();
+        // No band: the stripe blends into the body.
+        m_resistor->stripe(SampleResistor::ToleranceStripe)->setFillColour(toQColor(m_palette.body));
+        return;
+    }
+    const std::optional<BandColour> colour = common::BandColourFromOrdinal(optionId);
+    if (!colour)
+        return;
+
+    SampleResistor::Stripe stripe = SampleResistor::FirstStripe;
+    switch (position) {
+    case BandPosition::First:
+        m_selection.firstBand = colour;
+        stripe = SampleResistor::FirstStripe;
+        break;
+    case BandPosition::Second:
+        m_selection.secondBand = colour;
+        stripe = SampleResistor::SecondStripe;
+        break;
+    case BandPosition::Third:
+        m_selection.thirdBand = colour;
+        stripe = SampleResistor::ThirdStripe;
+        break;
+    case BandPosition::Multiplier:
+        m_selection.multiplier = colour;
+        // In a four-band resistor the third stripe is the multiplier.
+        stripe = m_fourBand->isChecked() ? SampleResistor::ThirdStripe : SampleResistor::MultiplierStripe;
+        break;
+    case BandPosition::Tolerance:
+        m_selection.tolerance = common::ToleranceChoice(*colour);
+        stripe = SampleResistor::ToleranceStripe;
+        break;
+    case BandPosition::Tempco:
+        m_selection.tempco = colour;
+        stripe = SampleResistor::TempcoStripe;
+        break;
+    }
+    m_resistor->stripe(stripe)->setFillColour(toQColor(m_palette[*colour]));
+}
+
+void DecodingPanel::applyScheme(BandScheme scheme)
+{
+    const bool threeDigits = scheme != BandScheme::FourBand;
+    const bool sixBand = scheme == BandScheme::SixBand;
+    m_colourGroups[static_cast<int>(BandPosition::Third)]->setEnabled(threeDigits);
+    m_resistor->stripe(SampleResistor::MultiplierStripe)->setVisible(threeDigits);
+    m_colourGroups[static_cast<int>(BandPosition::Tempco)]->setEnabled(sixBand);
+    m_resistor->stripe(SampleResistor::TempcoStripe)->setVisible(sixBand);
+    m_tempcoLabel->setEnabled(sixBand);
+    m_tempcoValue->setEnabled(sixBand);
+}
+
+void DecodingPanel::showOhmSign() { updateText(m_unitLabel, ohmSign()); }
+
+void DecodingPanel::tick()
+{
+    const QString separator = locale().decimalPoint();
+    const DecodingOutput output =
+        ComputeDecodingResult(m_selection, scheme(), resultForm(), separator.toStdString());
+    if (output.resistorValue)
+        updateText(m_resistorValue, QString::fromStdString(*output.resistorValue));
+    if (output.unitCaption)
+        updateText(m_unitLabel, QString::fromStdString(*output.unitCaption));
+    if (output.tempcoValue)
+        updateText(m_tempcoValue, QString::fromStdString(*output.tempcoValue));
+}
+
+}  // namespace bandwise

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "bandwise/decoding/colour_options.h"
+#include "bandwise/decoding/decoding_result.h"
+#include "common/display_colour.h"
+
+#include <QGroupBox>
+
+#include <array>
+#include <memory>
+
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QTimer;
+
+namespace bandwise {
+
+class SampleResistor;
+
+// The group "Convert Colour Code To Value". Clicks only record a colour and paint one stripe;
+// the result controls are filled by tick(), which Timer1 runs every 100 ms.
+class DecodingPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    DecodingPanel(const common::BandPalette& palette, QWidget* parent);
+    ~DecodingPanel() override;
+
+    const DecodingSelection& selection() const { return m_selection; }
+    common::BandScheme scheme() const;
+    ResultForm resultForm() const;
+
+    void tick();
+
+    SampleResistor& sampleResistor() { return *m_resistor; }
+
+private:
+    void buildSchemeOptions();
+    void buildColourGroups();
+    void buildResultGroup();
+    void buildSampleResistor();
+
+    void chooseColour(BandPosition position, int optionId);
+    void applyScheme(common::BandScheme scheme);
+    void showOhmSign();
+
+    const common::BandPalette& m_palette;
+    DecodingSelection m_selection;
+
+    QRadioButton* m_fourBand = nullptr;
+    QRadioButton* m_fiveBand = nullptr;
+    QRadioButton* m_sixBand = nullptr;
+    QRadioButton* m_normalForm = nullptr;
+    QRadioButton* m_exponentForm = nullptr;
+    QRadioButton* m_inUnits = nullptr;
+    std::array<QGroupBox*, 6> m_colourGroups{};
+    QLineEdit* m_resistorValue = nullptr;
+    QLabel* m_unitLabel = nullptr;
+    QLabel* m_tempcoLabel = nullptr;
+    QLineEdit* m_tempcoValue = nullptr;
+    std::unique_ptr<SampleResistor> m_resistor;
+    QTimer* m_timer = nullptr;
+};
+
+}  // namespace bandwise

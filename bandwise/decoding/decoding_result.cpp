@@ -1,0 +1,107 @@
+#include "bandwise/decoding/decoding_result.h"
+
+#include "common/number_text.h"
+#include "common/ohm_sign.h"
+
+#include <cmath>
+
+namespace bandwise {
+
+using common::BandColour;
+using common::Multiplier;
+
+namespace {
+
+// Leading zeros drop out: Black, Yellow, Violet reads as 47.
+std::optional<int> digitValue(const DecodingSelection& selection, common::BandScheme scheme)
+{
+    const bool fourBand = scheme == common::BandScheme::FourBand;
+    const std::optional<BandColour> bands[] = {selection.firstBand, selection.secondBand,
+                                               fourBand ? std::nullopt : selection.thirdBand};
+    const int count = fourBand ? 2 : 3;
+    int value = 0;
+    for (int i = 0; i < count; ++i) {
+        if (!bands[i])
+            return std::nullopt;
+        const std::optional<int> digit = common::DigitOf(*bands[i]);
+        if (!digit)
+            return std::nullopt;
+        value = value * 10 + *digit;
+    }
+    return value;
+}
+
+double powerOfTen(int exponent) { return std::pow(10.0, exponent); }
+
+struct UnitScale {
+    double scale;
+    std::string_view prefix;
+};
+
+// The unit follows the exponent alone, never the size of the result.
+UnitScale unitScaleFor(const std::optional<Multiplier>& multiplier)
+{
+    if (!multiplier)
+        return {1.0, ""};
+    if (multiplier->form == Multiplier::Form::Factor)
+        return {multiplier->factor, ""};
+    const int e = multiplier->exponent;
+    if (e >= 6)
+        return {powerOfTen(e - 6), "M"};
+    if (e >= 3)
+        return {powerOfTen(e - 3), "K"};
+    return {powerOfTen(e), ""};
+}
+
+}  // namespace
+
+DecodingOutput ComputeDecodingResult(const DecodingSelection& selection, common::BandScheme scheme,
+                                     ResultForm form, std::string_view decimalSeparator)
+{
+    DecodingOutput output;
+
+    if (const std::optional<int> digits = digitValue(selection, scheme)) {
+        const double v = *digits;
+        const std::optional<Multiplier> multiplier =
+            selection.multiplier ? common::MultiplierOf(*selection.multiplier) : std::nullopt;
+        const bool isFactor = multiplier && multiplier->form == Multiplier::Form::Factor;
+        const int exponent = (multiplier && !isFactor) ? multiplier->exponent : 0;
+
+        std::string tolerance;
+        if (selection.tolerance) {
+            if (const auto text = common::ToleranceTextOf(*selection.tolerance))
+                tolerance = *text;
+        }
+        const auto number = [&](double x) { return common::GeneralNumberText(x, decimalSeparator); };
+
+        std::string text;
+        switch (form) {
+        case ResultForm::Normal:
+            text = isFactor ? number(multiplier->factor * v) : number(v * powerOfTen(exponent));
+            break;
+        case ResultForm::Exponent:
+            if (isFactor)
+                text = number(multiplier->factor * v);
+            else if (exponent == 0)
+                text = number(v);
+            else
+                text = number(v) + "E" + std::to_string(exponent);
+            break;
+        case ResultForm::InUnits: {
+            const UnitScale unit = unitScaleFor(multiplier);
+            output.unitCaption = std::string(unit.prefix) + std::string(common::kOhmSign);
+            text = number(unit.scale * v);
+            break;
+        }
+        }
+        output.resistorValue = text + tolerance;
+    }
+
+    if (selection.tempco) {
+        if (const auto text = common::TempcoTextOf(*selection.tempco))
+            output.tempcoValue = std::string(*text);
+    }
+    return output;
+}
+
+}  // namespace bandwise

@@ -1,0 +1,23 @@
+#include "bandwise/shell/main_window.h"
+#include "bandwise/widgets/look.h"
+#include "platform/display_check.h"
+#include "platform/message_presenter.h"
+#include "platform/program_directory.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    if (const auto reason = platform::MissingDisplayReason()) {
+        std::fprintf(stderr, "Bandwise cannot start: %s.\n", reason->c_str());
+        return 1;
+    }
+    QApplication app(argc, argv);
+    bandwise::applyBandwiseLook(app);
+    platform::QtMessagePresenter messages;
+    bandwise::Form1 window(platform::ProgramDirectory(), messages);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,58 @@
+#include "bandwise/shell/main_window.h"
+
+#include "bandwise/decoding/decoding_panel.h"
+#include "bandwise/widgets/look.h"
+#include "bandwise/widgets/sample_resistor.h"
+#include "bandwise/widgets/twips.h"
+#include "bandwise/widgets/wrapping_check_box.h"
+#include "platform/message_presenter.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+
+namespace bandwise {
+
+Form1::Form1(std::filesystem::path programDirectory, platform::MessagePresenter& messages, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_programDirectory(std::move(programDirectory)),
+      m_messages(messages)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Bandwise"));
+    setFixedSize(twipsRect(0, 0, 11415, 10455).size());
+
+    m_decoding = new DecodingPanel(m_palette, this);
+    placeInTwips(m_decoding, 120, 120, 11175, 5175);
+
+    m_encodingFrame = new QGroupBox(QStringLiteral("Convert Value To Colour Code"), this);
+    m_encodingFrame->setObjectName(QStringLiteral("Frame4"));
+    placeInTwips(m_encodingFrame, 120, 5400, 7335, 4935);
+    makeTitleBold(m_encodingFrame);
+
+    m_calculatorFrame = new QGroupBox(QStringLiteral("Calculate P-V-I-R"), this);
+    m_calculatorFrame->setObjectName(QStringLiteral("Frame8"));
+    placeInTwips(m_calculatorFrame, 7560, 5400, 3735, 4335);
+    makeTitleBold(m_calculatorFrame);
+
+    m_stripesOutline = new WrappingCheckBox(QStringLiteral("Show black outline for colour stripes"), this);
+    m_stripesOutline->setObjectName(QStringLiteral("show_stripes_outline"));
+    placeInTwips(m_stripesOutline, 7560, 9720, 1695, 735);
+    m_stripesOutline->setChecked(true);
+    connect(m_stripesOutline, &QCheckBox::toggled, this, &Form1::applyStripesOutline);
+
+    m_about = new QPushButton(QStringLiteral("About"), this);
+    m_about->setObjectName(QStringLiteral("Command1"));
+    placeInTwips(m_about, 9240, 9840, 975, 495);
+
+    m_exit = new QPushButton(QStringLiteral("Exit"), this);
+    m_exit->setObjectName(QStringLiteral("exit_button"));
+    placeInTwips(m_exit, 10320, 9840, 975, 495);
+    connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
+}
+
+Form1::~Form1() = default;
+
+void Form1::applyStripesOutline(bool outlined) { m_decoding->sampleResistor().setStripesOutlined(outlined); }
+
+}  // namespace bandwise

@@ -1,0 +1,80 @@
+#include "bandwise/widgets/sample_resistor.h"
+
+#include "bandwise/widgets/colours.h"
+#include "bandwise/widgets/line_shape.h"
+#include "bandwise/widgets/shape.h"
+#include "bandwise/widgets/twips.h"
+
+namespace bandwise {
+
+namespace {
+
+struct TwipsBox {
+    int left, top, width, height;
+};
+
+// Until a click or a refresh paints them, the stripes show these fixed colours, which do not
+// come from the palette.
+constexpr std::array<common::DisplayColour, 6> kInitialStripeColours = {{
+    {0x000080FF}, {0x000000FF}, {0x0000FF00}, {0x00FF0000}, {0x00C000C0}, {0x0000FFFF},
+}};
+
+Shape* makeShape(Shape::Kind kind, const QColor& fill, const char* name, TwipsBox box, QWidget* frame)
+{
+    auto* shape = new Shape(kind, fill, frame);
+    shape->setObjectName(QString::fromLatin1(name));
+    placeInTwips(shape, box.left, box.top, box.width, box.height);
+    return shape;
+}
+
+LineShape* makeSeam(const char* name, QPointF fromTwips, QPointF toTwips, const QColor& colour, QWidget* frame)
+{
+    auto* seam = new LineShape(fromTwips / kTwipsPerPixel, toTwips / kTwipsPerPixel, 3, colour, frame);
+    seam->setObjectName(QString::fromLatin1(name));
+    return seam;
+}
+
+}  // namespace
+
+SampleResistor::SampleResistor(QWidget* frame, const SampleResistorNames& names, int multiplierStripeHeightTwips)
+{
+    const QColor body = toQColor(common::DefaultPalette().body);
+    const QColor lead = Qt::black;
+
+    makeShape(Shape::Kind::Rectangle, lead, names.leftLead, {240, 480, 735, 135}, frame);
+    makeShape(Shape::Kind::Rectangle, lead, names.rightLead, {2520, 480, 735, 135}, frame);
+    m_bodyParts[0] = makeShape(Shape::Kind::RoundedRectangle, body, names.leftCap, {960, 240, 375, 615}, frame);
+    m_bodyParts[1] = makeShape(Shape::Kind::RoundedRectangle, body, names.rightCap, {2160, 240, 375, 615}, frame);
+    m_bodyParts[2] = makeShape(Shape::Kind::Rectangle, body, names.middle, {1320, 315, 855, 460}, frame);
+    m_seams[0] = makeSeam(names.leftSeam, {1320, 325}, {1310, 740}, body, frame);
+    m_seams[1] = makeSeam(names.rightSeam, {2160, 325}, {2155, 730}, body, frame);
+
+    const std::array<TwipsBox, 6> stripeBoxes = {{
+        {1080, 250, 135, 590},
+        {1380, 325, 135, 440},
+        {1580, 325, 135, 440},
+        {1780, 325, 135, multiplierStripeHeightTwips},
+        {1980, 325, 135, 440},
+        {2280, 250, 135, 590},
+    }};
+    for (std::size_t i = 0; i < m_stripes.size(); ++i) {
+        m_stripes[i] = makeShape(Shape::Kind::Rectangle, toQColor(kInitialStripeColours[i]), names.stripes[i],
+                                 stripeBoxes[i], frame);
+    }
+}
+
+void SampleResistor::setBodyColour(const QColor& colour)
+{
+    for (Shape* part : m_bodyParts)
+        part->setFillColour(colour);
+    for (LineShape* seam : m_seams)
+        seam->setLineColour(colour);
+}
+
+void SampleResistor::setStripesOutlined(bool outlined)
+{
+    for (Shape* stripe : m_stripes)
+        stripe->setBorderVisible(outlined);
+}
+
+}  // namespace bandwise

@@ -1,0 +1,7 @@
+#include "platform/display_check.h"
+
+namespace platform {
+
+std::optional<std::string> MissingDisplayReason() { return std::nullopt; }
+
+}  // namespace platform

@@ -1,0 +1,77 @@
+#include "caption_fit.h"
+
+#include "bandwise/widgets/wrapping_check_box.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionGroupBox>
+
+namespace testsupport {
+
+namespace {
+
+bool wrappedTextFits(const QFontMetrics& metrics, const QRect& area, const QString& text)
+{
+    const QRect needed =
+        metrics.boundingRect(QRect(0, 0, area.width(), 10000), Qt::TextWordWrap | Qt::AlignLeft, text);
+    return needed.width() <= area.width() && needed.height() <= area.height();
+}
+
+bool fits(const QWidget* widget, QString* text)
+{
+    const QFontMetrics metrics = widget->fontMetrics();
+    if (const auto* box = qobject_cast<const bandwise::WrappingCheckBox*>(widget)) {
+        *text = box->text();
+        return wrappedTextFits(metrics, box->captionRect(), box->text());
+    }
+    if (const auto* push = qobject_cast<const QPushButton*>(widget)) {
+        *text = push->text();
+        return metrics.horizontalAdvance(push->text()) + 8 <= push->width();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        *text = button->text();
+        return button->sizeHint().width() <= button->width() && metrics.height() <= button->height();
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        *text = label->text();
+        if (label->wordWrap())
+            return wrappedTextFits(metrics, label->contentsRect(), label->text());
+        return metrics.horizontalAdvance(label->text()) <= label->contentsRect().width() &&
+               metrics.height() <= label->contentsRect().height();
+    }
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+        *text = edit->text();
+        // Frame and inner margins of a line edit take about three pixels a side.
+        return metrics.horizontalAdvance(edit->text()) + 6 <= edit->width();
+    }
+    if (const auto* group = qobject_cast<const QGroupBox*>(widget)) {
+        *text = group->title();
+        QStyleOptionGroupBox option;
+        option.initFrom(group);
+        option.text = group->title();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        const QRect label = group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
+        return label.right() < group->width();
+    }
+    return true;
+}
+
+}  // namespace
+
+QStringList clippedCaptions(const QWidget* root)
+{
+    QStringList clipped;
+    for (const QWidget* widget : root->findChildren<QWidget*>()) {
+        QString text;
+        if (!fits(widget, &text))
+            clipped << widget->objectName() + QStringLiteral(": ") + text;
+    }
+    return clipped;
+}
+
+}  // namespace testsupport

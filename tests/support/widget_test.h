@@ -1,0 +1,45 @@
+#pragma once
+
+#include "recording_messages.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace testsupport {
+
+// Offscreen widgets (the test main sets the platform), a fresh program directory per test,
+// recorded message boxes and a pinned locale.
+class WidgetTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        ASSERT_TRUE(m_directory.isValid());
+    }
+
+    std::filesystem::path programDirectory() const
+    {
+        return std::filesystem::path(QFile::encodeName(m_directory.path()).toStdString());
+    }
+
+    template <typename T>
+    static T* child(const QWidget* root, const char* name)
+    {
+        T* found = root->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << "no control named " << name;
+        return found;
+    }
+
+    RecordingMessages messages;
+
+private:
+    QTemporaryDir m_directory;
+};
+
+}  // namespace testsupport
