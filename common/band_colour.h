@@ -59,7 +59,7 @@ private:
 // double; the result text depends on which form it is, so the two are kept apart.
 struct Multiplier {
     enum class Form { Exponent, Factor };
-    Form form;
+    Form form = Form::Exponent;
     int exponent = 0;   // Form::Exponent
     double factor = 0;  // Form::Factor
 

@@ -39,13 +39,11 @@ struct UnitScale {
 };
 
 // The unit follows the exponent alone, never the size of the result.
-UnitScale unitScaleFor(const std::optional<Multiplier>& multiplier)
+UnitScale unitScaleFor(const Multiplier& multiplier)
 {
-    if (!multiplier)
-        return {1.0, ""};
-    if (multiplier->form == Multiplier::Form::Factor)
-        return {multiplier->factor, ""};
-    const int e = multiplier->exponent;
+    if (multiplier.form == Multiplier::Form::Factor)
+        return {multiplier.factor, ""};
+    const int e = multiplier.exponent;
     if (e >= 6)
         return {powerOfTen(e - 6), "M"};
     if (e >= 3)
@@ -62,10 +60,12 @@ DecodingOutput ComputeDecodingResult(const DecodingSelection& selection, common:
 
     if (const std::optional<int> digits = digitValue(selection, scheme)) {
         const double v = *digits;
-        const std::optional<Multiplier> multiplier =
-            selection.multiplier ? common::MultiplierOf(*selection.multiplier) : std::nullopt;
-        const bool isFactor = multiplier && multiplier->form == Multiplier::Form::Factor;
-        const int exponent = (multiplier && !isFactor) ? multiplier->exponent : 0;
+        // An unset multiplier reads as exponent 0 everywhere.
+        constexpr Multiplier kUnset = Multiplier::fromExponent(0);
+        const Multiplier multiplier =
+            selection.multiplier ? common::MultiplierOf(*selection.multiplier).value_or(kUnset) : kUnset;
+        const bool isFactor = multiplier.form == Multiplier::Form::Factor;
+        const int exponent = multiplier.exponent;
 
         std::string tolerance;
         if (selection.tolerance) {
@@ -77,11 +77,11 @@ DecodingOutput ComputeDecodingResult(const DecodingSelection& selection, common:
         std::string text;
         switch (form) {
         case ResultForm::Normal:
-            text = isFactor ? number(multiplier->factor * v) : number(v * powerOfTen(exponent));
+            text = isFactor ? number(multiplier.factor * v) : number(v * powerOfTen(exponent));
             break;
         case ResultForm::Exponent:
             if (isFactor)
-                text = number(multiplier->factor * v);
+                text = number(multiplier.factor * v);
             else if (exponent == 0)
                 text = number(v);
             else
