@@ -1,6 +1,7 @@
 #include "bandwise/shell/main_window.h"
 
 #include "bandwise/decoding/decoding_panel.h"
+#include "bandwise/encoding/encoding_panel.h"
 #include "bandwise/widgets/look.h"
 #include "bandwise/widgets/sample_resistor.h"
 #include "bandwise/widgets/twips.h"
@@ -25,10 +26,8 @@ Form1::Form1(std::filesystem::path programDirectory, platform::MessagePresenter&
     m_decoding = new DecodingPanel(m_palette, this);
     placeInTwips(m_decoding, 120, 120, 11175, 5175);
 
-    m_encodingFrame = new QGroupBox(QStringLiteral("Convert Value To Colour Code"), this);
-    m_encodingFrame->setObjectName(QStringLiteral("Frame4"));
-    placeInTwips(m_encodingFrame, 120, 5400, 7335, 4935);
-    makeTitleBold(m_encodingFrame);
+    m_encoding = new EncodingPanel(m_palette, m_texts, this);
+    placeInTwips(m_encoding, 120, 5400, 7335, 4935);
 
     m_calculatorFrame = new QGroupBox(QStringLiteral("Calculate P-V-I-R"), this);
     m_calculatorFrame->setObjectName(QStringLiteral("Frame8"));
@@ -49,10 +48,18 @@ Form1::Form1(std::filesystem::path programDirectory, platform::MessagePresenter&
     m_exit->setObjectName(QStringLiteral("exit_button"));
     placeInTwips(m_exit, 10320, 9840, 975, 495);
     connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
+
+    load();
 }
 
 Form1::~Form1() = default;
 
-void Form1::applyStripesOutline(bool outlined) { m_decoding->sampleResistor().setStripesOutlined(outlined); }
+void Form1::load() { m_encoding->fillDigitLists(); }
+
+void Form1::applyStripesOutline(bool outlined)
+{
+    m_decoding->sampleResistor().setStripesOutlined(outlined);
+    m_encoding->sampleResistor().setStripesOutlined(outlined);
+}
 
 }  // namespace bandwise

@@ -2,14 +2,19 @@
 
 // Data flow of the main window.
 //
-// Form1 owns the BandPalette; the decoding panel owns the DecodingSelection. A click on a colour
-// option records the colour in the selection and paints one stripe of the decoding panel's
-// sample resistor from the palette; scheme clicks only enable, disable, show or hide controls.
-// Timer1 (in the decoding panel) ticks every 100 ms: it reads the selection, the scheme and the
-// result form and writes Resistor_Value, unit_label and tempco_value. The outline check box
-// switches the border of the sample resistor's stripes. Message boxes go through the
-// MessagePresenter the window was given; files are found through the program directory.
+// Form1 owns the BandPalette and the WindowTexts; the decoding panel owns the DecodingSelection,
+// the encoding panel keeps its state in its controls. A click on a colour option records the
+// colour in the selection and paints one stripe of the decoding panel's sample resistor from
+// the palette; scheme clicks only enable, disable, show or hide controls of their own panel.
+// Timer1 (decoding panel) ticks every 100 ms: it reads the selection, the scheme and the result
+// form and writes Resistor_Value, unit_label and tempco_value. Timer2 (encoding panel) ticks
+// every 100 ms: it reads the six lists, the scheme, Colour_Names, None_Name and the palette and
+// writes the six band boxes, the six swatches of its sample resistor and res_value. The outline
+// check box switches the border of the twelve stripes of both sample resistors. Message boxes go
+// through the MessagePresenter the window was given; files are found through the program
+// directory.
 
+#include "bandwise/shell/window_texts.h"
 #include "common/display_colour.h"
 
 #include <QWidget>
@@ -26,6 +31,7 @@ class MessagePresenter;
 namespace bandwise {
 
 class DecodingPanel;
+class EncodingPanel;
 class WrappingCheckBox;
 
 class Form1 : public QWidget {
@@ -35,17 +41,21 @@ public:
     ~Form1() override;
 
     const common::BandPalette& bandPalette() const { return m_palette; }
+    const WindowTexts& windowTexts() const { return m_texts; }
     const std::filesystem::path& programDirectory() const { return m_programDirectory; }
 
 private:
+    void load();
     void applyStripesOutline(bool outlined);
 
     std::filesystem::path m_programDirectory;
     platform::MessagePresenter& m_messages;
+    // Both are read by the timers, so they hold usable values before any panel exists.
     common::BandPalette m_palette = common::DefaultPalette();
+    WindowTexts m_texts;
 
     DecodingPanel* m_decoding = nullptr;
-    QGroupBox* m_encodingFrame = nullptr;
+    EncodingPanel* m_encoding = nullptr;
     QGroupBox* m_calculatorFrame = nullptr;
     WrappingCheckBox* m_stripesOutline = nullptr;
     QPushButton* m_about = nullptr;

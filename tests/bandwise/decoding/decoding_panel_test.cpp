@@ -282,32 +282,6 @@ TEST_F(DecodingPanelTest, lastFourBandResultStaysUntilTheThirdBandIsChosen)
     EXPECT_EQ(value(), "470000000");
 }
 
-TEST_F(DecodingPanelTest, outlineToggleReachesHiddenStripesToo)
-{
-    const char* stripes[] = {"band1_colour", "band2_colour", "band3_colour",
-                             "mul_colour",   "tol_colour",   "tempco_colour"};
-    auto* outline = child<QAbstractButton>(window.get(), "show_stripes_outline");
-    ASSERT_TRUE(outline->isChecked());
-    for (const char* name : stripes)
-        EXPECT_TRUE(stripe(name)->borderVisible()) << name;
-
-    click("show_stripes_outline");
-    EXPECT_FALSE(outline->isChecked());
-    click("r6b");
-    for (const char* name : stripes) {
-        EXPECT_FALSE(stripe(name)->borderVisible()) << name;
-        const QImage image = stripe(name)->grab().toImage();
-        EXPECT_EQ(image.pixelColor(0, 0), stripe(name)->fillColour()) << name;
-    }
-
-    click("show_stripes_outline");
-    const QColor border = panel->palette().color(QPalette::WindowText);
-    for (const char* name : stripes) {
-        EXPECT_TRUE(stripe(name)->borderVisible()) << name;
-        EXPECT_EQ(stripe(name)->grab().toImage().pixelColor(0, 0), border) << name;
-    }
-}
-
 TEST_F(DecodingPanelTest, decimalSeparatorFollowsTheLocale)
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

@@ -1,14 +1,25 @@
+#include "bandwise/decoding/decoding_panel.h"
+#include "bandwise/encoding/encoding_panel.h"
 #include "bandwise/shell/main_window.h"
+#include "bandwise/widgets/shape.h"
 #include "caption_fit.h"
 #include "widget_test.h"
 
 #include <QGroupBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 namespace {
 
-class MainWindowTest : public testsupport::WidgetTest {};
+class MainWindowTest : public testsupport::WidgetTest {
+protected:
+    static void click(QAbstractButton* button)
+    {
+        // On the indicator: a short caption leaves the middle of a wide option unclickable.
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
+};
 
 }  // namespace
 
@@ -45,4 +56,57 @@ TEST_F(MainWindowTest, exitClosesTheWindow)
     window.show();
     QTest::mouseClick(child<QPushButton>(&window, "exit_button"), Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(MainWindowTest, outlineToggleReachesBothSampleResistorsAndHiddenStripes)
+{
+    bandwise::Form1 window(programDirectory(), messages);
+    window.show();
+    const char* stripes[] = {"band1_colour",  "band2_colour",  "band3_colour",  "mul_colour",
+                             "tol_colour",    "tempco_colour", "band1_colour1", "band2_colour1",
+                             "band3_colour1", "mul_colour1",   "tol_colour1",   "tempco_colour1"};
+    auto* outline = child<QAbstractButton>(&window, "show_stripes_outline");
+    ASSERT_TRUE(outline->isChecked());
+    for (const char* name : stripes)
+        EXPECT_TRUE(child<bandwise::Shape>(&window, name)->borderVisible()) << name;
+
+    click(outline);
+    EXPECT_FALSE(outline->isChecked());
+    click(child<QRadioButton>(&window, "r6b"));
+    click(child<QRadioButton>(&window, "r6b1"));
+    for (const char* name : stripes) {
+        auto* stripe = child<bandwise::Shape>(&window, name);
+        EXPECT_FALSE(stripe->borderVisible()) << name;
+        EXPECT_EQ(stripe->grab().toImage().pixelColor(0, 0), stripe->fillColour()) << name;
+    }
+
+    click(outline);
+    const QColor border = window.palette().color(QPalette::WindowText);
+    for (const char* name : stripes) {
+        auto* stripe = child<bandwise::Shape>(&window, name);
+        EXPECT_TRUE(stripe->borderVisible()) << name;
+        EXPECT_EQ(stripe->grab().toImage().pixelColor(0, 0), border) << name;
+    }
+}
+
+TEST_F(MainWindowTest, thePanelsSchemesAreIndependent)
+{
+    bandwise::Form1 window(programDirectory(), messages);
+    window.show();
+    auto* decoding = child<bandwise::DecodingPanel>(&window, "Frame1");
+    auto* encoding = child<bandwise::EncodingPanel>(&window, "Frame4");
+
+    click(child<QRadioButton>(&window, "r6b"));
+    EXPECT_EQ(decoding->scheme(), common::BandScheme::SixBand);
+    EXPECT_EQ(encoding->scheme(), common::BandScheme::FourBand);
+    EXPECT_TRUE(child<QRadioButton>(&window, "r4b1")->isChecked());
+    EXPECT_FALSE(child<QWidget>(&window, "band3_list")->isEnabled());
+
+    click(child<QRadioButton>(&window, "r5b1"));
+    click(child<QRadioButton>(&window, "r4b1"));
+    click(child<QRadioButton>(&window, "r5b1"));
+    EXPECT_EQ(encoding->scheme(), common::BandScheme::FiveBand);
+    EXPECT_EQ(decoding->scheme(), common::BandScheme::SixBand);
+    EXPECT_TRUE(child<QRadioButton>(&window, "r6b")->isChecked());
+    EXPECT_TRUE(child<QWidget>(&window, "tempco")->isEnabled());
 }

@@ -1,0 +1,207 @@
+#include "bandwise/encoding/encoding_panel.h"
+
+#include "bandwise/shell/window_texts.h"
+#include "bandwise/widgets/colours.h"
+#include "bandwise/widgets/look.h"
+#include "bandwise/widgets/sample_resistor.h"
+#include "bandwise/widgets/shape.h"
+#include "bandwise/widgets/text_updates.h"
+#include "bandwise/widgets/twips.h"
+#include "common/ohm_sign.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace bandwise {
+
+using common::BandScheme;
+
+namespace {
+
+QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+template <typename T>
+T* named(T* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+const SampleResistorNames kResistorNames = {
+    "Shape57", "Shape63", "Shape61", "Shape60", "Shape62", "Line4", "Line3",
+    {"band1_colour1", "band2_colour1", "band3_colour1", "mul_colour1", "tol_colour1", "tempco_colour1"},
+};
+
+struct RowSpec {
+    const char* parameterLabel;
+    const char* parameterCaption;
+    const char* list;
+    const char* resultLabel;
+    const char* resultCaption;
+    const char* resultBox;
+};
+
+const std::array<RowSpec, kEncodingRowCount> kRows = {{
+    {"Label5", "First Digit:", "band1_list", "Label11", "First Band:", "b1v"},
+    {"Label6", "Second Digit:", "band2_list", "Label12", "Second Band:", "b2v"},
+    {"Label7", "Third Digit:", "band3_list", "Label13", "Third Band:", "b3v"},
+    {"Label8", "Multiplier:", "mul_list", "Label14", "Multiplier Band:", "mul_v"},
+    {"Label9", "Tolerance:", "tol_list", "Label15", "Tolerance Band:", "tol_v"},
+    {"Label24", "Temp. Coeff.:", "tempco_list", "Label25", "Temp. Coeff. Band:", "tempco_v"},
+}};
+
+template <std::size_t N>
+void addItems(QComboBox* list, const std::array<std::string_view, N>& items)
+{
+    for (std::string_view item : items)
+        list->addItem(fromView(item));
+    list->setCurrentIndex(-1);
+}
+
+}  // namespace
+
+EncodingPanel::EncodingPanel(const common::BandPalette& palette, const WindowTexts& texts, QWidget* parent)
+    : QGroupBox(QStringLiteral("Convert Value To Colour Code"), parent), m_palette(palette), m_texts(texts)
+{
+    setObjectName(QStringLiteral("Frame4"));
+    buildSchemeOptions();
+    buildValueGroup();
+    buildParameterAndResultGroups();
+    applyScheme(BandScheme::FourBand);
+    makeTitleBold(this);
+
+    m_timer = named(new QTimer(this), "Timer2");
+    m_timer->setInterval(100);
+    connect(m_timer, &QTimer::timeout, this, &EncodingPanel::tick);
+    m_timer->start();
+}
+
+EncodingPanel::~EncodingPanel() = default;
+
+void EncodingPanel::buildSchemeOptions()
+{
+    auto* label = named(new QLabel(QStringLiteral("Colour Code Scheme:"), this), "Label4");
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeInTwips(label, 240, 360, 1335, 435);
+    m_fourBand = named(new QRadioButton(QStringLiteral("Four Band"), this), "r4b1");
+    m_fiveBand = named(new QRadioButton(QStringLiteral("Five Band"), this), "r5b1");
+    m_sixBand = named(new QRadioButton(QStringLiteral("Six Band"), this), "r6b1");
+    m_fourBand->setChecked(true);
+    const std::array<std::pair<QRadioButton*, BandScheme>, 3> options = {{
+        {m_fourBand, BandScheme::FourBand}, {m_fiveBand, BandScheme::FiveBand}, {m_sixBand, BandScheme::SixBand}}};
+    int left = 1680;
+    for (const auto& [button, scheme] : options) {
+        placeInTwips(button, left, 480, 1455, 255);
+        left += 1560;
+        connect(button, &QRadioButton::toggled, this, [this, scheme = scheme](bool checked) {
+            if (checked)
+                applyScheme(scheme);
+        });
+    }
+}
+
+void EncodingPanel::buildValueGroup()
+{
+    auto* frame = named(new QGroupBox(QStringLiteral("Resistor Value"), this), "Frame9");
+    placeInTwips(frame, 240, 840, 3135, 1095);
+    m_resValue = named(new QLineEdit(frame), "res_value");
+    makeResultBox(m_resValue);
+    placeInTwips(m_resValue, 120, 480, 2535, 300);
+    auto* ohm = named(new QLabel(fromView(common::kOhmSign), frame), "omega_symbol_1");
+    placeInTwips(ohm, 2760, 480, 195, 300);
+
+    auto* drawing = named(new QGroupBox(QStringLiteral("Sample Resistor"), this), "Frame7");
+    placeInTwips(drawing, 3480, 840, 3495, 1095);
+    m_resistor = std::make_unique<SampleResistor>(drawing, kResistorNames, 435);
+}
+
+void EncodingPanel::buildParameterAndResultGroups()
+{
+    auto* parameters = named(new QGroupBox(QStringLiteral("Resistor Parameters"), this), "Frame5");
+    placeInTwips(parameters, 240, 2040, 3135, 2655);
+    auto* results = named(new QGroupBox(QStringLiteral("Result"), this), "Frame6");
+    placeInTwips(results, 3480, 2040, 3495, 2655);
+
+    const std::array<int, kEncodingRowCount> listTops = {360, 720, 1080, 1440, 1800, 2160};
+    const std::array<int, kEncodingRowCount> boxTops = {315, 680, 1035, 1395, 1755, 2115};
+    for (int row = 0; row < kEncodingRowCount; ++row) {
+        const RowSpec& spec = kRows[row];
+        // Labels sit a little lower than their list or box so that the texts share a baseline.
+        m_parameterLabels[row] = named(new QLabel(QString::fromUtf8(spec.parameterCaption), parameters), spec.parameterLabel);
+        placeInTwips(m_parameterLabels[row], 240, listTops[row] + 45, 1275, 255);
+        m_lists[row] = named(new QComboBox(parameters), spec.list);
+        placeInTwips(m_lists[row], 1560, listTops[row], 1335, 315);
+
+        m_resultLabels[row] = named(new QLabel(QString::fromUtf8(spec.resultCaption), results), spec.resultLabel);
+        placeInTwips(m_resultLabels[row], 240, boxTops[row] + 30, 1635, 255);
+        m_resultBoxes[row] = named(new QLineEdit(results), spec.resultBox);
+        makeResultBox(m_resultBoxes[row]);
+        placeInTwips(m_resultBoxes[row], 1920, boxTops[row], 1335, 300);
+    }
+    addItems(m_lists[MultiplierRow], MultiplierListItems());
+    addItems(m_lists[ToleranceRow], ToleranceListItems());
+    addItems(m_lists[TempcoRow], TempcoListItems());
+}
+
+void EncodingPanel::fillDigitLists()
+{
+    for (std::string_view digit : DigitListItems()) {
+        for (int row : {FirstDigitRow, SecondDigitRow, ThirdDigitRow})
+            m_lists[row]->addItem(fromView(digit));
+    }
+    for (int row : {FirstDigitRow, SecondDigitRow, ThirdDigitRow})
+        m_lists[row]->setCurrentIndex(-1);
+}
+
+BandScheme EncodingPanel::scheme() const
+{
+    if (m_fourBand->isChecked())
+        return BandScheme::FourBand;
+    return m_fiveBand->isChecked() ? BandScheme::FiveBand : BandScheme::SixBand;
+}
+
+void EncodingPanel::applyScheme(BandScheme scheme)
+{
+    const bool threeDigits = scheme != BandScheme::FourBand;
+    const bool sixBand = scheme == BandScheme::SixBand;
+    m_resistor->stripe(SampleResistor::MultiplierStripe)->setVisible(threeDigits);
+    m_parameterLabels[ThirdDigitRow]->setEnabled(threeDigits);
+    m_lists[ThirdDigitRow]->setEnabled(threeDigits);
+    m_resultLabels[ThirdDigitRow]->setEnabled(threeDigits);
+    m_resultBoxes[ThirdDigitRow]->setEnabled(threeDigits);
+    m_parameterLabels[TempcoRow]->setEnabled(sixBand);
+    m_resultLabels[TempcoRow]->setEnabled(sixBand);
+    m_lists[TempcoRow]->setEnabled(sixBand);
+    m_resultBoxes[TempcoRow]->setEnabled(sixBand);
+    m_resistor->stripe(SampleResistor::TempcoStripe)->setVisible(sixBand);
+}
+
+void EncodingPanel::tick()
+{
+    std::array<std::string, kEncodingRowCount> listTexts;
+    for (int row = 0; row < kEncodingRowCount; ++row)
+        listTexts[row] = m_lists[row]->currentText().toStdString();
+    const QLocale locale = this->locale();
+    const std::string separator = locale.decimalPoint().toStdString();
+    const std::function<std::string(std::string_view)> toUpper = [&locale](std::string_view word) {
+        return locale.toUpper(fromView(word)).toStdString();
+    };
+    const EncodingOutput out = ComputeEncodingRefresh(
+        {listTexts, scheme(), m_texts.Colour_Names, m_texts.None_Name, m_palette, separator, toUpper});
+
+    for (int row = 0; row < kEncodingRowCount; ++row) {
+        if (out.boxTexts[row])
+            updateText(m_resultBoxes[row], QString::fromStdString(*out.boxTexts[row]));
+        if (out.swatchColours[row])
+            m_resistor->stripes()[row]->setFillColour(toQColor(*out.swatchColours[row]));
+    }
+    if (out.resValue)
+        updateText(m_resValue, QString::fromStdString(*out.resValue));
+}
+
+}  // namespace bandwise

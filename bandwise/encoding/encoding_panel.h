@@ -1,0 +1,59 @@
+#pragma once
+
+#include "bandwise/encoding/encoding_refresh.h"
+#include "common/display_colour.h"
+
+#include <QGroupBox>
+
+#include <array>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QTimer;
+
+namespace bandwise {
+
+class SampleResistor;
+struct WindowTexts;
+
+// The group "Convert Value To Colour Code". Its state lives only in its controls; tick(), run by
+// Timer2 every 100 ms, turns the six lists into colour words, swatch colours and res_value.
+class EncodingPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    EncodingPanel(const common::BandPalette& palette, const WindowTexts& texts, QWidget* parent);
+    ~EncodingPanel() override;
+
+    // Start-up fills the three digit lists, before anything that could show a message.
+    void fillDigitLists();
+
+    common::BandScheme scheme() const;
+    void tick();
+
+    SampleResistor& sampleResistor() { return *m_resistor; }
+
+private:
+    void buildSchemeOptions();
+    void buildValueGroup();
+    void buildParameterAndResultGroups();
+    void applyScheme(common::BandScheme scheme);
+
+    const common::BandPalette& m_palette;
+    const WindowTexts& m_texts;
+
+    QRadioButton* m_fourBand = nullptr;
+    QRadioButton* m_fiveBand = nullptr;
+    QRadioButton* m_sixBand = nullptr;
+    QLineEdit* m_resValue = nullptr;
+    std::array<QLabel*, kEncodingRowCount> m_parameterLabels{};
+    std::array<QComboBox*, kEncodingRowCount> m_lists{};
+    std::array<QLabel*, kEncodingRowCount> m_resultLabels{};
+    std::array<QLineEdit*, kEncodingRowCount> m_resultBoxes{};
+    std::unique_ptr<SampleResistor> m_resistor;
+    QTimer* m_timer = nullptr;
+};
+
+}  // namespace bandwise

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "common/band_colour.h"
+#include "common/display_colour.h"
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace bandwise {
+
+// The six lists of the encoding panel, and the band each one describes, in this order.
+enum EncodingRow { FirstDigitRow, SecondDigitRow, ThirdDigitRow, MultiplierRow, ToleranceRow, TempcoRow };
+inline constexpr int kEncodingRowCount = 6;
+
+struct EncodingInputs {
+    const std::array<std::string, kEncodingRowCount>& listTexts;  // empty while a list has no selection
+    common::BandScheme scheme;
+    const std::array<std::string, common::kBandColourCount>& colourNames;
+    const std::string& noneName;
+    const common::BandPalette& palette;
+    std::string_view decimalSeparator;
+    // Upper-cases a colour word for display; locale-aware in the window.
+    const std::function<std::string(std::string_view)>& toUpper;
+};
+
+// One refresh's writes; an empty member leaves its control as it is.
+struct EncodingOutput {
+    std::array<std::optional<std::string>, kEncodingRowCount> boxTexts;  // b1v, b2v, b3v, mul_v, tol_v, tempco_v
+    // Swatches of the sample resistor in stripe order: first, second, third, multiplier,
+    // tolerance, tempco. In a four-band resistor the multiplier lands on the third swatch.
+    std::array<std::optional<common::DisplayColour>, kEncodingRowCount> swatchColours;
+    std::optional<std::string> resValue;
+};
+
+EncodingOutput ComputeEncodingRefresh(const EncodingInputs& inputs);
+
+// The fixed items of the lists, exactly the texts the refresh recognises; never translated.
+const std::array<std::string_view, 10>& DigitListItems();
+const std::array<std::string_view, 10>& MultiplierListItems();
+const std::array<std::string_view, 9>& ToleranceListItems();
+const std::array<std::string_view, 4>& TempcoListItems();
+
+}  // namespace bandwise
