@@ -1,5 +1,6 @@
 #include "bandwise/shell/main_window.h"
 
+#include "bandwise/calculator/calculator_panel.h"
 #include "bandwise/decoding/decoding_panel.h"
 #include "bandwise/encoding/encoding_panel.h"
 #include "bandwise/widgets/look.h"
@@ -8,7 +9,6 @@
 #include "bandwise/widgets/wrapping_check_box.h"
 #include "platform/message_presenter.h"
 
-#include <QGroupBox>
 #include <QPushButton>
 
 namespace bandwise {
@@ -29,10 +29,8 @@ Form1::Form1(std::filesystem::path programDirectory, platform::MessagePresenter&
     m_encoding = new EncodingPanel(m_palette, m_texts, this);
     placeInTwips(m_encoding, 120, 5400, 7335, 4935);
 
-    m_calculatorFrame = new QGroupBox(QStringLiteral("Calculate P-V-I-R"), this);
-    m_calculatorFrame->setObjectName(QStringLiteral("Frame8"));
-    placeInTwips(m_calculatorFrame, 7560, 5400, 3735, 4335);
-    makeTitleBold(m_calculatorFrame);
+    m_calculator = new CalculatorPanel(m_texts, m_messages, this);
+    placeInTwips(m_calculator, 7560, 5400, 3735, 4335);
 
     m_stripesOutline = new WrappingCheckBox(QStringLiteral("Show black outline for colour stripes"), this);
     m_stripesOutline->setObjectName(QStringLiteral("show_stripes_outline"));

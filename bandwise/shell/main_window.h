@@ -10,9 +10,10 @@
 // form and writes Resistor_Value, unit_label and tempco_value. Timer2 (encoding panel) ticks
 // every 100 ms: it reads the six lists, the scheme, Colour_Names, None_Name and the palette and
 // writes the six band boxes, the six swatches of its sample resistor and res_value. The outline
-// check box switches the border of the twelve stripes of both sample resistors. Message boxes go
-// through the MessagePresenter the window was given; files are found through the program
-// directory.
+// check box switches the border of the twelve stripes of both sample resistors. Calculate solves
+// from the texts of the four P-V-I-R boxes and reads its messages from the WindowTexts when it
+// shows them. Message boxes go through the MessagePresenter the window was given; files are found
+// through the program directory.
 
 #include "bandwise/shell/window_texts.h"
 #include "common/display_colour.h"
@@ -21,7 +22,6 @@
 
 #include <filesystem>
 
-class QGroupBox;
 class QPushButton;
 
 namespace platform {
@@ -30,6 +30,7 @@ class MessagePresenter;
 
 namespace bandwise {
 
+class CalculatorPanel;
 class DecodingPanel;
 class EncodingPanel;
 class WrappingCheckBox;
@@ -56,7 +57,7 @@ private:
 
     DecodingPanel* m_decoding = nullptr;
     EncodingPanel* m_encoding = nullptr;
-    QGroupBox* m_calculatorFrame = nullptr;
+    CalculatorPanel* m_calculator = nullptr;
     WrappingCheckBox* m_stripesOutline = nullptr;
     QPushButton* m_about = nullptr;
     QPushButton* m_exit = nullptr;

@@ -1,0 +1,144 @@
+#include "bandwise/calculator/calculator_panel.h"
+
+#include "bandwise/shell/window_texts.h"
+#include "bandwise/widgets/look.h"
+#include "bandwise/widgets/twips.h"
+#include "common/ohm_sign.h"
+#include "platform/message_presenter.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+namespace bandwise {
+
+namespace {
+
+// Filters typed characters only; text pasted with the mouse is not filtered, and the
+// calculation reads whatever the box holds.
+class NumericLineEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const QString typed = event->text();
+        if (!typed.isEmpty()) {
+            const int code = static_cast<std::int16_t>(typed.at(0).unicode());
+            if (!AcceptsTypedCharacter(code, text().toStdString())) {
+                event->accept();
+                return;
+            }
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+};
+
+struct QuantitySpec {
+    const char* captionLabel;
+    const char* caption;
+    int captionWidth;
+    const char* box;
+    const char* unitLabel;
+    const char* unit;
+    int unitWidth;
+};
+
+const std::array<QuantitySpec, kCalculatorBoxCount> kQuantities = {{
+    {"Label16", "Power, P:", 690, "power_value", "Label20", "Watt(s) (W)", 810},
+    {"Label17", "Voltage, V:", 780, "voltage_value", "Label21", "Volt(s) (V)", 675},
+    {"Label18", "Current, I:", 690, "current_value", "Label22", "Ampere(s) (A)", 945},
+    {"Label19", "Resistance, R:", 1050, "resistance_value", "Label23", "Ohm(s) (    )", 810},
+}};
+
+const QColor kComputed(0xE0, 0xE0, 0xE0);
+const QColor kGiven(0xFF, 0xFF, 0xFF);
+
+template <typename T>
+T* named(T* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+}  // namespace
+
+CalculatorPanel::CalculatorPanel(const WindowTexts& texts, platform::MessagePresenter& messages, QWidget* parent)
+    : QGroupBox(QStringLiteral("Calculate P-V-I-R"), parent), m_texts(texts), m_messages(messages)
+{
+    setObjectName(QStringLiteral("Frame8"));
+    for (int i = 0; i < kCalculatorBoxCount; ++i) {
+        const QuantitySpec& spec = kQuantities[i];
+        const int top = 480 + 840 * i;
+        placeInTwips(named(new QLabel(QString::fromUtf8(spec.caption), this), spec.captionLabel), 600, top,
+                     spec.captionWidth, 195);
+        m_boxes[i] = named(new NumericLineEdit(this), spec.box);
+        placeInTwips(m_boxes[i], 600, top + 240, 1335, 285);
+        placeInTwips(named(new QLabel(QString::fromUtf8(spec.unit), this), spec.unitLabel), 2040, top + 240,
+                     spec.unitWidth, 195);
+    }
+    auto* ohm = named(new QLabel(QString::fromUtf8(common::kOhmSign.data(), common::kOhmSign.size()), this),
+                      "omega_symbol_2");
+    ohm->setAlignment(Qt::AlignCenter);
+    placeInTwips(ohm, 2647, 3220, 150, 240);
+
+    m_calculate = named(new QPushButton(QStringLiteral("Calculate"), this), "calc");
+    placeInTwips(m_calculate, 600, 3840, 1215, 375);
+    m_reset = named(new QPushButton(QStringLiteral("Reset"), this), "res");
+    placeInTwips(m_reset, 1920, 3840, 1215, 375);
+    connect(m_calculate, &QPushButton::clicked, this, &CalculatorPanel::calculate);
+    connect(m_reset, &QPushButton::clicked, this, &CalculatorPanel::reset);
+
+    QWidget* previous = m_boxes[0];
+    for (QWidget* next : {static_cast<QWidget*>(m_boxes[1]), static_cast<QWidget*>(m_boxes[2]),
+                          static_cast<QWidget*>(m_boxes[3]), static_cast<QWidget*>(m_calculate),
+                          static_cast<QWidget*>(m_reset)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    makeTitleBold(this);
+}
+
+void CalculatorPanel::setBackground(QLineEdit* box, const QColor& colour)
+{
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::Text, Qt::black);
+    box->setPalette(palette);
+}
+
+void CalculatorPanel::calculate()
+{
+    std::array<std::string, kCalculatorBoxCount> texts;
+    for (int i = 0; i < kCalculatorBoxCount; ++i)
+        texts[i] = m_boxes[i]->text().toStdString();
+    const SolveOutcome outcome = SolvePvir(texts, locale().decimalPoint().toStdString());
+
+    for (const ResultWrite& write : outcome.results) {
+        m_boxes[write.box]->setText(QString::fromStdString(write.text));
+        setBackground(m_boxes[write.box], kComputed);
+    }
+    for (CalculatorBox box : outcome.givenBoxes)
+        setBackground(m_boxes[box], kGiven);
+
+    const std::string* message = nullptr;
+    if (outcome.message == SolveOutcome::Message::TooFewValues)
+        message = &m_texts.Too_Few_Values_Message;
+    else if (outcome.message == SolveOutcome::Message::BadValues)
+        message = &m_texts.Bad_Values_Message;
+    if (message != nullptr)
+        m_messages.show(platform::MessageIcon::Warning, QStringLiteral("Bandwise"), QString::fromStdString(*message));
+}
+
+void CalculatorPanel::reset()
+{
+    for (QLineEdit* box : m_boxes)
+        box->clear();
+    for (QLineEdit* box : m_boxes)
+        setBackground(box, kGiven);
+}
+
+}  // namespace bandwise

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace bandwise {
+
+enum CalculatorBox { PowerBox, VoltageBox, CurrentBox, ResistanceBox };
+inline constexpr int kCalculatorBoxCount = 4;
+
+struct ResultWrite {
+    CalculatorBox box;
+    std::string text;
+};
+
+// What pressing Calculate does, in order: write each result (and turn its box grey), then turn
+// the given boxes white, then show the message, if any. A failure after the first result keeps
+// that result: nothing is undone.
+struct SolveOutcome {
+    enum class Message { None, TooFewValues, BadValues };
+    std::vector<ResultWrite> results;
+    std::vector<CalculatorBox> givenBoxes;  // empty unless both results were written
+    Message message = Message::None;
+};
+
+// Texts of the power, voltage, current and resistance boxes; any two non-empty ones give the
+// other two by Ohm's law and the power law.
+SolveOutcome SolvePvir(const std::array<std::string, kCalculatorBoxCount>& texts, std::string_view decimalSeparator);
+
+// Whether a typed character may enter a box: digits, one full stop, a leading minus sign and
+// Backspace. code is the character as a signed 16-bit value; boxText the box's whole text.
+bool AcceptsTypedCharacter(int code, std::string_view boxText);
+
+}  // namespace bandwise
