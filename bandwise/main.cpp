@@ -5,6 +5,7 @@
 #include "platform/program_directory.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include <cstdio>
 
@@ -17,7 +18,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     bandwise::applyBandwiseLook(app);
     platform::QtMessagePresenter messages;
-    bandwise::Form1 window(platform::ProgramDirectory(), messages);
+    bandwise::Form1 window(platform::ProgramDirectory(), messages, QGuiApplication::primaryScreen()->geometry());
     window.show();
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "platform/message_presenter.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace platform {
@@ -18,7 +19,8 @@ void QtMessagePresenter::show(MessageIcon icon, const QString& title, const QStr
         boxIcon = QMessageBox::Information;
         break;
     }
-    QMessageBox box(boxIcon, title, text, QMessageBox::Ok);
+    // Over the window the user is working in, rather than wherever the desktop puts it.
+    QMessageBox box(boxIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 

@@ -2,8 +2,8 @@
 
 #include "bandwise/shell/window_texts.h"
 #include "bandwise/widgets/look.h"
+#include "bandwise/widgets/naming.h"
 #include "bandwise/widgets/twips.h"
-#include "common/ohm_sign.h"
 #include "platform/message_presenter.h"
 
 #include <QKeyEvent>
@@ -57,13 +57,6 @@ const std::array<QuantitySpec, kCalculatorBoxCount> kQuantities = {{
 const QColor kComputed(0xE0, 0xE0, 0xE0);
 const QColor kGiven(0xFF, 0xFF, 0xFF);
 
-template <typename T>
-T* named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 }  // namespace
 
 CalculatorPanel::CalculatorPanel(const WindowTexts& texts, platform::MessagePresenter& messages, QWidget* parent)
@@ -80,8 +73,7 @@ CalculatorPanel::CalculatorPanel(const WindowTexts& texts, platform::MessagePres
         placeInTwips(named(new QLabel(QString::fromUtf8(spec.unit), this), spec.unitLabel), 2040, top + 240,
                      spec.unitWidth, 195);
     }
-    auto* ohm = named(new QLabel(QString::fromUtf8(common::kOhmSign.data(), common::kOhmSign.size()), this),
-                      "omega_symbol_2");
+    auto* ohm = named(new QLabel(this), "omega_symbol_2");
     ohm->setAlignment(Qt::AlignCenter);
     placeInTwips(ohm, 2647, 3220, 150, 240);
 

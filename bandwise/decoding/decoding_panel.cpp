@@ -2,6 +2,7 @@
 
 #include "bandwise/widgets/colours.h"
 #include "bandwise/widgets/look.h"
+#include "bandwise/widgets/naming.h"
 #include "bandwise/widgets/sample_resistor.h"
 #include "bandwise/widgets/shape.h"
 #include "bandwise/widgets/text_updates.h"
@@ -22,16 +23,7 @@ using common::BandScheme;
 
 namespace {
 
-QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 QString ohmSign() { return fromView(common::kOhmSign); }
-
-template <typename T>
-T* named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QLabel* makeLabel(const char* name, const QString& caption, QWidget* parent)
 {
@@ -132,7 +124,7 @@ void DecodingPanel::buildResultGroup()
     makeResultBox(m_resistorValue);
     placeInTwips(m_resistorValue, 1440, 240, 3255, 315);
     // Wider than the 195 twips of the original layout so that "KΩ" and "MΩ" are not clipped.
-    m_unitLabel = named(new QLabel(ohmSign(), frame), "unit_label");
+    m_unitLabel = named(new QLabel(frame), "unit_label");
     placeInTwips(m_unitLabel, 4800, 240, 525, 300);
 
     placeInTwips(makeLabel("Label3", QStringLiteral("Express result in:"), frame), 120, 660, 1185, 195);

@@ -3,11 +3,11 @@
 #include "bandwise/shell/window_texts.h"
 #include "bandwise/widgets/colours.h"
 #include "bandwise/widgets/look.h"
+#include "bandwise/widgets/naming.h"
 #include "bandwise/widgets/sample_resistor.h"
 #include "bandwise/widgets/shape.h"
 #include "bandwise/widgets/text_updates.h"
 #include "bandwise/widgets/twips.h"
-#include "common/ohm_sign.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -21,15 +21,6 @@ namespace bandwise {
 using common::BandScheme;
 
 namespace {
-
-QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-template <typename T>
-T* named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 const SampleResistorNames kResistorNames = {
     "Shape57", "Shape63", "Shape61", "Shape60", "Shape62", "Line4", "Line3",
@@ -112,7 +103,7 @@ void EncodingPanel::buildValueGroup()
     m_resValue = named(new QLineEdit(frame), "res_value");
     makeResultBox(m_resValue);
     placeInTwips(m_resValue, 120, 480, 2535, 300);
-    auto* ohm = named(new QLabel(fromView(common::kOhmSign), frame), "omega_symbol_1");
+    auto* ohm = named(new QLabel(frame), "omega_symbol_1");
     placeInTwips(ohm, 2760, 480, 195, 300);
 
     auto* drawing = named(new QGroupBox(QStringLiteral("Sample Resistor"), this), "Frame7");

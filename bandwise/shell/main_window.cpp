@@ -3,17 +3,48 @@
 #include "bandwise/calculator/calculator_panel.h"
 #include "bandwise/decoding/decoding_panel.h"
 #include "bandwise/encoding/encoding_panel.h"
+#include "bandwise/shell/painting_table.h"
+#include "bandwise/shell/window_placement.h"
+#include "bandwise/widgets/colours.h"
+#include "bandwise/widgets/line_shape.h"
 #include "bandwise/widgets/look.h"
+#include "bandwise/widgets/naming.h"
 #include "bandwise/widgets/sample_resistor.h"
+#include "bandwise/widgets/shape.h"
 #include "bandwise/widgets/twips.h"
 #include "bandwise/widgets/wrapping_check_box.h"
+#include "common/line_writer.h"
+#include "common/ohm_sign.h"
+#include "common/settings_files.h"
 #include "platform/message_presenter.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
 #include <QPushButton>
+
+#include <fstream>
 
 namespace bandwise {
 
-Form1::Form1(std::filesystem::path programDirectory, platform::MessagePresenter& messages, QWidget* parent)
+namespace {
+
+// Decorations a desktop typically adds around the client area (borders and title bar), in
+// twips; the placement centres the whole window, not just its client area.
+constexpr int kFrameWidthTwips = 120;
+constexpr int kFrameHeightTwips = 510;
+constexpr int kClientWidthTwips = 11415;
+constexpr int kClientHeightTwips = 10455;
+
+std::filesystem::path fileIn(const std::filesystem::path& directory, std::string_view name)
+{
+    return directory / std::filesystem::path(std::string(name));
+}
+
+}  // namespace
+
+Form1::Form1(std::filesystem::path programDirectory, platform::MessagePresenter& messages, const QRect& screen,
+             QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_programDirectory(std::move(programDirectory)),
@@ -21,7 +52,7 @@ Form1::Form1(std::filesystem::path programDirectory, platform::MessagePresenter&
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Bandwise"));
-    setFixedSize(twipsRect(0, 0, 11415, 10455).size());
+    setFixedSize(twipsRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());
 
     m_decoding = new DecodingPanel(m_palette, this);
     placeInTwips(m_decoding, 120, 120, 11175, 5175);
@@ -45,14 +76,110 @@ Form1::Form1(std::filesystem::path programDirectory, platform::MessagePresenter&
     m_exit = new QPushButton(QStringLiteral("Exit"), this);
     m_exit->setObjectName(QStringLiteral("exit_button"));
     placeInTwips(m_exit, 10320, 9840, 975, 495);
-    connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_exit, &QPushButton::clicked, this, &Form1::exitProgram);
 
-    load();
+    load(screen);
 }
 
 Form1::~Form1() = default;
 
-void Form1::load() { m_encoding->fillDigitLists(); }
+void Form1::load(const QRect& screen)
+{
+    place(screen);
+    setOhmSigns();
+    m_encoding->fillDigitLists();
+    Language_Loader();
+    loadSettingsFiles();
+}
+
+void Form1::place(const QRect& screen)
+{
+    const auto toTwips = [](int pixels) { return static_cast<int>(pixels * kTwipsPerPixel); };
+    const TwipsPosition position =
+        PlaceMainWindow(toTwips(screen.width()), toTwips(screen.height()), kClientWidthTwips + kFrameWidthTwips,
+                        kClientHeightTwips + kFrameHeightTwips);
+    move(screen.topLeft() + QPoint(twipsToPixels(position.left), twipsToPixels(position.top)));
+}
+
+void Form1::setOhmSigns()
+{
+    const QString ohm = fromView(common::kOhmSign);
+    for (const char* name : {"unit_label", "omega_symbol_1", "omega_symbol_2"})
+        findChild<QLabel*>(QString::fromLatin1(name))->setText(ohm);
+}
+
+int Form1::Language_Loader() { return 0; }
+
+void Form1::loadSettingsFiles()
+{
+    const auto failed = [this] {
+        m_messages.show(platform::MessageIcon::Stop, QStringLiteral("Bandwise"),
+                        QString::fromStdString(m_texts.Settings_Load_Error_Message));
+        // Whatever was painted from the file goes back to the defaults, so that every swatch
+        // matches the palette the stripes are painted from.
+        m_palette = common::DefaultPalette();
+        paintPalette();
+    };
+
+    const std::filesystem::path colours = fileIn(m_programDirectory, common::kColoursFileName);
+    std::error_code error;
+    if (std::filesystem::exists(colours, error)) {
+        std::ifstream in(colours, std::ios::binary);
+        const std::optional<common::BandPalette> palette = in ? common::ReadColoursFile(in) : std::nullopt;
+        if (!palette)
+            return failed();
+        m_palette = *palette;
+        paintPalette();
+    } else {
+        m_palette = common::DefaultPalette();
+    }
+
+    const std::filesystem::path settings = fileIn(m_programDirectory, common::kSettingsFileName);
+    if (std::filesystem::exists(settings, error)) {
+        std::ifstream in(settings, std::ios::binary);
+        const std::optional<bool> outlined = in ? common::ReadSettingsFile(in) : std::nullopt;
+        if (!outlined)
+            return failed();
+        m_stripesOutline->setChecked(*outlined);
+    }
+}
+
+void Form1::paintPalette()
+{
+    for (const PaintStep& step : PaintingTable()) {
+        const QColor colour = toQColor(step.colour ? m_palette[*step.colour] : m_palette.body);
+        QWidget* control = findChild<QWidget*>(fromView(step.control));
+        if (auto* shape = qobject_cast<Shape*>(control))
+            shape->setFillColour(colour);
+        else if (auto* line = qobject_cast<LineShape*>(control))
+            line->setLineColour(colour);
+    }
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    unload();
+    event->accept();
+}
+
+void Form1::unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    const bool saved = common::WriteFileWhole(fileIn(m_programDirectory, common::kSettingsFileName),
+                                              common::SettingsFileBytes(m_stripesOutline->isChecked()));
+    if (!saved) {
+        m_messages.show(platform::MessageIcon::Stop, QStringLiteral("Bandwise"),
+                        QString::fromStdString(m_texts.Settings_Save_Error_Message));
+    }
+}
+
+void Form1::exitProgram()
+{
+    close();
+    QCoreApplication::quit();
+}
 
 void Form1::applyStripesOutline(bool outlined)
 {

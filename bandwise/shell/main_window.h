@@ -10,7 +10,11 @@
 // form and writes Resistor_Value, unit_label and tempco_value. Timer2 (encoding panel) ticks
 // every 100 ms: it reads the six lists, the scheme, Colour_Names, None_Name and the palette and
 // writes the six band boxes, the six swatches of its sample resistor and res_value. The outline
-// check box switches the border of the twelve stripes of both sample resistors. Calculate solves
+// check box switches the border of the twelve stripes of both sample resistors.
+//
+// Start-up (load) places the window, sets the ohm signs, fills the digit lists, runs
+// Language_Loader, then reads Colours.ini into the palette (painting the swatches and resistor
+// bodies) and Settings.ini into the check box; closing (unload) writes Settings.ini. Calculate solves
 // from the texts of the four P-V-I-R boxes and reads its messages from the WindowTexts when it
 // shows them. Message boxes go through the MessagePresenter the window was given; files are found
 // through the program directory.
@@ -18,6 +22,7 @@
 #include "bandwise/shell/window_texts.h"
 #include "common/display_colour.h"
 
+#include <QRect>
 #include <QWidget>
 
 #include <filesystem>
@@ -38,15 +43,29 @@ class WrappingCheckBox;
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    Form1(std::filesystem::path programDirectory, platform::MessagePresenter& messages, QWidget* parent = nullptr);
+    // screen: the primary screen's geometry, which the window is placed on.
+    Form1(std::filesystem::path programDirectory, platform::MessagePresenter& messages, const QRect& screen,
+          QWidget* parent = nullptr);
     ~Form1() override;
+
+    // Loads the language file named in Language.ini; the built-in English texts stay until it does.
+    int Language_Loader();
 
     const common::BandPalette& bandPalette() const { return m_palette; }
     const WindowTexts& windowTexts() const { return m_texts; }
     const std::filesystem::path& programDirectory() const { return m_programDirectory; }
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
-    void load();
+    void load(const QRect& screen);
+    void place(const QRect& screen);
+    void setOhmSigns();
+    void loadSettingsFiles();
+    void paintPalette();
+    void unload();
+    void exitProgram();
     void applyStripesOutline(bool outlined);
 
     std::filesystem::path m_programDirectory;
@@ -61,6 +80,7 @@ private:
     WrappingCheckBox* m_stripesOutline = nullptr;
     QPushButton* m_about = nullptr;
     QPushButton* m_exit = nullptr;
+    bool m_unloaded = false;
 };
 
 }  // namespace bandwise

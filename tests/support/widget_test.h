@@ -28,6 +28,9 @@ protected:
         return std::filesystem::path(QFile::encodeName(m_directory.path()).toStdString());
     }
 
+    // A screen larger than the main window, for placing it.
+    static QRect screen() { return QRect(0, 0, 1280, 1024); }
+
     template <typename T>
     static T* child(const QWidget* root, const char* name)
     {

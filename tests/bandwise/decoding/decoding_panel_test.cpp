@@ -51,7 +51,7 @@ protected:
 
     void openWindow()
     {
-        window = std::make_unique<bandwise::Form1>(programDirectory(), messages);
+        window = std::make_unique<bandwise::Form1>(programDirectory(), messages, screen());
         window->show();
         panel = child<DecodingPanel>(window.get(), "Frame1");
     }

@@ -25,7 +25,7 @@ protected:
 
 TEST_F(MainWindowTest, mainWindowHasItsFixedLayout)
 {
-    bandwise::Form1 window(programDirectory(), messages);
+    bandwise::Form1 window(programDirectory(), messages, screen());
     window.show();
     EXPECT_EQ(window.windowTitle(), "Bandwise");
     EXPECT_EQ(window.size(), QSize(761, 697));
@@ -52,7 +52,7 @@ TEST_F(MainWindowTest, mainWindowHasItsFixedLayout)
 
 TEST_F(MainWindowTest, exitClosesTheWindow)
 {
-    bandwise::Form1 window(programDirectory(), messages);
+    bandwise::Form1 window(programDirectory(), messages, screen());
     window.show();
     QTest::mouseClick(child<QPushButton>(&window, "exit_button"), Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
@@ -60,7 +60,7 @@ TEST_F(MainWindowTest, exitClosesTheWindow)
 
 TEST_F(MainWindowTest, outlineToggleReachesBothSampleResistorsAndHiddenStripes)
 {
-    bandwise::Form1 window(programDirectory(), messages);
+    bandwise::Form1 window(programDirectory(), messages, screen());
     window.show();
     const char* stripes[] = {"band1_colour",  "band2_colour",  "band3_colour",  "mul_colour",
                              "tol_colour",    "tempco_colour", "band1_colour1", "band2_colour1",
@@ -91,7 +91,7 @@ TEST_F(MainWindowTest, outlineToggleReachesBothSampleResistorsAndHiddenStripes)
 
 TEST_F(MainWindowTest, thePanelsSchemesAreIndependent)
 {
-    bandwise::Form1 window(programDirectory(), messages);
+    bandwise::Form1 window(programDirectory(), messages, screen());
     window.show();
     auto* decoding = child<bandwise::DecodingPanel>(&window, "Frame1");
     auto* encoding = child<bandwise::EncodingPanel>(&window, "Frame4");

@@ -1,0 +1,15 @@
+#include "bandwise/shell/window_placement.h"
+
+#include <algorithm>
+
+namespace bandwise {
+
+TwipsPosition PlaceMainWindow(int screenWidth, int screenHeight, int outerWidth, int outerHeight)
+{
+    // Integer division truncates towards zero, as the placement has always done.
+    const int left = (screenWidth - outerWidth) / 2;
+    const int top = (screenHeight - outerHeight) / 2 - 220;
+    return {std::max(left, 0), std::max(top, 0)};
+}
+
+}  // namespace bandwise

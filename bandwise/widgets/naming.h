@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+
+namespace bandwise {
+
+inline QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Controls are addressed by the names the windows have always used.
+template <typename T>
+T* named(T* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+}  // namespace bandwise

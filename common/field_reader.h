@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <istream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace common {
+
+// Reads the fields of a settings, language or caption file one at a time, lazily: it never looks
+// past the field its caller asks for. Fields end at a comma or a line end (CR LF, CR or LF);
+// blanks before a field are skipped; a field starting with a double quote runs to the next quote,
+// and what follows the closing quote up to the separator is dropped. Texts come back as UTF-8.
+class FieldReader {
+public:
+    // Longest field accepted, so a huge or hostile file cannot exhaust memory.
+    static constexpr std::size_t kMaxFieldBytes = 64 * 1024;
+
+    explicit FieldReader(std::istream& in) : m_in(in) {}
+
+    // nullopt when the input ends before a field begins, or a field is too long.
+    std::optional<std::string> readText();
+    // The field as a 32-bit integer; surrounding blanks are ignored and a field that is not a
+    // number gives 0. nullopt as for readText.
+    std::optional<std::int32_t> readInteger();
+
+private:
+    std::optional<std::string> readRawField();
+    void skipToSeparator();
+    void consumeLineEnd(int first);
+
+    std::istream& m_in;
+};
+
+// A text field converted by its caller: blanks around the number are ignored and an empty text
+// is 0; anything else that is not a 32-bit integer fails.
+std::optional<std::int32_t> TextToInteger(std::string_view text);
+
+}  // namespace common

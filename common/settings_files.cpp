@@ -1,0 +1,89 @@
+#include "common/settings_files.h"
+
+#include "common/field_reader.h"
+#include "common/line_writer.h"
+
+namespace common {
+
+namespace {
+
+bool isColour(std::int32_t value) { return value >= 0 && value <= kLargestColour; }
+
+}  // namespace
+
+std::optional<BandPalette> ReadColoursFile(std::istream& in)
+{
+    FieldReader reader(in);
+    if (!reader.readText())
+        return std::nullopt;
+    BandPalette palette;
+    for (DisplayColour& colour : palette.bands) {
+        const std::optional<std::string> text = reader.readText();
+        if (!text)
+            return std::nullopt;
+        const std::optional<std::int32_t> value = TextToInteger(*text);
+        if (!value || !isColour(*value))
+            return std::nullopt;
+        colour = DisplayColour{*value};
+    }
+    const std::optional<std::int32_t> body = reader.readInteger();
+    if (!body)
+        return std::nullopt;
+    palette.body = DisplayColour{isColour(*body) ? *body : 0};
+    return palette;
+}
+
+std::string ColoursFileBytes(const BandPalette& palette)
+{
+    LineWriter writer;
+    writer.writeText(kColoursHeader);
+    for (DisplayColour colour : palette.bands)
+        writer.writeNumber(colour.value);
+    writer.writeNumber(palette.body.value);
+    writer.writeText(kColoursFooter);
+    return writer.bytes();
+}
+
+std::optional<bool> ReadSettingsFile(std::istream& in)
+{
+    FieldReader reader(in);
+    const std::optional<std::string> field = reader.readText();
+    if (!field)
+        return std::nullopt;
+    const std::optional<std::int32_t> state = TextToInteger(*field);
+    if (!state || (*state != 0 && *state != 1))
+        return std::nullopt;
+    return *state == 1;
+}
+
+std::string SettingsFileBytes(bool outlined)
+{
+    LineWriter writer;
+    writer.writeNumber(outlined ? 1 : 0);
+    return writer.bytes();
+}
+
+std::optional<std::string> ReadLanguageFile(std::istream& in)
+{
+    FieldReader reader(in);
+    std::optional<std::string> path;
+    for (int field = 1; field <= 3; ++field) {
+        std::optional<std::string> text = reader.readText();
+        if (!text)
+            return std::nullopt;
+        if (field == 2)
+            path = std::move(text);
+    }
+    return path;
+}
+
+std::string LanguageFileBytes(std::string_view languagePath)
+{
+    LineWriter writer;
+    writer.writeText(kLanguageHeader);
+    writer.writeText(languagePath);
+    writer.writeText(kLanguageFooter);
+    return writer.bytes();
+}
+
+}  // namespace common

@@ -1,0 +1,190 @@
+#include "common/code_page.h"
+#include "common/line_writer.h"
+#include "common/settings_files.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace common;
+
+namespace {
+
+std::string slurp(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::optional<BandPalette> readColours(const std::string& bytes)
+{
+    std::istringstream in(bytes);
+    return ReadColoursFile(in);
+}
+
+// Header, the thirteen default values one per line, and the footer.
+std::vector<std::string> defaultColourLines()
+{
+    return {";Bandwise - Colour Settings", " 0 ", " 16576 ", " 255 ", " 33023 ", " 65535 ", " 65280 ",
+            " 16711680 ", " 12583104 ", " 12632256 ", " 16777215 ", " 49344 ", " 14737632 ", " 9823999 ",
+            std::string(kColoursFooter)};
+}
+
+std::string joined(const std::vector<std::string>& lines)
+{
+    std::string bytes;
+    for (const std::string& line : lines)
+        bytes += line + "\r\n";
+    return bytes;
+}
+
+class TemporaryDirectory : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/bandwise-files-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        directory = pattern;
+    }
+    void TearDown() override
+    {
+        std::filesystem::permissions(directory, std::filesystem::perms::owner_all);
+        std::filesystem::remove_all(directory);
+    }
+    std::filesystem::path directory;
+};
+
+}  // namespace
+
+TEST(LineWriter, writesTextAndNumberLinesByteExact)
+{
+    LineWriter writer;
+    writer.writeText("Español \"quoted\", as is");
+    writer.writeNumber(16576);
+    writer.writeNumber(0);
+    writer.writeNumber(-5);
+    writer.writeText("");
+    EXPECT_EQ(writer.bytes(), "Espa\xF1ol \"quoted\", as is\r\n 16576 \r\n 0 \r\n-5 \r\n\r\n");
+}
+
+TEST(CodePage, everyByteSurvivesARoundTrip)
+{
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
+    EXPECT_EQ(EncodeWindows1252(DecodeWindows1252(all)), all);
+    EXPECT_EQ(EncodeWindows1252("Ω€ç"), "?\x80\xE7");
+    EXPECT_EQ(EncodeWindows1252("\xFF\xC3"), "??");  // malformed UTF-8
+}
+
+TEST(SettingsFiles, writtenFilesAreByteExactAndReadBack)
+{
+    EXPECT_EQ(ColoursFileBytes(DefaultPalette()), joined(defaultColourLines()));
+    EXPECT_EQ(readColours(ColoursFileBytes(DefaultPalette())), DefaultPalette());
+    EXPECT_EQ(SettingsFileBytes(true), " 1 \r\n");
+    EXPECT_EQ(SettingsFileBytes(false), " 0 \r\n");
+    EXPECT_EQ(LanguageFileBytes("Español\\Español.ini"),
+              ";Bandwise - Language Settings\r\nEspa\xF1ol\\Espa\xF1ol.ini\r\n" + std::string(kLanguageFooter) + "\r\n");
+    std::istringstream language(LanguageFileBytes("Português (Brasil)\\Português (Brasil).ini"));
+    EXPECT_EQ(ReadLanguageFile(language), "Português (Brasil)\\Português (Brasil).ini");
+}
+
+TEST(SettingsFiles, damagedColourFiles)
+{
+    struct Row {
+        const char* name;
+        std::function<void(std::vector<std::string>&)> damage;
+        std::function<void(BandPalette&)> expected;  // applied to DefaultPalette; unset: a failure
+    };
+    const auto shifted = [](BandPalette& p, std::int32_t first) {
+        for (int i = kBandColourCount - 1; i > 0; --i)
+            p.bands[i] = p.bands[i - 1];
+        p.bands[0] = DisplayColour{first};
+        p.body = DisplayColour{14737632};  // read from the Silver line
+    };
+    const Row rows[] = {
+        {"commaInHeaderShiftsEveryValue", [](auto& l) { l[0] = ";Colours,5"; }, [&](BandPalette& p) { shifted(p, 5); }},
+        {"emptyLineIsBlack", [](auto& l) { l.insert(l.begin() + 1, ""); }, [&](BandPalette& p) { shifted(p, 0); }},
+        {"onlyTwelveValues", [](auto& l) { l.resize(13); }, nullptr},
+        {"bandNotANumber", [](auto& l) { l[5] = "abc"; }, nullptr},
+        {"bandAboveTwentyFourBits", [](auto& l) { l[2] = " 16777216 "; }, nullptr},
+        {"bandNegative", [](auto& l) { l[2] = "-1"; }, nullptr},
+        {"bodyNotANumberIsBlack", [](auto& l) { l[13] = "abc"; }, [](BandPalette& p) { p.body = DisplayColour{0}; }},
+        {"bodyOutOfRangeIsBlack", [](auto& l) { l[13] = " 16777216 "; }, [](BandPalette& p) { p.body = DisplayColour{0}; }},
+        {"footerNeverRead", [](auto& l) { l[14] = "garbage,,,"; }, [](BandPalette&) {}},
+        {"emptyFile", [](auto& l) { l.clear(); }, nullptr},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::string> lines = defaultColourLines();
+        row.damage(lines);
+        const std::optional<BandPalette> read = readColours(joined(lines));
+        if (!row.expected) {
+            EXPECT_FALSE(read.has_value()) << row.name;
+            continue;
+        }
+        BandPalette expected = DefaultPalette();
+        row.expected(expected);
+        EXPECT_EQ(read, expected) << row.name;
+    }
+}
+
+TEST(SettingsFiles, outlineStateIsZeroOrOne)
+{
+    struct Row {
+        const char* bytes;
+        std::optional<bool> state;
+    };
+    const Row rows[] = {{" 1 \r\n", true}, {" 0 \r\n", false}, {"1,junk", true}, {" 5 \r\n", std::nullopt},
+                        {"2", std::nullopt}, {"-1", std::nullopt}, {"abc", std::nullopt}, {"", std::nullopt},
+                        {"\r\n", false}};
+    for (const Row& row : rows) {
+        std::istringstream in(row.bytes);
+        EXPECT_EQ(ReadSettingsFile(in), row.state) << '"' << row.bytes << '"';
+    }
+}
+
+TEST(SettingsFiles, languageFileNeedsThreeFields)
+{
+    std::istringstream two(";header\r\nDefault\r\n");
+    EXPECT_FALSE(ReadLanguageFile(two).has_value());
+    std::istringstream empty("");
+    EXPECT_FALSE(ReadLanguageFile(empty).has_value());
+}
+
+TEST_F(TemporaryDirectory, wholeFileWriteReplacesOnlyWhenComplete)
+{
+    const std::filesystem::path file = directory / "Settings.ini";
+    ASSERT_TRUE(WriteFileWhole(file, " 1 \r\n"));
+    EXPECT_EQ(slurp(file), " 1 \r\n");
+    ASSERT_TRUE(WriteFileWhole(file, " 0 \r\n"));
+    EXPECT_EQ(slurp(file), " 0 \r\n");
+
+    // A directory where the temporary file must go stops the write, even for root.
+    std::filesystem::create_directory(directory / "Settings.ini.tmp");
+    EXPECT_FALSE(WriteFileWhole(file, " 1 \r\n"));
+    EXPECT_EQ(slurp(file), " 0 \r\n");
+    std::filesystem::remove(directory / "Settings.ini.tmp");
+
+    // A directory standing where the file should be: the rename fails and nothing is left behind.
+    const std::filesystem::path blocked = directory / "Colours.ini";
+    std::filesystem::create_directory(blocked);
+    std::filesystem::create_directory(blocked / "inside");
+    EXPECT_FALSE(WriteFileWhole(blocked, "x"));
+    EXPECT_TRUE(std::filesystem::is_directory(blocked / "inside"));
+    EXPECT_FALSE(std::filesystem::exists(directory / "Colours.ini.tmp"));
+}
+
+TEST_F(TemporaryDirectory, readOnlyDirectoryKeepsTheOldFile)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only directories";
+    const std::filesystem::path file = directory / "Settings.ini";
+    ASSERT_TRUE(WriteFileWhole(file, " 1 \r\n"));
+    std::filesystem::permissions(directory, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    EXPECT_FALSE(WriteFileWhole(file, " 0 \r\n"));
+    EXPECT_EQ(slurp(file), " 1 \r\n");
+}
