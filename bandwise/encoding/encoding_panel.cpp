@@ -122,14 +122,14 @@ void EncodingPanel::buildParameterAndResultGroups()
     const std::array<int, kEncodingRowCount> boxTops = {315, 680, 1035, 1395, 1755, 2115};
     for (int row = 0; row < kEncodingRowCount; ++row) {
         const RowSpec& spec = kRows[row];
-        // Labels sit a little lower than their list or box so that the texts share a baseline.
+        // Each label is as tall as its list or box and centred, so that the texts share a line.
         m_parameterLabels[row] = named(new QLabel(QString::fromUtf8(spec.parameterCaption), parameters), spec.parameterLabel);
-        placeInTwips(m_parameterLabels[row], 240, listTops[row] + 45, 1275, 255);
+        placeInTwips(m_parameterLabels[row], 240, listTops[row], 1275, 315);
         m_lists[row] = named(new QComboBox(parameters), spec.list);
         placeInTwips(m_lists[row], 1560, listTops[row], 1335, 315);
 
         m_resultLabels[row] = named(new QLabel(QString::fromUtf8(spec.resultCaption), results), spec.resultLabel);
-        placeInTwips(m_resultLabels[row], 240, boxTops[row] + 30, 1635, 255);
+        placeInTwips(m_resultLabels[row], 240, boxTops[row], 1635, 300);
         m_resultBoxes[row] = named(new QLineEdit(results), spec.resultBox);
         makeResultBox(m_resultBoxes[row]);
         placeInTwips(m_resultBoxes[row], 1920, boxTops[row], 1335, 300);

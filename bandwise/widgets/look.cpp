@@ -13,8 +13,8 @@ namespace bandwise {
 
 namespace {
 
-// Fusion, adjusted to the twip layouts: a narrower gap between indicator and caption, and group
-// boxes whose frame line runs through the middle of the title, so that the first control of a
+// Fusion, adjusted to the twip layouts: a narrower gap between indicator and caption, options
+// that take clicks over their whole width, and group boxes whose frame line runs through the middle of the title, so that the first control of a
 // group sits where the layout puts it rather than under a title drawn above the frame.
 class BandwiseStyle : public QProxyStyle {
 public:
@@ -25,6 +25,15 @@ public:
         if (metric == PM_RadioButtonLabelSpacing || metric == PM_CheckBoxLabelSpacing)
             return 3;
         return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+    // An option or check box reacts to a click anywhere in its rectangle, not only on its
+    // indicator and caption, as the wide options of the twip layout always have.
+    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (element == SE_RadioButtonClickRect || element == SE_CheckBoxClickRect)
+            return option->rect;
+        return QProxyStyle::subElementRect(element, option, widget);
     }
 
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,

@@ -41,11 +41,12 @@ SampleResistor::SampleResistor(QWidget* frame, const SampleResistorNames& names,
     const QColor body = toQColor(common::DefaultPalette().body);
     const QColor lead = Qt::black;
 
-    makeShape(Shape::Kind::Rectangle, lead, names.leftLead, {240, 480, 735, 135}, frame);
-    makeShape(Shape::Kind::Rectangle, lead, names.rightLead, {2520, 480, 735, 135}, frame);
     m_bodyParts[0] = makeShape(Shape::Kind::RoundedRectangle, body, names.leftCap, {960, 240, 375, 615}, frame);
     m_bodyParts[1] = makeShape(Shape::Kind::RoundedRectangle, body, names.rightCap, {2160, 240, 375, 615}, frame);
     m_bodyParts[2] = makeShape(Shape::Kind::Rectangle, body, names.middle, {1320, 315, 855, 460}, frame);
+    // The leads lie on top of the caps, and the stripes on top of everything.
+    makeShape(Shape::Kind::Rectangle, lead, names.leftLead, {240, 480, 735, 135}, frame);
+    makeShape(Shape::Kind::Rectangle, lead, names.rightLead, {2520, 480, 735, 135}, frame);
     m_seams[0] = makeSeam(names.leftSeam, {1320, 325}, {1310, 740}, body, frame);
     m_seams[1] = makeSeam(names.rightSeam, {2160, 325}, {2155, 730}, body, frame);
 

@@ -29,6 +29,4 @@ void WrappingCheckBox::paintEvent(QPaintEvent*)
                          option.palette, isEnabled(), caption, QPalette::WindowText);
 }
 
-bool WrappingCheckBox::hitButton(const QPoint& pos) const { return rect().contains(pos); }
-
 }  // namespace bandwise

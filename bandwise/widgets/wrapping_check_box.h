@@ -16,7 +16,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    bool hitButton(const QPoint& pos) const override;
 };
 
 }  // namespace bandwise

@@ -3,7 +3,9 @@
 #include "recording_messages.h"
 
 #include <QFile>
+#include <QAbstractButton>
 #include <QLocale>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -26,6 +28,12 @@ protected:
     std::filesystem::path programDirectory() const
     {
         return std::filesystem::path(QFile::encodeName(m_directory.path()).toStdString());
+    }
+
+    // Clicks near the right edge, far from the caption: options take clicks over their whole width.
+    static void click(QAbstractButton* button)
+    {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->width() - 3, button->height() / 2));
     }
 
     // A screen larger than the main window, for placing it.

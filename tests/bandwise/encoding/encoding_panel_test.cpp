@@ -45,11 +45,7 @@ protected:
         combo->setCurrentIndex(index);
     }
 
-    void choose(const char* scheme)
-    {
-        auto* button = child<QRadioButton>(panel.get(), scheme);
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-    }
+    void choose(const char* scheme) { click(child<QRadioButton>(panel.get(), scheme)); }
 
     common::BandPalette palette = common::DefaultPalette();
     bandwise::WindowTexts texts;
@@ -103,14 +99,16 @@ TEST_F(EncodingPanelTest, startsInFourBandWithEmptyListsAndShowsZeroFromTheFirst
 TEST_F(EncodingPanelTest, schemeEnablesAndShowsItsRows)
 {
     struct Row {
-        const char* option;
+        const char* option;  // nullptr: as the panel starts
         bool thirdDigit;
         bool tempco;
     };
-    const Row rows[] = {{"r5b1", true, false}, {"r6b1", true, true}, {"r4b1", false, false}, {"r6b1", true, true}};
+    const Row rows[] = {
+        {nullptr, false, false}, {"r5b1", true, false}, {"r6b1", true, true}, {"r4b1", false, false}, {"r6b1", true, true}};
     for (const Row& row : rows) {
-        choose(row.option);
-        SCOPED_TRACE(row.option);
+        if (row.option)
+            choose(row.option);
+        SCOPED_TRACE(row.option ? row.option : "start");
         EXPECT_EQ(swatch("mul_colour1")->isVisible(), row.thirdDigit);
         for (const char* name : {"Label7", "band3_list", "Label13", "b3v"})
             EXPECT_EQ(child<QWidget>(panel.get(), name)->isEnabled(), row.thirdDigit) << name;

@@ -180,3 +180,14 @@ TEST(EncodingRefresh, listItemsAreExactlyTheRecognisedTexts)
     EXPECT_EQ(MultiplierListItems().size(), 10u);
     EXPECT_EQ(std::count(MultiplierListItems().begin(), MultiplierListItems().end(), "8"), 0);
 }
+
+TEST(EncodingRefresh, textsMatchingNoItemLeaveTheirOutputsAlone)
+{
+    const Refresh refresh;
+    const Lists unknown = {"10", "a", " 7", "8", "±20 %", "100ppm"};
+    const EncodingOutput out = refresh(unknown, BandScheme::SixBand);
+    for (int i = 0; i < kEncodingRowCount; ++i) {
+        EXPECT_FALSE(out.boxTexts[i].has_value()) << i;
+        EXPECT_FALSE(out.swatchColours[i].has_value()) << i;
+    }
+}

@@ -150,8 +150,7 @@ TEST_F(StartupTest, coloursFilePaintsEverySwatchAndBothBodies)
 
     // Clicks paint stripes from the same palette.
     window->show();
-    auto* brown = child<QRadioButton>(window.get(), "br1");
-    QTest::mouseClick(brown, Qt::LeftButton, {}, QPoint(6, brown->height() / 2));
+    click(child<QRadioButton>(window.get(), "br1"));
     EXPECT_EQ(child<bandwise::Shape>(window.get(), "band1_colour")->fillColour(),
               child<bandwise::Shape>(window.get(), "Shape2")->fillColour());
 }
@@ -193,6 +192,38 @@ TEST_F(StartupTest, badFilesGiveOneMessageAndEverythingMatchesTheDefaults)
     }
 }
 
+TEST_F(StartupTest, oddButReadableColourFilesPaintWhatTheyHold)
+{
+    const std::string values = " 1 \r\n 2 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n";
+    struct Row {
+        const char* name;
+        std::string colours;
+        std::vector<std::int32_t> expected;  // twelve bands, then the body
+    };
+    const Row rows[] = {
+        {"commaInTheHeader", ";Bandwise, 99\r\n" + values + " 13 \r\n", {99, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
+        {"bodyNotANumber", ";x\r\n" + values + "abc\r\n", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0}},
+        // The values after the empty line move down one place: the body comes from the last band line.
+        {"emptyLineAmongTheValues", ";x\r\n 1 \r\n\r\n" + values.substr(5) + " 13 \r\n",
+         {1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        write("Colours.ini", row.colours);
+        write("Settings.ini", " 0 \r\n");
+        BandPalette expected;
+        for (int i = 0; i < common::kBandColourCount; ++i)
+            expected.bands[i] = DisplayColour{row.expected[i]};
+        expected.body = DisplayColour{row.expected[12]};
+
+        const auto window = open();
+        EXPECT_TRUE(messages.shown.empty());
+        EXPECT_EQ(window->bandPalette(), expected);
+        EXPECT_EQ(paintedColours(*window), expectedColours(expected));
+        EXPECT_FALSE(outlined(*window));
+    }
+}
+
 TEST_F(StartupTest, aDirectoryInPlaceOfColoursIniIsAFailure)
 {
     messages.expectMessages();
@@ -213,8 +244,7 @@ TEST_F(StartupTest, closingWritesTheOutlineStateByteExact)
 
     const auto window = open();
     window->show();
-    auto* outline = child<QCheckBox>(window.get(), "show_stripes_outline");
-    QTest::mouseClick(outline, Qt::LeftButton, {}, QPoint(6, outline->height() / 2));
+    click(child<QCheckBox>(window.get(), "show_stripes_outline"));
     QTest::mouseClick(child<QPushButton>(window.get(), "exit_button"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(read("Settings.ini"), " 0 \r\n");
