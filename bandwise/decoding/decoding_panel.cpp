@@ -3,7 +3,9 @@
 #include "bandwise/widgets/colours.h"
 #include "bandwise/widgets/look.h"
 #include "bandwise/widgets/naming.h"
+#include "bandwise/widgets/polling_timer.h"
 #include "bandwise/widgets/sample_resistor.h"
+#include "bandwise/widgets/scheme_options.h"
 #include "bandwise/widgets/shape.h"
 #include "bandwise/widgets/text_updates.h"
 #include "bandwise/widgets/twips.h"
@@ -14,7 +16,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
-#include <QTimer>
 
 namespace bandwise {
 
@@ -44,40 +45,18 @@ DecodingPanel::DecodingPanel(const common::BandPalette& palette, QWidget* parent
     : QGroupBox(QStringLiteral("Convert Colour Code To Value"), parent), m_palette(palette)
 {
     setObjectName(QStringLiteral("Frame1"));
-    buildSchemeOptions();
+    m_scheme = std::make_unique<SchemeOptions>(this, SchemeOptions::Names{"Label1", {"r4b", "r5b", "r6b"}}, 1395,
+                                               [this](BandScheme scheme) { applyScheme(scheme); });
     buildColourGroups();
     buildResultGroup();
     buildSampleResistor();
     applyScheme(BandScheme::FourBand);
     makeTitleBold(this);
 
-    m_timer = named(new QTimer(this), "Timer1");
-    m_timer->setInterval(100);
-    connect(m_timer, &QTimer::timeout, this, &DecodingPanel::tick);
-    m_timer->start();
+    m_timer = startPollingTimer(this, "Timer1", &DecodingPanel::tick);
 }
 
 DecodingPanel::~DecodingPanel() = default;
-
-void DecodingPanel::buildSchemeOptions()
-{
-    placeInTwips(makeLabel("Label1", QStringLiteral("Colour Code Scheme:"), this), 240, 360, 1395, 435);
-    m_fourBand = named(new QRadioButton(QStringLiteral("Four Band"), this), "r4b");
-    m_fiveBand = named(new QRadioButton(QStringLiteral("Five Band"), this), "r5b");
-    m_sixBand = named(new QRadioButton(QStringLiteral("Six Band"), this), "r6b");
-    m_fourBand->setChecked(true);
-    const std::array<std::pair<QRadioButton*, BandScheme>, 3> options = {{
-        {m_fourBand, BandScheme::FourBand}, {m_fiveBand, BandScheme::FiveBand}, {m_sixBand, BandScheme::SixBand}}};
-    int left = 1680;
-    for (const auto& [button, scheme] : options) {
-        placeInTwips(button, left, 480, 1455, 255);
-        left += 1560;
-        connect(button, &QRadioButton::toggled, this, [this, scheme = scheme](bool checked) {
-            if (checked)
-                applyScheme(scheme);
-        });
-    }
-}
 
 void DecodingPanel::buildColourGroups()
 {
@@ -156,12 +135,7 @@ void DecodingPanel::buildSampleResistor()
     m_resistor = std::make_unique<SampleResistor>(frame, kResistorNames, 440);
 }
 
-BandScheme DecodingPanel::scheme() const
-{
-    if (m_fourBand->isChecked())
-        return BandScheme::FourBand;
-    return m_fiveBand->isChecked() ? BandScheme::FiveBand : BandScheme::SixBand;
-}
+BandScheme DecodingPanel::scheme() const { return m_scheme->scheme(); }
 
 ResultForm DecodingPanel::resultForm() const
 {
@@ -199,7 +173,7 @@ void DecodingPanel::chooseColour(BandPosition position, int optionId)
     case BandPosition::Multiplier:
         m_selection.multiplier = colour;
         // In a four-band resistor the third stripe is the multiplier.
-        stripe = m_fourBand->isChecked() ? SampleResistor::ThirdStripe : SampleResistor::MultiplierStripe;
+        stripe = m_scheme->isFourBand() ? SampleResistor::ThirdStripe : SampleResistor::MultiplierStripe;
         break;
     case BandPosition::Tolerance:
         m_selection.tolerance = common::ToleranceChoice(*colour);

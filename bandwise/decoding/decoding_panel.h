@@ -18,6 +18,7 @@ class QTimer;
 namespace bandwise {
 
 class SampleResistor;
+class SchemeOptions;
 
 // The group "Convert Colour Code To Value". Clicks only record a colour and paint one stripe;
 // the result controls are filled by tick(), which Timer1 runs every 100 ms.
@@ -36,7 +37,6 @@ public:
     SampleResistor& sampleResistor() { return *m_resistor; }
 
 private:
-    void buildSchemeOptions();
     void buildColourGroups();
     void buildResultGroup();
     void buildSampleResistor();
@@ -48,9 +48,7 @@ private:
     const common::BandPalette& m_palette;
     DecodingSelection m_selection;
 
-    QRadioButton* m_fourBand = nullptr;
-    QRadioButton* m_fiveBand = nullptr;
-    QRadioButton* m_sixBand = nullptr;
+    std::unique_ptr<SchemeOptions> m_scheme;
     QRadioButton* m_normalForm = nullptr;
     QRadioButton* m_exponentForm = nullptr;
     QRadioButton* m_inUnits = nullptr;

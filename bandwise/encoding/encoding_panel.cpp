@@ -4,7 +4,9 @@
 #include "bandwise/widgets/colours.h"
 #include "bandwise/widgets/look.h"
 #include "bandwise/widgets/naming.h"
+#include "bandwise/widgets/polling_timer.h"
 #include "bandwise/widgets/sample_resistor.h"
+#include "bandwise/widgets/scheme_options.h"
 #include "bandwise/widgets/shape.h"
 #include "bandwise/widgets/text_updates.h"
 #include "bandwise/widgets/twips.h"
@@ -13,8 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QRadioButton>
-#include <QTimer>
 
 namespace bandwise {
 
@@ -59,42 +59,17 @@ EncodingPanel::EncodingPanel(const common::BandPalette& palette, const WindowTex
     : QGroupBox(QStringLiteral("Convert Value To Colour Code"), parent), m_palette(palette), m_texts(texts)
 {
     setObjectName(QStringLiteral("Frame4"));
-    buildSchemeOptions();
+    m_scheme = std::make_unique<SchemeOptions>(this, SchemeOptions::Names{"Label4", {"r4b1", "r5b1", "r6b1"}}, 1335,
+                                               [this](BandScheme scheme) { applyScheme(scheme); });
     buildValueGroup();
     buildParameterAndResultGroups();
     applyScheme(BandScheme::FourBand);
     makeTitleBold(this);
 
-    m_timer = named(new QTimer(this), "Timer2");
-    m_timer->setInterval(100);
-    connect(m_timer, &QTimer::timeout, this, &EncodingPanel::tick);
-    m_timer->start();
+    m_timer = startPollingTimer(this, "Timer2", &EncodingPanel::tick);
 }
 
 EncodingPanel::~EncodingPanel() = default;
-
-void EncodingPanel::buildSchemeOptions()
-{
-    auto* label = named(new QLabel(QStringLiteral("Colour Code Scheme:"), this), "Label4");
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeInTwips(label, 240, 360, 1335, 435);
-    m_fourBand = named(new QRadioButton(QStringLiteral("Four Band"), this), "r4b1");
-    m_fiveBand = named(new QRadioButton(QStringLiteral("Five Band"), this), "r5b1");
-    m_sixBand = named(new QRadioButton(QStringLiteral("Six Band"), this), "r6b1");
-    m_fourBand->setChecked(true);
-    const std::array<std::pair<QRadioButton*, BandScheme>, 3> options = {{
-        {m_fourBand, BandScheme::FourBand}, {m_fiveBand, BandScheme::FiveBand}, {m_sixBand, BandScheme::SixBand}}};
-    int left = 1680;
-    for (const auto& [button, scheme] : options) {
-        placeInTwips(button, left, 480, 1455, 255);
-        left += 1560;
-        connect(button, &QRadioButton::toggled, this, [this, scheme = scheme](bool checked) {
-            if (checked)
-                applyScheme(scheme);
-        });
-    }
-}
 
 void EncodingPanel::buildValueGroup()
 {
@@ -149,12 +124,7 @@ void EncodingPanel::fillDigitLists()
         m_lists[row]->setCurrentIndex(-1);
 }
 
-BandScheme EncodingPanel::scheme() const
-{
-    if (m_fourBand->isChecked())
-        return BandScheme::FourBand;
-    return m_fiveBand->isChecked() ? BandScheme::FiveBand : BandScheme::SixBand;
-}
+BandScheme EncodingPanel::scheme() const { return m_scheme->scheme(); }
 
 void EncodingPanel::applyScheme(BandScheme scheme)
 {

@@ -11,12 +11,12 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QRadioButton;
 class QTimer;
 
 namespace bandwise {
 
 class SampleResistor;
+class SchemeOptions;
 struct WindowTexts;
 
 // The group "Convert Value To Colour Code". Its state lives only in its controls; tick(), run by
@@ -36,7 +36,6 @@ public:
     SampleResistor& sampleResistor() { return *m_resistor; }
 
 private:
-    void buildSchemeOptions();
     void buildValueGroup();
     void buildParameterAndResultGroups();
     void applyScheme(common::BandScheme scheme);
@@ -44,9 +43,7 @@ private:
     const common::BandPalette& m_palette;
     const WindowTexts& m_texts;
 
-    QRadioButton* m_fourBand = nullptr;
-    QRadioButton* m_fiveBand = nullptr;
-    QRadioButton* m_sixBand = nullptr;
+    std::unique_ptr<SchemeOptions> m_scheme;
     QLineEdit* m_resValue = nullptr;
     std::array<QLabel*, kEncodingRowCount> m_parameterLabels{};
     std::array<QComboBox*, kEncodingRowCount> m_lists{};

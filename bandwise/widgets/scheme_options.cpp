@@ -1,0 +1,46 @@
+#include "bandwise/widgets/scheme_options.h"
+
+#include "bandwise/widgets/naming.h"
+#include "bandwise/widgets/twips.h"
+
+#include <QLabel>
+#include <QRadioButton>
+
+namespace bandwise {
+
+using common::BandScheme;
+
+SchemeOptions::SchemeOptions(QWidget* panel, const Names& names, int labelWidthTwips,
+                             std::function<void(BandScheme)> onChosen)
+{
+    auto* label = named(new QLabel(QStringLiteral("Colour Code Scheme:"), panel), names.label);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeInTwips(label, 240, 360, labelWidthTwips, 435);
+
+    const std::array<QString, 3> captions = {QStringLiteral("Four Band"), QStringLiteral("Five Band"),
+                                             QStringLiteral("Six Band")};
+    const std::array<BandScheme, 3> schemes = {BandScheme::FourBand, BandScheme::FiveBand, BandScheme::SixBand};
+    for (std::size_t i = 0; i < m_options.size(); ++i) {
+        m_options[i] = named(new QRadioButton(captions[i], panel), names.options[i]);
+        placeInTwips(m_options[i], 1680 + 1560 * static_cast<int>(i), 480, 1455, 255);
+    }
+    m_options[0]->setChecked(true);
+    for (std::size_t i = 0; i < m_options.size(); ++i) {
+        QObject::connect(m_options[i], &QRadioButton::toggled, panel, [onChosen, scheme = schemes[i]](bool checked) {
+            if (checked)
+                onChosen(scheme);
+        });
+    }
+}
+
+bool SchemeOptions::isFourBand() const { return m_options[0]->isChecked(); }
+
+BandScheme SchemeOptions::scheme() const
+{
+    if (m_options[0]->isChecked())
+        return BandScheme::FourBand;
+    return m_options[1]->isChecked() ? BandScheme::FiveBand : BandScheme::SixBand;
+}
+
+}  // namespace bandwise
