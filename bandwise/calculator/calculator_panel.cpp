@@ -3,6 +3,7 @@
 #include "bandwise/shell/window_texts.h"
 #include "bandwise/widgets/look.h"
 #include "bandwise/widgets/naming.h"
+#include "bandwise/widgets/text_updates.h"
 #include "bandwise/widgets/twips.h"
 #include "platform/message_presenter.h"
 
@@ -110,7 +111,7 @@ void CalculatorPanel::calculate()
     const SolveOutcome outcome = SolvePvir(texts, locale().decimalPoint().toStdString());
 
     for (const ResultWrite& write : outcome.results) {
-        m_boxes[write.box]->setText(QString::fromStdString(write.text));
+        updateText(m_boxes[write.box], QString::fromStdString(write.text));
         setBackground(m_boxes[write.box], kComputed);
     }
     for (CalculatorBox box : outcome.givenBoxes)
