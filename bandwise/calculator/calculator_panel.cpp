@@ -38,7 +38,7 @@ protected:
     }
 };
 
-struct QuantitySpec {
+struct Quantity {
     const char* captionLabel;
     const char* caption;
     int captionWidth;
@@ -48,7 +48,7 @@ struct QuantitySpec {
     int unitWidth;
 };
 
-const std::array<QuantitySpec, kCalculatorBoxCount> kQuantities = {{
+const std::array<Quantity, kCalculatorBoxCount> kQuantities = {{
     {"Label16", "Power, P:", 690, "power_value", "Label20", "Watt(s) (W)", 810},
     {"Label17", "Voltage, V:", 780, "voltage_value", "Label21", "Volt(s) (V)", 675},
     {"Label18", "Current, I:", 690, "current_value", "Label22", "Ampere(s) (A)", 945},
@@ -65,14 +65,14 @@ CalculatorPanel::CalculatorPanel(const WindowTexts& texts, platform::MessagePres
 {
     setObjectName(QStringLiteral("Frame8"));
     for (int i = 0; i < kCalculatorBoxCount; ++i) {
-        const QuantitySpec& spec = kQuantities[i];
+        const Quantity& quantity = kQuantities[i];
         const int top = 480 + 840 * i;
-        placeInTwips(named(new QLabel(QString::fromUtf8(spec.caption), this), spec.captionLabel), 600, top,
-                     spec.captionWidth, 195);
-        m_boxes[i] = named(new NumericLineEdit(this), spec.box);
+        placeInTwips(named(new QLabel(QString::fromUtf8(quantity.caption), this), quantity.captionLabel), 600, top,
+                     quantity.captionWidth, 195);
+        m_boxes[i] = named(new NumericLineEdit(this), quantity.box);
         placeInTwips(m_boxes[i], 600, top + 240, 1335, 285);
-        placeInTwips(named(new QLabel(QString::fromUtf8(spec.unit), this), spec.unitLabel), 2040, top + 240,
-                     spec.unitWidth, 195);
+        placeInTwips(named(new QLabel(QString::fromUtf8(quantity.unit), this), quantity.unitLabel), 2040, top + 240,
+                     quantity.unitWidth, 195);
     }
     auto* ohm = named(new QLabel(this), "omega_symbol_2");
     ohm->setAlignment(Qt::AlignCenter);

@@ -63,15 +63,15 @@ void DecodingPanel::buildColourGroups()
     const common::BandPalette design = common::DefaultPalette();
     const auto& groups = DecodingColourGroups();
     for (std::size_t g = 0; g < groups.size(); ++g) {
-        const ColourGroup& spec = groups[g];
-        auto* box = new QGroupBox(fromView(spec.caption), this);
-        box->setObjectName(fromView(spec.name));
+        const ColourGroup& group = groups[g];
+        auto* box = new QGroupBox(fromView(group.caption), this);
+        box->setObjectName(fromView(group.name));
         placeInTwips(box, 240 + 1800 * static_cast<int>(g), 840, 1695, 2895);
         m_colourGroups[g] = box;
 
         auto* buttons = new QButtonGroup(box);
         int k = 0;
-        for (const ColourOption& option : spec.options) {
+        for (const ColourOption& option : group.options) {
             const bool isNone = option.id == kNoToleranceBandId;
             const QString caption =
                 isNone ? QStringLiteral("None") : fromView(common::CanonicalNameOf(*common::BandColourFromOrdinal(option.id)));
@@ -89,7 +89,7 @@ void DecodingPanel::buildColourGroups()
             ++k;
         }
         connect(buttons, &QButtonGroup::idClicked, this,
-                [this, position = spec.position](int id) { chooseColour(position, id); });
+                [this, position = group.position](int id) { chooseColour(position, id); });
     }
 }
 

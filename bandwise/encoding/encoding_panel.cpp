@@ -27,7 +27,7 @@ const SampleResistorNames kResistorNames = {
     {"band1_colour1", "band2_colour1", "band3_colour1", "mul_colour1", "tol_colour1", "tempco_colour1"},
 };
 
-struct RowSpec {
+struct RowNames {
     const char* parameterLabel;
     const char* parameterCaption;
     const char* list;
@@ -36,7 +36,7 @@ struct RowSpec {
     const char* resultBox;
 };
 
-const std::array<RowSpec, kEncodingRowCount> kRows = {{
+const std::array<RowNames, kEncodingRowCount> kRows = {{
     {"Label5", "First Digit:", "band1_list", "Label11", "First Band:", "b1v"},
     {"Label6", "Second Digit:", "band2_list", "Label12", "Second Band:", "b2v"},
     {"Label7", "Third Digit:", "band3_list", "Label13", "Third Band:", "b3v"},
@@ -96,16 +96,16 @@ void EncodingPanel::buildParameterAndResultGroups()
     const std::array<int, kEncodingRowCount> listTops = {360, 720, 1080, 1440, 1800, 2160};
     const std::array<int, kEncodingRowCount> boxTops = {315, 680, 1035, 1395, 1755, 2115};
     for (int row = 0; row < kEncodingRowCount; ++row) {
-        const RowSpec& spec = kRows[row];
+        const RowNames& names = kRows[row];
         // Each label is as tall as its list or box and centred, so that the texts share a line.
-        m_parameterLabels[row] = named(new QLabel(QString::fromUtf8(spec.parameterCaption), parameters), spec.parameterLabel);
+        m_parameterLabels[row] = named(new QLabel(QString::fromUtf8(names.parameterCaption), parameters), names.parameterLabel);
         placeInTwips(m_parameterLabels[row], 240, listTops[row], 1275, 315);
-        m_lists[row] = named(new QComboBox(parameters), spec.list);
+        m_lists[row] = named(new QComboBox(parameters), names.list);
         placeInTwips(m_lists[row], 1560, listTops[row], 1335, 315);
 
-        m_resultLabels[row] = named(new QLabel(QString::fromUtf8(spec.resultCaption), results), spec.resultLabel);
+        m_resultLabels[row] = named(new QLabel(QString::fromUtf8(names.resultCaption), results), names.resultLabel);
         placeInTwips(m_resultLabels[row], 240, boxTops[row], 1635, 300);
-        m_resultBoxes[row] = named(new QLineEdit(results), spec.resultBox);
+        m_resultBoxes[row] = named(new QLineEdit(results), names.resultBox);
         makeResultBox(m_resultBoxes[row]);
         placeInTwips(m_resultBoxes[row], 1920, boxTops[row], 1335, 300);
     }

@@ -93,45 +93,6 @@ TEST(SettingsFiles, writtenFilesAreByteExactAndReadBack)
     EXPECT_EQ(ReadLanguageFile(language), "Português (Brasil)\\Português (Brasil).ini");
 }
 
-TEST(SettingsFiles, damagedColourFiles)
-{
-    struct Row {
-        const char* name;
-        std::function<void(std::vector<std::string>&)> damage;
-        std::function<void(BandPalette&)> expected;  // applied to DefaultPalette; unset: a failure
-    };
-    const auto shifted = [](BandPalette& p, std::int32_t first) {
-        for (int i = kBandColourCount - 1; i > 0; --i)
-            p.bands[i] = p.bands[i - 1];
-        p.bands[0] = DisplayColour{first};
-        p.body = DisplayColour{14737632};  // read from the Silver line
-    };
-    const Row rows[] = {
-        {"commaInHeaderShiftsEveryValue", [](auto& l) { l[0] = ";Colours,5"; }, [&](BandPalette& p) { shifted(p, 5); }},
-        {"emptyLineIsBlack", [](auto& l) { l.insert(l.begin() + 1, ""); }, [&](BandPalette& p) { shifted(p, 0); }},
-        {"onlyTwelveValues", [](auto& l) { l.resize(13); }, nullptr},
-        {"bandNotANumber", [](auto& l) { l[5] = "abc"; }, nullptr},
-        {"bandAboveTwentyFourBits", [](auto& l) { l[2] = " 16777216 "; }, nullptr},
-        {"bandNegative", [](auto& l) { l[2] = "-1"; }, nullptr},
-        {"bodyNotANumberIsBlack", [](auto& l) { l[13] = "abc"; }, [](BandPalette& p) { p.body = DisplayColour{0}; }},
-        {"bodyOutOfRangeIsBlack", [](auto& l) { l[13] = " 16777216 "; }, [](BandPalette& p) { p.body = DisplayColour{0}; }},
-        {"footerNeverRead", [](auto& l) { l[14] = "garbage,,,"; }, [](BandPalette&) {}},
-        {"emptyFile", [](auto& l) { l.clear(); }, nullptr},
-    };
-    for (const Row& row : rows) {
-        std::vector<std::string> lines = defaultColourLines();
-        row.damage(lines);
-        const std::optional<BandPalette> read = readColours(joined(lines));
-        if (!row.expected) {
-            EXPECT_FALSE(read.has_value()) << row.name;
-            continue;
-        }
-        BandPalette expected = DefaultPalette();
-        row.expected(expected);
-        EXPECT_EQ(read, expected) << row.name;
-    }
-}
-
 TEST(SettingsFiles, outlineStateIsZeroOrOne)
 {
     struct Row {

@@ -240,18 +240,6 @@ TEST_F(DecodingPanelTest, everyOptionHasItsColourSwatchAndStripe)
     }
 }
 
-TEST_F(DecodingPanelTest, noToleranceBandBlendsIntoTheBody)
-{
-    click("ye1");
-    click("vi2");
-    click("brm");
-    click("nont");
-    EXPECT_EQ(stripe("tol_colour")->fillColour(), kBody);
-    EXPECT_EQ(child<Shape>(window.get(), "Shape11")->fillColour(), panel->palette().color(QPalette::Button));
-    panel->tick();
-    EXPECT_EQ(value(), "470±20%");
-}
-
 TEST_F(DecodingPanelTest, choicesSurviveSchemeSwitches)
 {
     click("r5b");

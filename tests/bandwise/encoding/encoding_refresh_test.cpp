@@ -168,19 +168,6 @@ TEST(EncodingRefresh, namesAndPaletteComeFromTheirOwners)
     EXPECT_EQ(none.swatchColours[ToleranceRow], DisplayColour{0x654321});
 }
 
-TEST(EncodingRefresh, listItemsAreExactlyTheRecognisedTexts)
-{
-    const Refresh refresh;
-    for (std::string_view item : MultiplierListItems())
-        EXPECT_TRUE(refresh({"", "", "", std::string(item), "", ""}, BandScheme::FiveBand).boxTexts[MultiplierRow]) << item;
-    for (std::string_view item : ToleranceListItems())
-        EXPECT_TRUE(refresh({"", "", "", "", std::string(item), ""}, BandScheme::FiveBand).boxTexts[ToleranceRow]) << item;
-    for (std::string_view item : TempcoListItems())
-        EXPECT_TRUE(refresh({"", "", "", "", "", std::string(item)}, BandScheme::FiveBand).boxTexts[TempcoRow]) << item;
-    EXPECT_EQ(MultiplierListItems().size(), 10u);
-    EXPECT_EQ(std::count(MultiplierListItems().begin(), MultiplierListItems().end(), "8"), 0);
-}
-
 TEST(EncodingRefresh, textsMatchingNoItemLeaveTheirOutputsAlone)
 {
     const Refresh refresh;

@@ -166,7 +166,8 @@ TEST_F(StartupTest, badFilesGiveOneMessageAndEverythingMatchesTheDefaults)
     const Row rows[] = {
         {"onlyTwelveValues", ";Bandwise\r\n 1 \r\n 2 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n", " 0 \r\n"},
         {"bandValueNotANumber", ";x\r\n 1 \r\n 2 \r\nabc\r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n 13 \r\n", " 0 \r\n"},
-        {"bandValueNotAColour", ";x\r\n 1 \r\n 99999999 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n 13 \r\n", ""},
+        {"bandValueNotAColour", ";x\r\n 1 \r\n 16777216 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n 13 \r\n", ""},
+        {"bandValueNegative", ";x\r\n-1 \r\n 2 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n 13 \r\n", ""},
         {"outlineStateFive", goodColours, " 5 \r\n"},
         {"emptySettingsFile", goodColours, "\xFF"},
     };
@@ -203,6 +204,8 @@ TEST_F(StartupTest, oddButReadableColourFilesPaintWhatTheyHold)
     const Row rows[] = {
         {"commaInTheHeader", ";Bandwise, 99\r\n" + values + " 13 \r\n", {99, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
         {"bodyNotANumber", ";x\r\n" + values + "abc\r\n", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0}},
+        {"bodyNotAColour", ";x\r\n" + values + " 16777216 \r\n", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0}},
+        {"lastLineNeverRead", ";x\r\n" + values + " 13 \r\n,,garbage", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
         // The values after the empty line move down one place: the body comes from the last band line.
         {"emptyLineAmongTheValues", ";x\r\n 1 \r\n\r\n" + values.substr(5) + " 13 \r\n",
          {1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
