@@ -41,7 +41,6 @@ protected:
 struct Quantity {
     const char* captionLabel;
     const char* caption;
-    int captionWidth;
     const char* box;
     const char* unitLabel;
     const char* unit;
@@ -49,10 +48,10 @@ struct Quantity {
 };
 
 const std::array<Quantity, kCalculatorBoxCount> kQuantities = {{
-    {"Label16", "Power, P:", 690, "power_value", "Label20", "Watt(s) (W)", 810},
-    {"Label17", "Voltage, V:", 780, "voltage_value", "Label21", "Volt(s) (V)", 675},
-    {"Label18", "Current, I:", 690, "current_value", "Label22", "Ampere(s) (A)", 945},
-    {"Label19", "Resistance, R:", 1050, "resistance_value", "Label23", "Ohm(s) (    )", 810},
+    {"Label16", "Power, P:", "power_value", "Label20", "Watt(s) (W)", 810},
+    {"Label17", "Voltage, V:", "voltage_value", "Label21", "Volt(s) (V)", 675},
+    {"Label18", "Current, I:", "current_value", "Label22", "Ampere(s) (A)", 945},
+    {"Label19", "Resistance, R:", "resistance_value", "Label23", "Ohm(s) (    )", 810},
 }};
 
 const QColor kComputed(0xE0, 0xE0, 0xE0);
@@ -67,8 +66,10 @@ CalculatorPanel::CalculatorPanel(const WindowTexts& texts, platform::MessagePres
     for (int i = 0; i < kCalculatorBoxCount; ++i) {
         const Quantity& quantity = kQuantities[i];
         const int top = 480 + 840 * i;
+        // As wide as the box below it, rather than just the English caption, so that translated
+        // captions are not clipped.
         placeInTwips(named(new QLabel(QString::fromUtf8(quantity.caption), this), quantity.captionLabel), 600, top,
-                     quantity.captionWidth, 195);
+                     1335, 195);
         m_boxes[i] = named(new NumericLineEdit(this), quantity.box);
         placeInTwips(m_boxes[i], 600, top + 240, 1335, 285);
         placeInTwips(named(new QLabel(QString::fromUtf8(quantity.unit), this), quantity.unitLabel), 2040, top + 240,

@@ -108,8 +108,6 @@ void Form1::setOhmSigns()
         findChild<QLabel*>(QString::fromLatin1(name))->setText(ohm);
 }
 
-int Form1::Language_Loader() { return 0; }
-
 void Form1::loadSettingsFiles()
 {
     const auto failed = [this] {

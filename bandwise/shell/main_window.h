@@ -19,6 +19,7 @@
 // shows them. Message boxes go through the MessagePresenter the window was given; files are found
 // through the program directory.
 
+#include "bandwise/shell/language_file.h"
 #include "bandwise/shell/window_texts.h"
 #include "common/display_colour.h"
 
@@ -67,6 +68,7 @@ private:
     void unload();
     void exitProgram();
     void applyStripesOutline(bool outlined);
+    void applyCaptions(const LanguageFields& fields);
 
     std::filesystem::path m_programDirectory;
     platform::MessagePresenter& m_messages;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/settings_files.h"
 #include "recording_messages.h"
 
 #include <QFile>
@@ -12,17 +13,21 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 namespace testsupport {
 
-// Offscreen widgets (the test main sets the platform), a fresh program directory per test,
-// recorded message boxes and a pinned locale.
+// Offscreen widgets (the test main sets the platform), a fresh program directory per test as
+// shipped (Language.ini selecting the built-in texts), recorded message boxes and a pinned locale.
 class WidgetTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         ASSERT_TRUE(m_directory.isValid());
+        // As shipped: Language.ini selects the built-in texts.
+        std::ofstream(programDirectory() / "Language.ini", std::ios::binary)
+            << common::LanguageFileBytes(common::kDefaultLanguage);
     }
 
     std::filesystem::path programDirectory() const

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "bandwise/shell/window_texts.h"
+
+#include <array>
+#include <filesystem>
+#include <istream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace bandwise {
+
+inline constexpr int kLanguageFieldCount = 69;
+// Field n of a language file is at index n - 1.
+using LanguageFields = std::array<std::string, kLanguageFieldCount>;
+
+inline constexpr std::string_view kLanguageFilesDirectory = "Language Files";
+
+// The whole language file, or nullopt when it ends before its last field; what follows the
+// last field is never read.
+std::optional<LanguageFields> ReadLanguageFields(std::istream& in);
+
+// The colour names, the None name, the About texts as read, and the four messages with each
+// "|" standing for a comma.
+void ApplyLanguageTexts(const LanguageFields& fields, WindowTexts& texts);
+
+std::string LanguageWindowTitle(const LanguageFields& fields);
+
+// One caption of the main window taken from a language file: the control, its field and what
+// is appended to the field (":" or ", P:").
+struct CaptionEntry {
+    std::string_view control;
+    int field;
+    std::string_view suffix;
+};
+
+// In the order the captions are applied.
+const std::vector<CaptionEntry>& LanguageCaptions();
+
+// Where line 2 of Language.ini leads: the built-in texts ("default" in any letter case), or a
+// language named by the text before the first backslash, whose file lies under "Language Files"
+// with each backslash read as a path separator. A path without a backslash names no language.
+struct LanguageChoice {
+    enum class Kind { BuiltIn, Language, Malformed };
+    Kind kind = Kind::BuiltIn;
+    std::string name;
+    std::filesystem::path file;
+};
+LanguageChoice ResolveLanguagePath(const std::filesystem::path& programDirectory, std::string_view languagePath);
+
+// Built in, never taken from a language file.
+inline constexpr std::string_view kLanguageIniErrorMessage =
+    "Bandwise encountered an error while loading \"Language.ini\" file.";
+std::string LanguageFileErrorMessage(std::string_view languagePath);
+
+}  // namespace bandwise

@@ -1,0 +1,96 @@
+// The main window's language loading: Language.ini, the language file, and the captions.
+
+#include "bandwise/shell/language_file.h"
+#include "bandwise/shell/main_window.h"
+#include "bandwise/widgets/naming.h"
+#include "common/line_writer.h"
+#include "common/settings_files.h"
+#include "platform/message_presenter.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <fstream>
+
+namespace bandwise {
+
+namespace {
+
+std::optional<std::string> readLanguageIni(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    return common::ReadLanguageFile(in);
+}
+
+void setCaption(QWidget* control, const QString& caption)
+{
+    if (auto* group = qobject_cast<QGroupBox*>(control))
+        group->setTitle(caption);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->setText(caption);
+    else if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(caption);
+    else if (auto* box = qobject_cast<QLineEdit*>(control))
+        box->setText(caption);
+}
+
+}  // namespace
+
+int Form1::Language_Loader()
+{
+    const std::string languageName = m_texts.Language_Name;
+    m_texts = WindowTexts();
+    m_texts.Language_Name = languageName;
+
+    const auto showError = [this](const std::string& text) {
+        m_messages.show(platform::MessageIcon::Stop, QStringLiteral("Bandwise"), QString::fromStdString(text));
+    };
+
+    const std::filesystem::path iniFile = m_programDirectory / std::string(common::kLanguageFileName);
+    const std::optional<std::string> languagePath = readLanguageIni(iniFile);
+    if (!languagePath) {
+        showError(std::string(kLanguageIniErrorMessage));
+        common::WriteFileWhole(iniFile, common::LanguageFileBytes(common::kDefaultLanguage));  // failure ignored
+        return 0;
+    }
+
+    const LanguageChoice choice = ResolveLanguagePath(m_programDirectory, *languagePath);
+    if (choice.kind == LanguageChoice::Kind::BuiltIn)
+        return 0;
+    if (choice.kind == LanguageChoice::Kind::Malformed) {
+        showError(LanguageFileErrorMessage(*languagePath));
+        return 0;
+    }
+    m_texts.Language_Name = choice.name;
+    std::error_code error;
+    if (!std::filesystem::exists(choice.file, error))
+        return 0;
+
+    // Read whole before anything is applied, so a file that breaks off leaves no mixture of
+    // its texts and the built-in ones.
+    std::ifstream in(choice.file, std::ios::binary);
+    const std::optional<LanguageFields> fields = in ? ReadLanguageFields(in) : std::nullopt;
+    if (!fields) {
+        showError(LanguageFileErrorMessage(*languagePath));
+        return 0;
+    }
+    m_texts.Language_Changed = true;
+    ApplyLanguageTexts(*fields, m_texts);
+    applyCaptions(*fields);
+    return 0;
+}
+
+void Form1::applyCaptions(const LanguageFields& fields)
+{
+    setWindowTitle(QString::fromStdString(LanguageWindowTitle(fields)));
+    for (const CaptionEntry& entry : LanguageCaptions()) {
+        const QString caption = QString::fromStdString(fields[entry.field - 1]) + fromView(entry.suffix);
+        setCaption(findChild<QWidget*>(fromView(entry.control)), caption);
+    }
+}
+
+}  // namespace bandwise
