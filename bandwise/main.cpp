@@ -1,5 +1,7 @@
 #include "bandwise/shell/main_window.h"
 #include "bandwise/widgets/look.h"
+#include "bandwise/widgets/program_icon.h"
+#include "platform/desktop.h"
 #include "platform/display_check.h"
 #include "platform/message_presenter.h"
 #include "platform/program_directory.h"
@@ -17,8 +19,10 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     bandwise::applyBandwiseLook(app);
+    app.setWindowIcon(bandwise::programIcon());
     platform::QtMessagePresenter messages;
-    bandwise::Form1 window(platform::ProgramDirectory(), messages, QGuiApplication::primaryScreen()->geometry());
+    platform::SystemDesktop desktop;
+    bandwise::Form1 window(platform::ProgramDirectory(), messages, desktop, QGuiApplication::primaryScreen()->geometry());
     window.show();
     return app.exec();
 }

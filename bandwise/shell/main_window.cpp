@@ -1,5 +1,7 @@
 #include "bandwise/shell/main_window.h"
 
+#include "bandwise/about/about_config.h"
+#include "bandwise/about/about_dialog.h"
 #include "bandwise/calculator/calculator_panel.h"
 #include "bandwise/decoding/decoding_panel.h"
 #include "bandwise/encoding/encoding_panel.h"
@@ -16,10 +18,12 @@
 #include "common/line_writer.h"
 #include "common/ohm_sign.h"
 #include "common/settings_files.h"
+#include "platform/desktop.h"
 #include "platform/message_presenter.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
@@ -43,12 +47,17 @@ std::filesystem::path fileIn(const std::filesystem::path& directory, std::string
 
 }  // namespace
 
-Form1::Form1(std::filesystem::path programDirectory, platform::MessagePresenter& messages, const QRect& screen,
-             QWidget* parent)
+Form1::Form1(std::filesystem::path programDirectory, platform::MessagePresenter& messages, platform::Desktop& desktop,
+             const QRect& screen, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_programDirectory(std::move(programDirectory)),
-      m_messages(messages)
+      m_messages(messages),
+      m_desktop(desktop),
+      m_screen(screen),
+      m_shell([&desktop](const ShellRequest& request,
+                         std::function<void(std::int32_t)> lateFailure) { return desktop.openAddress(request.file, std::move(lateFailure)); },
+              QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Bandwise"));
@@ -69,14 +78,15 @@ Form1::Form1(std::filesystem::path programDirectory, platform::MessagePresenter&
     m_stripesOutline->setChecked(true);
     connect(m_stripesOutline, &QCheckBox::toggled, this, &Form1::applyStripesOutline);
 
-    m_about = new QPushButton(QStringLiteral("About"), this);
-    m_about->setObjectName(QStringLiteral("Command1"));
-    placeInTwips(m_about, 9240, 9840, 975, 495);
+    m_aboutButton = new QPushButton(QStringLiteral("About"), this);
+    m_aboutButton->setObjectName(QStringLiteral("Command1"));
+    placeInTwips(m_aboutButton, 9240, 9840, 975, 495);
+    connect(m_aboutButton, &QPushButton::clicked, this, &Form1::showAbout);
 
-    m_exit = new QPushButton(QStringLiteral("Exit"), this);
-    m_exit->setObjectName(QStringLiteral("exit_button"));
-    placeInTwips(m_exit, 10320, 9840, 975, 495);
-    connect(m_exit, &QPushButton::clicked, this, &Form1::exitProgram);
+    m_exitButton = new QPushButton(QStringLiteral("Exit"), this);
+    m_exitButton->setObjectName(QStringLiteral("exit_button"));
+    placeInTwips(m_exitButton, 10320, 9840, 975, 495);
+    connect(m_exitButton, &QPushButton::clicked, this, &Form1::exitProgram);
 
     load(screen);
 }
@@ -176,7 +186,32 @@ void Form1::unload()
 void Form1::exitProgram()
 {
     close();
+    if (m_about)
+        m_about->close();
     QCoreApplication::quit();
+}
+
+Dialog* Form1::aboutDialog() const { return m_about; }
+
+void Form1::showAbout()
+{
+    if (m_about) {
+        m_about->raise();
+        m_about->activateWindow();
+        return;
+    }
+    // No parent: an About box left open keeps the program running after the main window is
+    // closed with its close box, until the box itself is closed.
+    m_about = new Dialog({[this] { m_desktop.openTextFile(ReadMeFile(m_programDirectory, m_texts)); },
+                          [this] { m_shell.GShell(MailtoAddress(BANDWISE_AUTHOR_NAME, BANDWISE_AUTHOR_EMAIL), 10, "", "",
+                                                  "open", 0); },
+                          [this] { m_shell.GShell(BANDWISE_HOMEPAGE, 10, "", "", "open", 0); }});
+    m_about->setAttribute(Qt::WA_DeleteOnClose);
+    const TwipsPosition position = CentreWindow(static_cast<int>(m_screen.width() * kTwipsPerPixel),
+                                                static_cast<int>(m_screen.height() * kTwipsPerPixel), 4935, 5055, 0);
+    m_about->move(m_screen.topLeft() + QPoint(twipsToPixels(position.left), twipsToPixels(position.top)));
+    Load_Language_For_About_Dialog();
+    m_about->show();
 }
 
 void Form1::applyStripesOutline(bool outlined)

@@ -12,6 +12,8 @@
 // writes the six band boxes, the six swatches of its sample resistor and res_value. The outline
 // check box switches the border of the twelve stripes of both sample resistors.
 //
+// "About" opens one non-modal About box, whose links go through GShell to the desktop.
+//
 // Start-up (load) places the window, sets the ohm signs, fills the digit lists, runs
 // Language_Loader, then reads Colours.ini into the palette (painting the swatches and resistor
 // bodies) and Settings.ini into the check box; closing (unload) writes Settings.ini. Calculate solves
@@ -19,10 +21,12 @@
 // shows them. Message boxes go through the MessagePresenter the window was given; files are found
 // through the program directory.
 
+#include "bandwise/about/gshell.h"
 #include "bandwise/shell/language_file.h"
 #include "bandwise/shell/window_texts.h"
 #include "common/display_colour.h"
 
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
@@ -31,12 +35,14 @@
 class QPushButton;
 
 namespace platform {
+class Desktop;
 class MessagePresenter;
 }
 
 namespace bandwise {
 
 class CalculatorPanel;
+class Dialog;
 class DecodingPanel;
 class EncodingPanel;
 class WrappingCheckBox;
@@ -44,13 +50,19 @@ class WrappingCheckBox;
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    // screen: the primary screen's geometry, which the window is placed on.
-    Form1(std::filesystem::path programDirectory, platform::MessagePresenter& messages, const QRect& screen,
-          QWidget* parent = nullptr);
+    // screen: the primary screen's geometry, which the window and its About box are placed on.
+    Form1(std::filesystem::path programDirectory, platform::MessagePresenter& messages, platform::Desktop& desktop,
+          const QRect& screen, QWidget* parent = nullptr);
     ~Form1() override;
 
     // Loads the language file named in Language.ini; the built-in English texts stay until it does.
     int Language_Loader();
+    // Gives the open About box the texts of the language in use.
+    int Load_Language_For_About_Dialog();
+
+    // The About box while it is open, for the buttons that act on it.
+    Dialog* aboutDialog() const;
+    const Shell& shell() const { return m_shell; }
 
     const common::BandPalette& bandPalette() const { return m_palette; }
     const WindowTexts& windowTexts() const { return m_texts; }
@@ -67,11 +79,15 @@ private:
     void paintPalette();
     void unload();
     void exitProgram();
+    void showAbout();
     void applyStripesOutline(bool outlined);
     void applyCaptions(const LanguageFields& fields);
 
     std::filesystem::path m_programDirectory;
     platform::MessagePresenter& m_messages;
+    platform::Desktop& m_desktop;
+    QRect m_screen;
+    Shell m_shell;
     // Both are read by the timers, so they hold usable values before any panel exists.
     common::BandPalette m_palette = common::DefaultPalette();
     WindowTexts m_texts;
@@ -80,8 +96,9 @@ private:
     EncodingPanel* m_encoding = nullptr;
     CalculatorPanel* m_calculator = nullptr;
     WrappingCheckBox* m_stripesOutline = nullptr;
-    QPushButton* m_about = nullptr;
-    QPushButton* m_exit = nullptr;
+    QPushButton* m_aboutButton = nullptr;
+    QPushButton* m_exitButton = nullptr;
+    QPointer<Dialog> m_about;
     bool m_unloaded = false;
 };
 

@@ -1,5 +1,7 @@
 // The main window's language loading: Language.ini, the language file, and the captions.
 
+#include "bandwise/about/about_dialog.h"
+#include "bandwise/about/about_texts.h"
 #include "bandwise/shell/language_file.h"
 #include "bandwise/shell/main_window.h"
 #include "bandwise/widgets/naming.h"
@@ -91,6 +93,17 @@ void Form1::applyCaptions(const LanguageFields& fields)
         const QString caption = QString::fromStdString(fields[entry.field - 1]) + fromView(entry.suffix);
         setCaption(findChild<QWidget*>(fromView(entry.control)), caption);
     }
+}
+
+}  // namespace bandwise
+
+namespace bandwise {
+
+int Form1::Load_Language_For_About_Dialog()
+{
+    if (m_about)
+        m_about->applyTexts(AboutDialogTexts(m_texts));
+    return 0;
 }
 
 }  // namespace bandwise

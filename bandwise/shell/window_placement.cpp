@@ -4,11 +4,11 @@
 
 namespace bandwise {
 
-TwipsPosition PlaceMainWindow(int screenWidth, int screenHeight, int outerWidth, int outerHeight)
+TwipsPosition CentreWindow(int screenWidth, int screenHeight, int outerWidth, int outerHeight, int lift)
 {
     // Integer division truncates towards zero, as the placement has always done.
     const int left = (screenWidth - outerWidth) / 2;
-    const int top = (screenHeight - outerHeight) / 2 - 220;
+    const int top = (screenHeight - outerHeight) / 2 - lift;
     return {std::max(left, 0), std::max(top, 0)};
 }
 

@@ -7,8 +7,14 @@ struct TwipsPosition {
     int top;
 };
 
-// Centred across the screen and 220 twips above its vertical centre, all in twips; the
+// Centred on the screen and lifted by `lift` above its vertical centre, all in twips; the
 // top-left corner is kept on the screen so that the title bar stays within reach.
-TwipsPosition PlaceMainWindow(int screenWidth, int screenHeight, int outerWidth, int outerHeight);
+TwipsPosition CentreWindow(int screenWidth, int screenHeight, int outerWidth, int outerHeight, int lift);
+
+// The main window stands 220 twips above the centre.
+inline TwipsPosition PlaceMainWindow(int screenWidth, int screenHeight, int outerWidth, int outerHeight)
+{
+    return CentreWindow(screenWidth, screenHeight, outerWidth, outerHeight, 220);
+}
 
 }  // namespace bandwise

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/settings_files.h"
+#include "recording_desktop.h"
 #include "recording_messages.h"
 
 #include <QFile>
@@ -53,6 +54,7 @@ protected:
     }
 
     RecordingMessages messages;
+    RecordingDesktop desktop;
 
 private:
     QTemporaryDir m_directory;

@@ -52,7 +52,7 @@ protected:
 
     void openWindow()
     {
-        window = std::make_unique<bandwise::Form1>(programDirectory(), messages, screen());
+        window = std::make_unique<bandwise::Form1>(programDirectory(), messages, desktop, screen());
         window->show();
         panel = child<DecodingPanel>(window.get(), "Frame1");
     }

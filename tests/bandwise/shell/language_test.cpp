@@ -1,3 +1,4 @@
+#include "bandwise/about/about_dialog.h"
 #include "bandwise/shell/main_window.h"
 #include "caption_fit.h"
 #include "common/field_reader.h"
@@ -102,7 +103,7 @@ protected:
         std::ofstream(file, std::ios::binary) << writer.bytes();
     }
 
-    std::unique_ptr<Form1> open() { return std::make_unique<Form1>(programDirectory(), messages, screen()); }
+    std::unique_ptr<Form1> open() { return std::make_unique<Form1>(programDirectory(), messages, desktop, screen()); }
 
     QString caption(const Form1& window, const char* control) const { return captionOf(child<QWidget>(&window, control)); }
 
@@ -264,7 +265,14 @@ TEST_F(LanguageTest, shippedLanguagesFillEveryCaptionAndFitTheirControls)
         EXPECT_EQ(window->windowTitle().toStdString(), std::string("Bandwise (") + language + ")");
         for (const Caption& entry : captionTable())
             EXPECT_EQ(caption(*window, entry.control).toStdString(), fields[entry.field - 1] + entry.suffix) << entry.control;
-        const QStringList clipped = testsupport::clippedCaptions(window.get());
-        EXPECT_TRUE(clipped.isEmpty()) << clipped.join(QStringLiteral("; ")).toStdString();
+        window->show();
+        click(child<QAbstractButton>(window.get(), "Command1"));
+        ASSERT_NE(window->aboutDialog(), nullptr);
+        EXPECT_EQ(window->aboutDialog()->windowTitle().toStdString(), fields[56]);
+        for (const QWidget* checked : {static_cast<const QWidget*>(window.get()), static_cast<const QWidget*>(window->aboutDialog())}) {
+            const QStringList clipped = testsupport::clippedCaptions(checked);
+            EXPECT_TRUE(clipped.isEmpty()) << clipped.join(QStringLiteral("; ")).toStdString();
+        }
+        window->aboutDialog()->close();
     }
 }

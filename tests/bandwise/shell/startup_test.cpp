@@ -35,7 +35,7 @@ protected:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    std::unique_ptr<Form1> open() { return std::make_unique<Form1>(programDirectory(), messages, screen()); }
+    std::unique_ptr<Form1> open() { return std::make_unique<Form1>(programDirectory(), messages, desktop, screen()); }
 
     // The colour each painted control shows, in painting order.
     static std::vector<QColor> paintedColours(const Form1& window)
@@ -99,9 +99,9 @@ TEST(WindowPlacement, centresAndKeepsTheTopLeftOnTheScreen)
 
 TEST_F(StartupTest, windowIsPlacedOnItsScreen)
 {
-    Form1 small(programDirectory(), messages, QRect(0, 0, 1024, 768));
+    Form1 small(programDirectory(), messages, desktop, QRect(0, 0, 1024, 768));
     EXPECT_EQ(small.pos(), QPoint(127, 4));
-    Form1 second(programDirectory(), messages, QRect(1920, 0, 1024, 600));
+    Form1 second(programDirectory(), messages, desktop, QRect(1920, 0, 1024, 600));
     EXPECT_EQ(second.pos(), QPoint(1920 + 127, 0));
 }
 

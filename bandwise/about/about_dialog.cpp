@@ -1,0 +1,128 @@
+#include "bandwise/about/about_dialog.h"
+
+#include "bandwise/about/about_config.h"
+#include "bandwise/widgets/naming.h"
+#include "bandwise/widgets/program_icon.h"
+#include "bandwise/widgets/twips.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace bandwise {
+
+namespace {
+
+// A blue, underlined caption that acts when clicked, or when Enter or Space is pressed on it.
+class LinkLabel : public QLabel {
+public:
+    LinkLabel(const QString& text, std::function<void()> activate, QWidget* parent)
+        : QLabel(text, parent), m_activate(std::move(activate))
+    {
+        QFont font = this->font();
+        font.setUnderline(true);
+        setFont(font);
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+        setPalette(palette);
+        setCursor(Qt::PointingHandCursor);
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+            m_activate();
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space)
+            m_activate();
+        else
+            QLabel::keyPressEvent(event);
+    }
+
+private:
+    std::function<void()> m_activate;
+};
+
+QLabel* wrappingLabel(const char* name, const QString& text, QWidget* parent)
+{
+    auto* label = named(new QLabel(text, parent), name);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+}  // namespace
+
+Dialog::Dialog(Actions actions, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_actions(std::move(actions))
+{
+    setObjectName(QStringLiteral("Dialog"));
+    setWindowTitle(QStringLiteral("About Bandwise"));
+    setWindowIcon(programIcon());
+    setFixedSize(twipsRect(0, 0, 4935, 5055).size());
+
+    auto* picture = named(new QLabel(this), "Picture1");
+    picture->setPixmap(programIcon().pixmap(32, 32));
+    picture->setAlignment(Qt::AlignCenter);
+    placeInTwips(picture, 240, 360, 615, 615);
+
+    auto* product = named(new QLabel(QStringLiteral("Bandwise 1.3"), this), "Label1");
+    QFont bold = product->font();
+    bold.setBold(true);
+    product->setFont(bold);
+    placeInTwips(product, 960, 240, 3330, 240);
+
+    // Wider than the 1125 twips of the original so that a translated credit is not clipped.
+    m_authorCredit = wrappingLabel("Label2", QStringLiteral(BANDWISE_AUTHOR_CREDIT), this);
+    placeInTwips(m_authorCredit, 960, 480, 3330, 240);
+    m_feedback =
+        wrappingLabel("Label3", QStringLiteral("Please send your comments, ideas and suggestions to:"), this);
+    placeInTwips(m_feedback, 120, 1200, 4695, 480);
+    auto* mail = named(new LinkLabel(QStringLiteral(BANDWISE_AUTHOR_EMAIL), [this] { m_actions.mailAuthor(); }, this),
+                       "Label8");
+    placeInTwips(mail, 120, 1680, 4695, 255);
+    m_donation = wrappingLabel("Label6",
+                               QStringLiteral("If you want to show your appreciation for Bandwise, please make a "
+                                              "generous donation. Visit homepage below for details:"),
+                               this);
+    placeInTwips(m_donation, 120, 2040, 4695, 945);
+    auto* maker = named(new LinkLabel(QStringLiteral(BANDWISE_MAKER_NAME), [this] { m_actions.openHomepage(); }, this),
+                        "Label4");
+    placeInTwips(maker, 120, 3000, 1380, 240);
+    m_thanks = wrappingLabel(
+        "Label5", QStringLiteral("Special thanks to all who mailed me with comments and suggestions."), this);
+    placeInTwips(m_thanks, 120, 3360, 4695, 600);
+    m_translation = wrappingLabel("Label9", QStringLiteral("Translated By (Language):"), this);
+    placeInTwips(m_translation, 120, 3960, 4695, 600);
+
+    m_ok = named(new QPushButton(QStringLiteral("OK"), this), "OKButton");
+    placeInTwips(m_ok, 960, 4560, 1455, 375);
+    m_ok->setDefault(true);
+    m_readMe = named(new QPushButton(QStringLiteral("Show ReadMe"), this), "Command1");
+    placeInTwips(m_readMe, 2520, 4560, 1455, 375);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::close);
+    connect(m_readMe, &QPushButton::clicked, this, [this] { m_actions.showReadMe(); });
+}
+
+void Dialog::applyTexts(const AboutTexts& texts)
+{
+    const auto apply = [](const std::optional<std::string>& text, const std::function<void(const QString&)>& set) {
+        if (text)
+            set(QString::fromStdString(*text));
+    };
+    apply(texts.title, [this](const QString& t) { setWindowTitle(t); });
+    apply(texts.authorCredit, [this](const QString& t) { m_authorCredit->setText(t); });
+    apply(texts.feedback, [this](const QString& t) { m_feedback->setText(t); });
+    apply(texts.donation, [this](const QString& t) { m_donation->setText(t); });
+    apply(texts.thanks, [this](const QString& t) { m_thanks->setText(t); });
+    m_translation->setText(QString::fromStdString(texts.translation));
+    apply(texts.okButton, [this](const QString& t) { m_ok->setText(t); });
+    apply(texts.readMeButton, [this](const QString& t) { m_readMe->setText(t); });
+}
+
+}  // namespace bandwise

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+
+namespace bandwise {
+
+// A banded resistor, drawn rather than loaded so that the program needs no image files.
+QIcon programIcon();
+
+}  // namespace bandwise

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QProcess;
+
+namespace platform {
+
+// What the programs ask of the desktop: open a text file in its editor, or hand a document, web
+// address or mail address to whatever application is registered for it. Windows take one
+// through their constructor so that tests can record the requests.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // Starts the desktop's text editor on the file and does not wait for it.
+    virtual void openTextFile(const std::filesystem::path& file) = 0;
+
+    // Returns at once with a shell value: 33 once the opener has started, 0 when it could not
+    // be started. When the opener later gives up, lateFailure receives the shell value its
+    // outcome stands for (see the implementation for the mapping).
+    virtual std::int32_t openAddress(const std::string& address, std::function<void(std::int32_t)> lateFailure) = 0;
+};
+
+class SystemDesktop final : public Desktop {
+public:
+    ~SystemDesktop() override;
+    void openTextFile(const std::filesystem::path& file) override;
+    std::int32_t openAddress(const std::string& address, std::function<void(std::int32_t)> lateFailure) override;
+
+private:
+    // Openers still running; a late report after the desktop object is gone is dropped.
+    std::vector<QProcess*> m_running;
+};
+
+}  // namespace platform
