@@ -1,15 +1,19 @@
 #include "bandwise/about/about_dialog.h"
 
 #include "bandwise/about/about_config.h"
-#include "bandwise/widgets/naming.h"
+#include "ui/naming.h"
 #include "bandwise/widgets/program_icon.h"
-#include "bandwise/widgets/twips.h"
+#include "ui/twips.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 namespace bandwise {
+
+using ui::placeInTwips;
+using ui::twipsRect;
+using ui::named;
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "bandwise/shell/window_texts.h"
 #include "bandwise/widgets/look.h"
-#include "bandwise/widgets/naming.h"
+#include "ui/naming.h"
 #include "bandwise/widgets/text_updates.h"
-#include "bandwise/widgets/twips.h"
+#include "ui/twips.h"
 #include "platform/message_presenter.h"
 
 #include <QKeyEvent>
@@ -14,6 +14,9 @@
 #include <QPushButton>
 
 namespace bandwise {
+
+using ui::placeInTwips;
+using ui::named;
 
 namespace {
 

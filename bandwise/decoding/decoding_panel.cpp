@@ -2,13 +2,13 @@
 
 #include "bandwise/widgets/colours.h"
 #include "bandwise/widgets/look.h"
-#include "bandwise/widgets/naming.h"
+#include "ui/naming.h"
 #include "bandwise/widgets/polling_timer.h"
 #include "bandwise/widgets/sample_resistor.h"
 #include "bandwise/widgets/scheme_options.h"
 #include "bandwise/widgets/shape.h"
 #include "bandwise/widgets/text_updates.h"
-#include "bandwise/widgets/twips.h"
+#include "ui/twips.h"
 #include "common/ohm_sign.h"
 
 #include <QButtonGroup>
@@ -18,6 +18,10 @@
 #include <QRadioButton>
 
 namespace bandwise {
+
+using ui::placeInTwips;
+using ui::named;
+using ui::fromView;
 
 using common::BandColour;
 using common::BandScheme;

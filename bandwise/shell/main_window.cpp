@@ -10,10 +10,10 @@
 #include "bandwise/widgets/colours.h"
 #include "bandwise/widgets/line_shape.h"
 #include "bandwise/widgets/look.h"
-#include "bandwise/widgets/naming.h"
+#include "ui/naming.h"
 #include "bandwise/widgets/sample_resistor.h"
 #include "bandwise/widgets/shape.h"
-#include "bandwise/widgets/twips.h"
+#include "ui/twips.h"
 #include "bandwise/widgets/wrapping_check_box.h"
 #include "common/line_writer.h"
 #include "common/ohm_sign.h"
@@ -30,6 +30,12 @@
 #include <fstream>
 
 namespace bandwise {
+
+using ui::placeInTwips;
+using ui::twipsRect;
+using ui::twipsToPixels;
+using ui::kTwipsPerPixel;
+using ui::fromView;
 
 namespace {
 

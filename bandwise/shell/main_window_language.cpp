@@ -4,7 +4,7 @@
 #include "bandwise/about/about_texts.h"
 #include "bandwise/shell/language_file.h"
 #include "bandwise/shell/main_window.h"
-#include "bandwise/widgets/naming.h"
+#include "ui/naming.h"
 #include "common/line_writer.h"
 #include "common/settings_files.h"
 #include "platform/message_presenter.h"
@@ -17,6 +17,8 @@
 #include <fstream>
 
 namespace bandwise {
+
+using ui::fromView;
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bandwise/widgets/naming.h"
+#include "ui/naming.h"
 
 #include <QTimer>
 
@@ -11,7 +11,7 @@ namespace bandwise {
 template <typename Owner>
 QTimer* startPollingTimer(Owner* owner, const char* name, void (Owner::*tick)())
 {
-    auto* timer = named(new QTimer(owner), name);
+    auto* timer = ui::named(new QTimer(owner), name);
     timer->setInterval(100);
     QObject::connect(timer, &QTimer::timeout, owner, tick);
     timer->start();

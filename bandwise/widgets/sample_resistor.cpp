@@ -3,9 +3,12 @@
 #include "bandwise/widgets/colours.h"
 #include "bandwise/widgets/line_shape.h"
 #include "bandwise/widgets/shape.h"
-#include "bandwise/widgets/twips.h"
+#include "ui/twips.h"
 
 namespace bandwise {
+
+using ui::placeInTwips;
+using ui::kTwipsPerPixel;
 
 namespace {
 

@@ -1,12 +1,15 @@
 #include "bandwise/widgets/scheme_options.h"
 
-#include "bandwise/widgets/naming.h"
-#include "bandwise/widgets/twips.h"
+#include "ui/naming.h"
+#include "ui/twips.h"
 
 #include <QLabel>
 #include <QRadioButton>
 
 namespace bandwise {
+
+using ui::placeInTwips;
+using ui::named;
 
 using common::BandScheme;
 

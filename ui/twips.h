@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-namespace bandwise {
+namespace ui {
 
 // Layouts are given in twips; at 96 dots per inch a pixel is 15 twips, and Qt's high-DPI
 // scaling takes care of other densities.
@@ -26,4 +26,4 @@ inline void placeInTwips(QWidget* widget, int left, int top, int width, int heig
     widget->setGeometry(twipsRect(left, top, width, height));
 }
 
-}  // namespace bandwise
+}  // namespace ui

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace bandwise {
+namespace ui {
 
 inline QString fromView(std::string_view text)
 {
@@ -19,4 +19,4 @@ T* named(T* widget, const char* name)
     return widget;
 }
 
-}  // namespace bandwise
+}  // namespace ui

@@ -1,0 +1,91 @@
+#include "ui/twip_style.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOptionGroupBox>
+
+namespace ui {
+
+namespace {
+
+// Fusion, adjusted to the twip layouts: a narrower gap between indicator and caption, options
+// that take clicks over their whole width, and group boxes whose frame line runs through the
+// middle of the title, so that the first control of a group sits where the layout puts it rather than under a title drawn above the frame.
+class TwipStyle : public QProxyStyle {
+public:
+    TwipStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_RadioButtonLabelSpacing || metric == PM_CheckBoxLabelSpacing)
+            return 3;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+    // An option or check box reacts to a click anywhere in its rectangle, not only on its
+    // indicator and caption, as the wide options of the twip layout always have.
+    QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (element == SE_RadioButtonClickRect || element == SE_CheckBoxClickRect)
+            return option->rect;
+        return QProxyStyle::subElementRect(element, option, widget);
+    }
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                         const QWidget* widget) const override
+    {
+        const QRect rect = QProxyStyle::subControlRect(control, option, sub, widget);
+        if (control != CC_GroupBox)
+            return rect;
+        if (sub == SC_GroupBoxLabel) {
+            QRect label = rect;
+            label.moveTopLeft(option->rect.topLeft() + QPoint(6, 0));
+            return label;
+        }
+        if (sub == SC_GroupBoxFrame) {
+            QRect frame = option->rect;
+            frame.setTop(option->rect.top() + option->fontMetrics.height() / 2);
+            return frame;
+        }
+        return rect;
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override
+    {
+        const auto* group = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+        if (control != CC_GroupBox || group == nullptr) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        painter->save();
+        const QRect frame = subControlRect(CC_GroupBox, group, SC_GroupBoxFrame, widget);
+        painter->setPen(group->palette.color(QPalette::Mid));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(frame.adjusted(0, 0, -1, -1));
+        if (!group->text.isEmpty()) {
+            const QRect label = subControlRect(CC_GroupBox, group, SC_GroupBoxLabel, widget);
+            painter->fillRect(label.adjusted(-2, 0, 2, 0), group->palette.color(QPalette::Window));
+            drawItemText(painter, label, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, group->palette,
+                         group->state & State_Enabled, group->text, QPalette::WindowText);
+        }
+        painter->restore();
+    }
+};
+
+}  // namespace
+
+void applyTwipLayoutLook(QApplication& app, double pointSize)
+{
+    // The layouts are absolute, so the style and font are fixed rather than left to the desktop.
+    app.setStyle(new TwipStyle);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    app.setFont(font);
+}
+
+}  // namespace ui
