@@ -3,6 +3,9 @@
 #include "common/field_reader.h"
 #include "common/line_writer.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace common {
 
 namespace {
@@ -61,6 +64,12 @@ std::string SettingsFileBytes(bool outlined)
     LineWriter writer;
     writer.writeNumber(outlined ? 1 : 0);
     return writer.bytes();
+}
+
+bool IsDefaultLanguage(std::string_view languagePath)
+{
+    return std::equal(languagePath.begin(), languagePath.end(), kDefaultLanguage.begin(), kDefaultLanguage.end(),
+                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b)); });
 }
 
 std::optional<std::string> ReadLanguageFile(std::istream& in)

@@ -16,6 +16,8 @@ namespace common {
 inline constexpr std::string_view kSettingsFileName = "Settings.ini";
 inline constexpr std::string_view kColoursFileName = "Colours.ini";
 inline constexpr std::string_view kLanguageFileName = "Language.ini";
+// One folder per language below the program directory.
+inline constexpr std::string_view kLanguageFilesDirectory = "Language Files";
 
 inline constexpr std::string_view kColoursHeader = ";Bandwise - Colour Settings";
 inline constexpr std::string_view kColoursFooter =
@@ -27,6 +29,7 @@ inline constexpr std::string_view kLanguageFooter =
     "directory.";
 // Line 2 of Language.ini that selects the built-in English texts, in any letter case.
 inline constexpr std::string_view kDefaultLanguage = "Default";
+bool IsDefaultLanguage(std::string_view languagePath);
 
 inline constexpr std::int32_t kLargestColour = 0xFFFFFF;
 

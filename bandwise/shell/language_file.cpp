@@ -2,6 +2,7 @@
 
 #include "bandwise/decoding/colour_options.h"
 #include "common/field_reader.h"
+#include "common/settings_files.h"
 
 #include <algorithm>
 
@@ -87,10 +88,7 @@ const std::vector<CaptionEntry>& LanguageCaptions()
 
 LanguageChoice ResolveLanguagePath(const std::filesystem::path& programDirectory, std::string_view languagePath)
 {
-    std::string lowered(languagePath);
-    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
-                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
-    if (lowered == "default")
+    if (common::IsDefaultLanguage(languagePath))
         return {};
 
     const std::size_t separator = languagePath.find('\\');
@@ -101,7 +99,7 @@ LanguageChoice ResolveLanguagePath(const std::filesystem::path& programDirectory
     // replace the directory it is looked up in.
     std::string relative(languagePath);
     std::replace(relative.begin(), relative.end(), '\\', '/');
-    std::filesystem::path file = programDirectory / std::string(kLanguageFilesDirectory);
+    std::filesystem::path file = programDirectory / std::string(common::kLanguageFilesDirectory);
     file += "/" + relative;
     return {LanguageChoice::Kind::Language, std::string(languagePath.substr(0, separator)), file};
 }

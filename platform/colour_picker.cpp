@@ -1,0 +1,36 @@
+#include "platform/colour_picker.h"
+
+#include <QColorDialog>
+
+namespace platform {
+
+namespace {
+
+QColor fromDisplayColour(std::int32_t colour)
+{
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+std::int32_t toDisplayColour(const QColor& colour)
+{
+    return static_cast<std::int32_t>(colour.blue() << 16 | colour.green() << 8 | colour.red());
+}
+
+}  // namespace
+
+std::int32_t QtColourPicker::ShowColorDialog(std::intptr_t, bool, std::int32_t InitColor)
+{
+    // Qt's dialog always shows its custom colours, so there is nothing to open further for
+    // bFullOpen; and there are no system colour references to translate: anything outside the
+    // 24-bit range stands for the "no colour" of the original picker, shown as white.
+    for (int i = 0; i < QColorDialog::customCount(); ++i)
+        QColorDialog::setCustomColor(i, Qt::black);
+    const bool plain = InitColor >= 0 && InitColor <= 0xFFFFFF;
+    QColorDialog dialog(plain ? fromDisplayColour(InitColor) : QColor(Qt::white));
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return -1;
+    return toDisplayColour(dialog.selectedColor());
+}
+
+}  // namespace platform

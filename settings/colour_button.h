@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+
+namespace settings {
+
+// A button without text whose whole face shows one colour of the palette being edited.
+class ColourButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit ColourButton(QWidget* parent);
+
+    QColor faceColour() const { return m_colour; }
+    void setFaceColour(const QColor& colour);
+
+    QSize sizeHint() const override { return QSize(25, 25); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor m_colour;
+};
+
+}  // namespace settings

@@ -1,0 +1,28 @@
+#include "platform/colour_picker.h"
+#include "platform/display_check.h"
+#include "platform/message_presenter.h"
+#include "platform/program_directory.h"
+#include "settings/settings_window.h"
+#include "ui/twip_style.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    if (const auto reason = platform::MissingDisplayReason()) {
+        std::fprintf(stderr, "Settings cannot start: %s.\n", reason->c_str());
+        return 1;
+    }
+    QApplication app(argc, argv);
+    // Arial 9.75 points in the original layout; Liberation Sans has the same metrics.
+    ui::applyTwipLayoutLook(app, 9.75);
+    platform::QtMessagePresenter messages;
+    platform::QtColourPicker picker;
+    settings::Form1 window(platform::ProgramDirectory(), messages, picker);
+    window.move(QGuiApplication::primaryScreen()->geometry().center() - window.rect().center());
+    window.show();
+    return app.exec();
+}

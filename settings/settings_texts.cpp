@@ -1,0 +1,82 @@
+#include "settings/settings_texts.h"
+
+#include "common/field_reader.h"
+#include "common/settings_files.h"
+
+
+namespace settings {
+
+std::string LanguagePathFor(std::string_view entry)
+{
+    if (entry == kLanguages[0])
+        return std::string(common::kDefaultLanguage);
+    return std::string(entry) + "\\" + std::string(entry) + ".ini";
+}
+
+std::optional<std::string_view> LanguageEntryFor(std::string_view languagePath)
+{
+    if (common::IsDefaultLanguage(languagePath))
+        return kLanguages[0];
+    const std::size_t separator = languagePath.find('\\');
+    if (separator == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view name = languagePath.substr(0, separator);
+    for (std::string_view entry : kLanguages) {
+        if (entry == name)
+            return entry;
+    }
+    return std::nullopt;
+}
+
+std::optional<ColoursRead> ReadColoursForEditing(std::istream& in)
+{
+    common::FieldReader reader(in);
+    if (!reader.readText())
+        return std::nullopt;
+    std::array<std::string, common::kBandColourCount + 1> texts;
+    for (std::string& text : texts) {
+        std::optional<std::string> field = reader.readText();
+        if (!field)
+            return std::nullopt;
+        text = std::move(*field);
+    }
+    ColoursRead read;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const std::optional<std::int32_t> value = common::TextToInteger(texts[i]);
+        if (!value || *value < 0 || *value > common::kLargestColour)
+            return read;
+        read.colours[i] = common::DisplayColour{*value};
+    }
+    read.complete = true;
+    return read;
+}
+
+std::optional<CaptionFields> ReadCaptionFields(std::istream& in)
+{
+    common::FieldReader reader(in);
+    CaptionFields fields;
+    for (std::string& text : fields) {
+        std::optional<std::string> field = reader.readText();
+        if (!field)
+            return std::nullopt;
+        text = std::move(*field);
+    }
+    return fields;
+}
+
+std::filesystem::path CaptionFilePath(const std::filesystem::path& programDirectory, std::string_view entry)
+{
+    const std::string name(entry);
+    return programDirectory / std::string(common::kLanguageFilesDirectory) / name / (name + "_Settings.ini");
+}
+
+void ApplyCaptionTexts(const CaptionFields& fields, SettingsTexts& texts)
+{
+    texts.Settings_Title = fields[2];
+    texts.Language_Saved_Message = fields[21];
+    texts.Colours_Read_Error_Message = fields[22];
+    texts.Colours_Saved_Message = fields[23];
+    texts.Colours_Save_Error_Message = fields[24];
+}
+
+}  // namespace settings

@@ -1,0 +1,265 @@
+#include "settings/settings_window.h"
+
+#include "common/line_writer.h"
+#include "common/settings_files.h"
+#include "platform/colour_picker.h"
+#include "platform/message_presenter.h"
+#include "settings/colour_button.h"
+#include "ui/naming.h"
+#include "ui/twips.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <fstream>
+
+namespace settings {
+
+using ui::fromView;
+using ui::named;
+using ui::placeInTwips;
+
+namespace {
+
+struct ColourEntry {
+    const char* button;
+    const char* label;
+    const char* caption;
+};
+
+// In palette order: the order of Colours.ini and of the caption file's fields 5 to 17.
+const std::array<ColourEntry, common::kBandColourCount + 1> kEntries = {{
+    {"Black", "Label1", "Black:"},   {"Brown", "Label2", "Brown:"},   {"Red", "Label3", "Red:"},
+    {"Orange", "Label4", "Orange:"}, {"Yellow", "Label5", "Yellow:"}, {"Green", "Label6", "Green:"},
+    {"Blue", "Label7", "Blue:"},     {"Violet", "Label8", "Violet:"}, {"Grey", "Label9", "Grey:"},
+    {"White", "Label10", "White:"},  {"Gold", "Label11", "Gold:"},    {"Silver", "Label12", "Silver:"},
+    {"Body_Colour", "Label13", "Resistor Body Colour:"},
+}};
+
+QColor toQColor(common::DisplayColour colour) { return QColor(colour.red(), colour.green(), colour.blue()); }
+
+common::DisplayColour toDisplayColour(const QColor& colour)
+{
+    return common::DisplayColour::fromRgb(colour.red(), colour.green(), colour.blue());
+}
+
+QPushButton* boldButton(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* button = named(new QPushButton(caption, parent), name);
+    QFont font = button->font();
+    font.setBold(true);
+    button->setFont(font);
+    return button;
+}
+
+}  // namespace
+
+Form1::Form1(std::filesystem::path programDirectory, platform::MessagePresenter& messages,
+             platform::ColourPicker& picker, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      m_programDirectory(std::move(programDirectory)),
+      m_messages(messages),
+      m_picker(picker)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromStdString(m_texts.Settings_Title));
+    setFixedSize(ui::twipsRect(0, 0, 3735, 6615).size());
+    buildPaletteEditor();
+    buildLanguageChoice();
+    startUp();
+}
+
+void Form1::buildPaletteEditor()
+{
+    m_huebench = named(new QGroupBox(QStringLiteral("Huebench"), this), "Frame1");
+    placeInTwips(m_huebench, 120, 120, 3495, 4455);
+    const common::BandPalette defaults = common::DefaultPalette();
+    for (std::size_t i = 0; i < kEntries.size(); ++i) {
+        const bool body = i == common::kBandColourCount;
+        const int row = static_cast<int>(i % 6);
+        const bool right = !body && i >= 6;
+        const int top = body ? 3240 : 360 + 480 * row;
+        m_labels[i] = named(new QLabel(QString::fromUtf8(kEntries[i].caption), m_huebench), kEntries[i].label);
+        if (body)
+            placeInTwips(m_labels[i], 240, 3315, 1905, 240);
+        else
+            placeInTwips(m_labels[i], right ? 1920 : 240, top + 60, 945, 240);
+        m_buttons[i] = named(new ColourButton(m_huebench), kEntries[i].button);
+        placeInTwips(m_buttons[i], body || right ? 2880 : 1200, top, 375, 375);
+        m_buttons[i]->setFaceColour(toQColor(body ? defaults.body : defaults.bands[i]));
+        connect(m_buttons[i], &ColourButton::clicked, this, [this, button = m_buttons[i]] { pickColour(button); });
+    }
+    m_saveColours = boldButton("save_colour_settings", QStringLiteral("Save colour settings"), m_huebench);
+    placeInTwips(m_saveColours, 240, 3720, 3015, 495);
+    connect(m_saveColours, &QPushButton::clicked, this, &Form1::saveColours);
+}
+
+void Form1::buildLanguageChoice()
+{
+    m_languageFrame = named(new QGroupBox(QStringLiteral("Language"), this), "Frame2");
+    placeInTwips(m_languageFrame, 120, 4680, 3495, 1815);
+    m_selectLabel = named(new QLabel(QStringLiteral("Select language:"), m_languageFrame), "Label14");
+    // As wide as the list below it, so that a translated caption is not clipped.
+    placeInTwips(m_selectLabel, 120, 360, 3255, 240);
+    m_languages = named(new QComboBox(m_languageFrame), "language_list");
+    placeInTwips(m_languages, 120, 720, 3255, 360);
+    m_saveLanguage = boldButton("save_language_settings", QStringLiteral("Save language settings"), m_languageFrame);
+    placeInTwips(m_saveLanguage, 120, 1200, 3255, 495);
+    connect(m_saveLanguage, &QPushButton::clicked, this, &Form1::saveLanguage);
+}
+
+void Form1::startUp()
+{
+    m_texts = SettingsTexts();
+    readColours();
+    // The list always offers its three languages with one selected, even after a damaged
+    // Colours.ini, so that saving can never write a language path that names nothing.
+    for (std::string_view entry : kLanguages)
+        m_languages->addItem(fromView(entry));
+    m_languages->setCurrentIndex(0);
+    selectSavedLanguage();
+}
+
+void Form1::readColours()
+{
+    const std::filesystem::path file = m_programDirectory / std::string(common::kColoursFileName);
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return;
+    std::ifstream in(file, std::ios::binary);
+    const std::optional<ColoursRead> read = in ? ReadColoursForEditing(in) : std::nullopt;
+    if (read) {
+        // Colours before a value that is not a colour are taken over; the rest stay.
+        for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+            if (read->colours[i])
+                m_buttons[i]->setFaceColour(toQColor(*read->colours[i]));
+        }
+    }
+    if (!read || !read->complete)
+        showMessage(true, m_texts.Colours_Read_Error_Message);
+}
+
+void Form1::selectSavedLanguage()
+{
+    const std::filesystem::path file = m_programDirectory / std::string(common::kLanguageFileName);
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return;  // English, as for "Default"
+    std::ifstream in(file, std::ios::binary);
+    const std::optional<std::string> path = in ? common::ReadLanguageFile(in) : std::nullopt;
+    const std::optional<std::string_view> entry = path ? LanguageEntryFor(*path) : std::nullopt;
+    if (!entry) {
+        showMessage(true, std::string(kLanguageIniReadError));
+        return;
+    }
+    m_languages->setCurrentText(fromView(*entry));
+    if (!common::IsDefaultLanguage(*path))
+        Language_Loader();
+}
+
+int Form1::Language_Loader()
+{
+    const std::filesystem::path file = CaptionFilePath(m_programDirectory, m_languages->currentText().toStdString());
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return 0;
+    // Read whole before anything changes, so a file that breaks off leaves every caption as it was.
+    std::ifstream in(file, std::ios::binary);
+    const std::optional<CaptionFields> fields = in ? ReadCaptionFields(in) : std::nullopt;
+    if (!fields) {
+        showMessage(true, std::string(kCaptionFileError));
+        return 0;
+    }
+    ApplyCaptionTexts(*fields, m_texts);
+    applyCaptions(*fields);
+    return 0;
+}
+
+void Form1::applyCaptions(const CaptionFields& fields)
+{
+    const auto field = [&fields](int number) { return QString::fromStdString(fields[number - 1]); };
+    setWindowTitle(QString::fromStdString(m_texts.Settings_Title));
+    m_huebench->setTitle(field(4));
+    for (std::size_t i = 0; i < m_labels.size(); ++i)
+        m_labels[i]->setText(field(5 + static_cast<int>(i)) + QStringLiteral(":"));
+    m_saveColours->setText(field(18));
+    m_languageFrame->setTitle(field(19));
+    m_selectLabel->setText(field(20) + QStringLiteral(":"));
+    m_saveLanguage->setText(field(21));
+}
+
+void Form1::pickColour(ColourButton* button)
+{
+    const std::int32_t picked = m_picker.ShowColorDialog(0, true, toDisplayColour(button->faceColour()).value);
+    if (picked != -1)
+        button->setFaceColour(toQColor(common::DisplayColour{picked}));
+}
+
+void Form1::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (childAt(event->position().toPoint()) == nullptr)
+        chooseBackground();
+}
+
+void Form1::chooseBackground()
+{
+    const std::int32_t picked = m_picker.ShowColorDialog(0, false, 0);
+    if (picked == -1)
+        return;
+    const QColor background = toQColor(common::DisplayColour{picked});
+    // The groups, buttons and list keep their own colours: they get the current palette
+    // explicitly and paint their own background before the window's changes.
+    for (QWidget* own : {static_cast<QWidget*>(m_huebench), static_cast<QWidget*>(m_languageFrame)}) {
+        QPalette kept = own->palette();
+        kept.setColor(QPalette::Window, kept.color(QPalette::Window));  // marks the colour as its own
+        own->setPalette(kept);
+        own->setAutoFillBackground(true);
+    }
+    QPalette window = palette();
+    window.setColor(QPalette::Window, background);
+    setPalette(window);
+    setAutoFillBackground(true);
+    const QColor text = background.lightnessF() < 0.5 ? Qt::white : Qt::black;
+    for (QLabel* label : m_labels) {
+        QPalette colours = label->palette();
+        colours.setColor(QPalette::Window, background);
+        colours.setColor(QPalette::WindowText, text);
+        label->setPalette(colours);
+        label->setAutoFillBackground(true);
+    }
+}
+
+void Form1::saveColours()
+{
+    common::BandPalette palette;
+    for (std::size_t i = 0; i < palette.bands.size(); ++i)
+        palette.bands[i] = toDisplayColour(m_buttons[i]->faceColour());
+    palette.body = toDisplayColour(m_buttons.back()->faceColour());
+    if (common::WriteFileWhole(m_programDirectory / std::string(common::kColoursFileName),
+                               common::ColoursFileBytes(palette)))
+        showMessage(false, m_texts.Colours_Saved_Message);
+    else
+        showMessage(true, m_texts.Colours_Save_Error_Message);
+}
+
+void Form1::saveLanguage()
+{
+    const std::string path = LanguagePathFor(m_languages->currentText().toStdString());
+    if (common::WriteFileWhole(m_programDirectory / std::string(common::kLanguageFileName),
+                               common::LanguageFileBytes(path)))
+        showMessage(false, m_texts.Language_Saved_Message);
+    else
+        showMessage(true, std::string(kLanguageIniSaveError));
+}
+
+void Form1::showMessage(bool failure, const std::string& text)
+{
+    m_messages.show(failure ? platform::MessageIcon::Stop : platform::MessageIcon::Information,
+                    QString::fromStdString(m_texts.messageTitle()), QString::fromStdString(text));
+}
+
+}  // namespace settings
