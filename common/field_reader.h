@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <istream>
@@ -33,6 +34,20 @@ private:
 
     std::istream& m_in;
 };
+
+// The next N fields as text, or nullopt when the input ends (or a field fails) before the last.
+template <std::size_t N>
+std::optional<std::array<std::string, N>> ReadTextFields(FieldReader& reader)
+{
+    std::array<std::string, N> fields;
+    for (std::string& field : fields) {
+        std::optional<std::string> text = reader.readText();
+        if (!text)
+            return std::nullopt;
+        field = std::move(*text);
+    }
+    return fields;
+}
 
 // A text field converted by its caller: blanks around the number are ignored and an empty text
 // is 0; anything else that is not a 32-bit integer fails.

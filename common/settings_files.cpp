@@ -75,15 +75,10 @@ bool IsDefaultLanguage(std::string_view languagePath)
 std::optional<std::string> ReadLanguageFile(std::istream& in)
 {
     FieldReader reader(in);
-    std::optional<std::string> path;
-    for (int field = 1; field <= 3; ++field) {
-        std::optional<std::string> text = reader.readText();
-        if (!text)
-            return std::nullopt;
-        if (field == 2)
-            path = std::move(text);
-    }
-    return path;
+    const auto fields = ReadTextFields<3>(reader);
+    if (!fields)
+        return std::nullopt;
+    return (*fields)[1];
 }
 
 std::string LanguageFileBytes(std::string_view languagePath)

@@ -33,16 +33,12 @@ std::optional<ColoursRead> ReadColoursForEditing(std::istream& in)
     common::FieldReader reader(in);
     if (!reader.readText())
         return std::nullopt;
-    std::array<std::string, common::kBandColourCount + 1> texts;
-    for (std::string& text : texts) {
-        std::optional<std::string> field = reader.readText();
-        if (!field)
-            return std::nullopt;
-        text = std::move(*field);
-    }
+    const auto texts = common::ReadTextFields<common::kBandColourCount + 1>(reader);
+    if (!texts)
+        return std::nullopt;
     ColoursRead read;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        const std::optional<std::int32_t> value = common::TextToInteger(texts[i]);
+    for (std::size_t i = 0; i < texts->size(); ++i) {
+        const std::optional<std::int32_t> value = common::TextToInteger((*texts)[i]);
         if (!value || *value < 0 || *value > common::kLargestColour)
             return read;
         read.colours[i] = common::DisplayColour{*value};
@@ -54,14 +50,7 @@ std::optional<ColoursRead> ReadColoursForEditing(std::istream& in)
 std::optional<CaptionFields> ReadCaptionFields(std::istream& in)
 {
     common::FieldReader reader(in);
-    CaptionFields fields;
-    for (std::string& text : fields) {
-        std::optional<std::string> field = reader.readText();
-        if (!field)
-            return std::nullopt;
-        text = std::move(*field);
-    }
-    return fields;
+    return common::ReadTextFields<kCaptionFieldCount>(reader);
 }
 
 std::filesystem::path CaptionFilePath(const std::filesystem::path& programDirectory, std::string_view entry)

@@ -28,14 +28,7 @@ std::string commasRestored(std::string text)
 std::optional<LanguageFields> ReadLanguageFields(std::istream& in)
 {
     common::FieldReader reader(in);
-    LanguageFields fields;
-    for (std::string& text : fields) {
-        std::optional<std::string> read = reader.readText();
-        if (!read)
-            return std::nullopt;
-        text = std::move(*read);
-    }
-    return fields;
+    return common::ReadTextFields<kLanguageFieldCount>(reader);
 }
 
 void ApplyLanguageTexts(const LanguageFields& fields, WindowTexts& texts)
