@@ -8,15 +8,23 @@ DIST_DIR   := $(BUILD_DIR)/dist
 
 # Build and test dependencies, as Debian 12 packages.
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-liberation2
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZ_SECONDS ?= 60
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test sanitize clean
+.PHONY: all deps fuzz-deps install-packages build run test sanitize fuzz fuzz-smoke clean
 
 all: build
 
 deps:
+	@$(MAKE) --no-print-directory install-packages WANTED="$(PACKAGES)"
+
+fuzz-deps:
+	@$(MAKE) --no-print-directory install-packages WANTED="$(FUZZ_PACKAGES)"
+
+install-packages:
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(WANTED); do \
 	  dpkg-query -W -f='$${Status}' "$$p" 2>/dev/null | grep -q 'ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -51,5 +59,13 @@ sanitize: deps
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure
 
+# Every file reader under libFuzzer for FUZZ_SECONDS each; writes docs/robustness.md.
+fuzz: fuzz-deps
+	scripts/fuzz.sh $(FUZZ_SECONDS) docs/robustness.md
+
+# A short run of each fuzz target, for CI; the report stays in the build tree.
+fuzz-smoke: fuzz-deps
+	scripts/fuzz.sh 10 build-fuzz/robustness.md
+
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) build-fuzz

@@ -2,7 +2,9 @@
 
 #include "common/code_page.h"
 
+#include <algorithm>
 #include <fstream>
+#include <optional>
 #include <system_error>
 
 namespace common {
@@ -22,6 +24,16 @@ void LineWriter::writeNumber(std::int32_t value)
     m_bytes += " \r\n";
 }
 
+namespace {
+
+std::optional<std::size_t> g_failAfter;
+
+}  // namespace
+
+ScopedWriteFailure::ScopedWriteFailure(std::size_t bytes) { g_failAfter = bytes; }
+
+ScopedWriteFailure::~ScopedWriteFailure() { g_failAfter.reset(); }
+
 bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes)
 {
     std::filesystem::path temporary = path;
@@ -30,9 +42,10 @@ bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes)
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out)
             return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        const std::size_t count = g_failAfter ? std::min(*g_failAfter, bytes.size()) : bytes.size();
+        out.write(bytes.data(), static_cast<std::streamsize>(count));
         out.close();
-        if (!out) {
+        if (!out || g_failAfter) {
             std::error_code ignored;
             std::filesystem::remove(temporary, ignored);
             return false;
