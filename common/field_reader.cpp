@@ -3,6 +3,7 @@
 #include "common/code_page.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace common {
 
@@ -21,15 +22,26 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
+// A whole text that is a number; a fraction or an exponent is rounded to the nearest whole
+// number (halves to even), as a conversion to a whole number always rounds.
 std::optional<std::int32_t> parseInteger(std::string_view text)
 {
     if (!text.empty() && text.front() == '+')
         text.remove_prefix(1);
-    std::int32_t value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || text.empty())
+    if (text.empty())
         return std::nullopt;
-    return value;
+    std::int32_t value = 0;
+    const auto whole = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (whole.ec == std::errc() && whole.ptr == text.data() + text.size())
+        return value;
+    double number = 0;
+    const auto real = std::from_chars(text.data(), text.data() + text.size(), number, std::chars_format::general);
+    if (real.ec != std::errc() || real.ptr != text.data() + text.size() || !std::isfinite(number))
+        return std::nullopt;
+    const double rounded = std::nearbyint(number);
+    if (rounded < -2147483648.0 || rounded > 2147483647.0)
+        return std::nullopt;
+    return static_cast<std::int32_t>(rounded);
 }
 
 }  // namespace

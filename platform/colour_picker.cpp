@@ -22,7 +22,7 @@ std::int32_t QtColourPicker::ShowColorDialog(std::intptr_t, bool, std::int32_t I
 {
     // Qt's dialog always shows its custom colours, so there is nothing to open further for
     // bFullOpen; and there are no system colour references to translate: anything outside the
-    // 24-bit range stands for the "no colour" of the original picker, shown as white.
+    // 24-bit range stands for "no colour", shown as white.
     for (int i = 0; i < QColorDialog::customCount(); ++i)
         QColorDialog::setCustomColor(i, Qt::black);
     const bool plain = InitColor >= 0 && InitColor <= 0xFFFFFF;

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QString>
 
 #include <algorithm>
@@ -11,7 +12,7 @@ namespace platform {
 // xdg-open stands for the Windows shell here. Its exit status maps onto the shell's values so
 // that the shell's error table applies unchanged:
 //
-//   could not be started (xdg-open missing)      ->  0  (reported as "Out of memory")
+//   xdg-open missing, or it could not be started ->  0  (reported as "Out of memory")
 //   0  success                                   ->  accepted, nothing recorded
 //   1  error in the command line                 ->  1  (the general failure)
 //   2  the file does not exist                   ->  2  (SE_ERR_FNF, "File not found")
@@ -56,6 +57,9 @@ void SystemDesktop::openTextFile(const std::filesystem::path& file)
 
 std::int32_t SystemDesktop::openAddress(const std::string& address, std::function<void(std::int32_t)> lateFailure)
 {
+    // Looking the opener up is immediate; starting it is left to run in the background.
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty())
+        return 0;
     auto* process = new QProcess;
     process->setProgram(QStringLiteral("xdg-open"));
     process->setArguments({QString::fromStdString(address)});
@@ -71,12 +75,14 @@ std::int32_t SystemDesktop::openAddress(const std::string& address, std::functio
                              lateFailure(status == QProcess::NormalExit ? shellValueOf(exitCode) : 1);
                          forget();
                      });
-    process->start();
-    if (!process->waitForStarted(2000)) {
-        delete process;
-        return 0;
-    }
+    QObject::connect(process, &QProcess::errorOccurred, process, [lateFailure, forget](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) {
+            lateFailure(0);
+            forget();
+        }
+    });
     m_running.push_back(process);
+    process->start();
     return kAccepted;
 }
 

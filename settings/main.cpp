@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication app(argc, argv);
-    // Arial 9.75 points in the original layout; Liberation Sans has the same metrics.
+    // The layout is made for Arial 9.75 points; Liberation Sans has the same metrics.
     ui::applyTwipLayoutLook(app, 9.75);
     platform::QtMessagePresenter messages;
     platform::QtColourPicker picker;

@@ -81,7 +81,7 @@ Dialog::Dialog(Actions actions, QWidget* parent)
     product->setFont(bold);
     placeInTwips(product, 960, 240, 3330, 240);
 
-    // Wider than the 1125 twips of the original so that a translated credit is not clipped.
+    // As wide as the product line above it, so that a translated credit is not clipped.
     m_authorCredit = wrappingLabel("Label2", QStringLiteral(BANDWISE_AUTHOR_CREDIT), this);
     placeInTwips(m_authorCredit, 960, 480, 3330, 240);
     m_feedback =

@@ -29,7 +29,9 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override
     {
-        const QString typed = event->text();
+        // Delete edits like the arrow keys do; it is not a typed character, although Qt gives it
+        // the text of character 127.
+        const QString typed = event->key() == Qt::Key_Delete ? QString() : event->text();
         if (!typed.isEmpty()) {
             const int code = static_cast<std::int16_t>(typed.at(0).unicode());
             if (!AcceptsTypedCharacter(code, text().toStdString())) {

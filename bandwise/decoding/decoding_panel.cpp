@@ -106,7 +106,7 @@ void DecodingPanel::buildResultGroup()
     m_resistorValue = named(new QLineEdit(QStringLiteral("SPECIFY BAND COLOURS"), frame), "Resistor_Value");
     makeResultBox(m_resistorValue);
     placeInTwips(m_resistorValue, 1440, 240, 3255, 315);
-    // Wider than the 195 twips of the original layout so that "KΩ" and "MΩ" are not clipped.
+    // 525 twips rather than 195, so that "KΩ" and "MΩ" are not clipped.
     m_unitLabel = named(new QLabel(frame), "unit_label");
     placeInTwips(m_unitLabel, 4800, 240, 525, 300);
 

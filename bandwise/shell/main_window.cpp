@@ -213,8 +213,9 @@ void Form1::showAbout()
                                                   "open", 0); },
                           [this] { m_shell.GShell(BANDWISE_HOMEPAGE, 10, "", "", "open", 0); }});
     m_about->setAttribute(Qt::WA_DeleteOnClose);
-    const TwipsPosition position = CentreWindow(static_cast<int>(m_screen.width() * kTwipsPerPixel),
-                                                static_cast<int>(m_screen.height() * kTwipsPerPixel), 4935, 5055, 0);
+    const TwipsPosition position =
+        CentreWindow(static_cast<int>(m_screen.width() * kTwipsPerPixel), static_cast<int>(m_screen.height() * kTwipsPerPixel),
+                     4935 + kFrameWidthTwips, 5055 + kFrameHeightTwips, 0);
     m_about->move(m_screen.topLeft() + QPoint(twipsToPixels(position.left), twipsToPixels(position.top)));
     Load_Language_For_About_Dialog();
     m_about->show();

@@ -68,7 +68,8 @@ TEST(FieldReader, integerFieldsIgnoreBlanksAndReadNonNumbersAsZero)
     };
     const Row rows[] = {
         {" 16576 \r\n", 16576}, {"-5 \r\n", -5}, {"+7", 7},        {"abc", 0},         {"\r\n", 0},
-        {"12abc", 0},           {"1.5", 0},      {"2147483647", 2147483647}, {"2147483648", 0},
+        {"12abc", 0},           {"1.5", 2},      {"2147483647", 2147483647}, {"2147483648", 0},
+        {"1e3", 1000},          {"1e10", 0},
         {"", std::nullopt},     {"   ", std::nullopt},
     };
     for (const Row& row : rows) {
@@ -85,7 +86,8 @@ TEST(FieldReader, textConvertedToIntegerFailsUnlessANumber)
     };
     const Row rows[] = {
         {"", 0},     {" 12 ", 12},  {"-2147483648", -2147483648LL}, {"abc", std::nullopt},
-        {"1.5", std::nullopt}, {"12abc", std::nullopt}, {"2147483648", std::nullopt}, {"- 1", std::nullopt},
+        {"1.5", 2},  {"2.5", 2},  {"-3.7", -4},  {" 1e3 ", 1000},  {"12abc", std::nullopt},
+        {"2147483648", std::nullopt}, {"- 1", std::nullopt}, {"1e400", std::nullopt}, {".", std::nullopt},
     };
     for (const Row& row : rows)
         EXPECT_EQ(TextToInteger(row.text), row.value) << '"' << row.text << '"';

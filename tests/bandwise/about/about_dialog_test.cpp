@@ -55,7 +55,7 @@ TEST_F(AboutDialogTest, englishTextsReadMeAndLinks)
     EXPECT_FALSE(dialog->isModal());
     EXPECT_EQ(dialog->windowTitle(), "About Bandwise");
     EXPECT_EQ(dialog->size(), QSize(329, 337));
-    EXPECT_EQ(dialog->pos(), QPoint(475, 343));
+    EXPECT_EQ(dialog->pos(), QPoint(471, 326));
     EXPECT_EQ(text(dialog, "Label1"), "Bandwise 1.3");
     EXPECT_EQ(text(dialog, "Label3"), "Please send your comments, ideas and suggestions to:");
     EXPECT_EQ(text(dialog, "Label9"), "If you want to help translate Bandwise to other language(s), contact me.");
@@ -115,6 +115,20 @@ TEST_F(AboutDialogTest, languageFileTextsAndItsReadMe)
     EXPECT_EQ(desktop.textFiles[0], programDirectory() / "ReadMe-Testish.txt");
 }
 
+TEST_F(AboutDialogTest, namedLanguageWithoutItsFileBehavesAsEnglish)
+{
+    std::ofstream(programDirectory() / "Language.ini", std::ios::binary) << common::LanguageFileBytes("Español\\Español.ini");
+    window = std::make_unique<Form1>(programDirectory(), messages, desktop, screen());
+    window->show();
+    ASSERT_EQ(window->windowTexts().Language_Name, "Español");
+    Dialog* dialog = openAbout();
+    EXPECT_EQ(dialog->windowTitle(), "About Bandwise");
+    EXPECT_EQ(text(dialog, "Label9"), "If you want to help translate Bandwise to other language(s), contact me.");
+    click(child<QPushButton>(dialog, "Command1"));
+    ASSERT_EQ(desktop.textFiles.size(), 1u);
+    EXPECT_EQ(desktop.textFiles[0], programDirectory() / "ReadMe.txt");
+}
+
 TEST_F(AboutDialogTest, oneNonModalBoxAtATimeCreatedAnewAfterClosing)
 {
     Dialog* first = openAbout();
@@ -129,7 +143,7 @@ TEST_F(AboutDialogTest, oneNonModalBoxAtATimeCreatedAnewAfterClosing)
     EXPECT_EQ(window->aboutDialog(), nullptr);
     Dialog* second = openAbout();
     ASSERT_NE(second, nullptr);
-    EXPECT_EQ(second->pos(), QPoint(475, 343));  // centred again
+    EXPECT_EQ(second->pos(), QPoint(471, 326));  // centred again
 }
 
 TEST_F(AboutDialogTest, exitClosesTheBoxButTheCloseBoxLeavesItOpen)

@@ -63,6 +63,16 @@ TEST_F(CalculatorPanelTest, calculateWritesResultsGreyAndGivenWhite)
     press("calc");
     EXPECT_EQ(box("current_value")->text(), "5");
     EXPECT_EQ(box("resistance_value")->text(), "4");
+
+    // Computed boxes used as given ones turn white; the new results turn grey.
+    box("power_value")->clear();
+    box("voltage_value")->clear();
+    press("calc");
+    EXPECT_EQ(box("power_value")->text(), "100");
+    EXPECT_EQ(background(box("power_value")), kGrey);
+    EXPECT_EQ(background(box("voltage_value")), kGrey);
+    EXPECT_EQ(background(box("current_value")), kWhite);
+    EXPECT_EQ(background(box("resistance_value")), kWhite);
 }
 
 TEST_F(CalculatorPanelTest, failureShowsTheCurrentMessageAndUndoesNothing)
@@ -124,7 +134,12 @@ TEST_F(CalculatorPanelTest, typedKeysPassTheFilter)
         {"minusRefusedOverSelection", "25", [](QLineEdit* b) { b->selectAll(); QTest::keyClick(b, '-'); }, "25"},
         {"backspaceAlwaysWorks", "12", [](QLineEdit* b) { QTest::keyClick(b, Qt::Key_Backspace); }, "1"},
         {"commaBlankAndLetters", "7", [](QLineEdit* b) { QTest::keyClicks(b, ", aZ+e/"); }, "7"},
-        {"enterAndEscape", "7", [](QLineEdit* b) { QTest::keyClick(b, Qt::Key_Return); QTest::keyClick(b, Qt::Key_Escape); }, "7"},
+        {"deleteWorks", "12", [](QLineEdit* b) { QTest::keyClick(b, Qt::Key_Home); QTest::keyClick(b, Qt::Key_Delete); }, "2"},
+        // Ctrl+V delivers character 22, which the filter discards like every control character.
+        {"controlCharacters", "7", [](QLineEdit* b) {
+             QApplication::clipboard()->setText(QStringLiteral("99"));
+             QTest::sendKeyEvent(QTest::Click, b, Qt::Key_V, QString(QChar(22)), Qt::ControlModifier);
+         }, "7"},
         {"nonAsciiLetter", "7", [](QLineEdit* b) { QTest::sendKeyEvent(QTest::Click, b, Qt::Key_Eacute, QStringLiteral("é"), Qt::NoModifier); }, "7"},
     };
     QLineEdit* edit = box("voltage_value");

@@ -147,11 +147,19 @@ TEST_F(LanguageTest, missingLanguageFileKeepsEnglishButNamesTheLanguage)
     EXPECT_TRUE(messages.shown.empty());
     expectEnglish(*window);
     EXPECT_EQ(window->windowTexts().Language_Name, "Klingon");
+
+    std::filesystem::create_directories(programDirectory() / "Language Files" / "Klingon");  // folder, no file
+    const auto again = open();
+    EXPECT_TRUE(messages.shown.empty());
+    expectEnglish(*again);
+    EXPECT_EQ(again->windowTexts().Language_Name, "Klingon");
 }
 
 TEST_F(LanguageTest, completeFileReplacesEveryCaptionAndText)
 {
-    writeLanguageFile("Testish/Testish.ini", 70, {{4, "Frame|one"}, {66, "Too| few"}, {60, "About| sixty"}});
+    writeLanguageFile("Testish/Testish.ini", 70,
+                      {{4, "Frame|one"}, {66, "Too| few"}, {67, "Bad| values"}, {68, "Load| error"},
+                       {69, "Save| error"}, {60, "About| sixty"}});
     setLanguageIni("Testish\\Testish.ini");
     const auto window = open();
     EXPECT_TRUE(messages.shown.empty());
@@ -166,8 +174,9 @@ TEST_F(LanguageTest, completeFileReplacesEveryCaptionAndText)
     EXPECT_EQ(texts.Colour_Names[11], "F26");
     EXPECT_EQ(texts.None_Name, "F27");
     EXPECT_EQ(texts.Too_Few_Values_Message, "Too, few");  // "|" is a comma only in the message fields
-    EXPECT_EQ(texts.Bad_Values_Message, "F67");
-    EXPECT_EQ(texts.Settings_Save_Error_Message, "F69");
+    EXPECT_EQ(texts.Bad_Values_Message, "Bad, values");
+    EXPECT_EQ(texts.Settings_Load_Error_Message, "Load, error");
+    EXPECT_EQ(texts.Settings_Save_Error_Message, "Save, error");
     EXPECT_EQ(texts.About_Texts[0], "F57");
     EXPECT_EQ(texts.About_Texts[3], "About| sixty");  // stored as read; the About box restores the comma
     EXPECT_EQ(texts.About_Texts[8], "F65");

@@ -33,6 +33,7 @@ TEST_F(MainWindowTest, mainWindowHasItsFixedLayout)
     const Row rows[] = {
         {"Frame1", {8, 8, 745, 345}},     {"Frame4", {8, 360, 489, 329}}, {"Frame8", {504, 360, 249, 289}},
         {"Command1", {616, 656, 65, 33}}, {"exit_button", {688, 656, 65, 33}},
+        {"show_stripes_outline", {504, 648, 113, 49}},
         {"band1", {16, 56, 113, 193}},    {"tempco", {616, 56, 113, 193}}, {"Frame2", {16, 256, 473, 73}},
         {"Frame3", {496, 256, 233, 73}},  {"Resistor_Value", {96, 16, 217, 21}},
         {"Label1", {16, 24, 93, 29}},     {"r4b", {112, 32, 97, 17}},      {"r6b", {320, 32, 97, 17}},

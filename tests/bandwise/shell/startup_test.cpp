@@ -161,15 +161,16 @@ TEST_F(StartupTest, badFilesGiveOneMessageAndEverythingMatchesTheDefaults)
     struct Row {
         const char* name;
         std::string colours;   // empty: no file
-        std::string settings;  // empty: no file
+        std::optional<std::string> settings;  // nullopt: no file
     };
     const Row rows[] = {
         {"onlyTwelveValues", ";Bandwise\r\n 1 \r\n 2 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n", " 0 \r\n"},
         {"bandValueNotANumber", ";x\r\n 1 \r\n 2 \r\nabc\r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n 13 \r\n", " 0 \r\n"},
-        {"bandValueNotAColour", ";x\r\n 1 \r\n 16777216 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n 13 \r\n", ""},
-        {"bandValueNegative", ";x\r\n-1 \r\n 2 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n 13 \r\n", ""},
+        {"bandValueNotAColour", ";x\r\n 1 \r\n 16777216 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n 13 \r\n", std::nullopt},
+        {"bandValueNegative", ";x\r\n-1 \r\n 2 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n 13 \r\n", std::nullopt},
         {"outlineStateFive", goodColours, " 5 \r\n"},
-        {"emptySettingsFile", goodColours, "\xFF"},
+        {"settingsNotANumber", goodColours, "\xFF"},
+        {"emptySettingsFile", goodColours, ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -179,8 +180,8 @@ TEST_F(StartupTest, badFilesGiveOneMessageAndEverythingMatchesTheDefaults)
         std::filesystem::remove(programDirectory() / "Settings.ini");
         if (!row.colours.empty())
             write("Colours.ini", row.colours);
-        if (!row.settings.empty())
-            write("Settings.ini", row.settings);
+        if (row.settings)
+            write("Settings.ini", *row.settings);
 
         const auto window = open();
         ASSERT_EQ(messages.shown.size(), 1u);
@@ -251,6 +252,12 @@ TEST_F(StartupTest, closingWritesTheOutlineStateByteExact)
     QTest::mouseClick(child<QPushButton>(window.get(), "exit_button"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(read("Settings.ini"), " 0 \r\n");
+
+    // Closing again after Exit writes nothing more: the settings are saved once.
+    std::filesystem::remove(programDirectory() / "Settings.ini");
+    window->close();
+    EXPECT_FALSE(std::filesystem::exists(programDirectory() / "Settings.ini"));
+    write("Settings.ini", " 0 \r\n");
 
     const auto reopened = open();
     EXPECT_FALSE(outlined(*reopened));
