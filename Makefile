@@ -7,12 +7,13 @@ BUILD_TYPE ?= RelWithDebInfo
 DIST_DIR   := $(BUILD_DIR)/dist
 
 # Build and test dependencies, as Debian 12 packages.
-PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-liberation2
+PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-liberation2 \
+            desktop-file-utils appstream
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ_SECONDS ?= 60
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps install-packages build run test sanitize fuzz fuzz-smoke clean
+.PHONY: all deps fuzz-deps install-packages build run test sanitize fuzz fuzz-smoke install package clean
 
 all: build
 
@@ -66,6 +67,16 @@ fuzz: fuzz-deps
 # A short run of each fuzz target, for CI; the report stays in the build tree.
 fuzz-smoke: fuzz-deps
 	scripts/fuzz.sh 10 build-fuzz/robustness.md
+
+# Installs under PREFIX: lib/bandwise (the program directory), bin launchers, desktop entries,
+# icons and AppStream data.
+PREFIX ?= $(HOME)/.local
+install: build
+	cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+# A .tar.gz of the program directory and its launchers.
+package: build
+	cd $(BUILD_DIR) && cpack
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) build-fuzz

@@ -1,10 +1,11 @@
 #include "bandwise/shell/main_window.h"
 #include "bandwise/widgets/look.h"
-#include "bandwise/widgets/program_icon.h"
+#include "ui/program_icon.h"
 #include "platform/desktop.h"
 #include "platform/display_check.h"
 #include "platform/message_presenter.h"
 #include "platform/program_directory.h"
+#include "platform/termination.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -19,10 +20,11 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     bandwise::applyBandwiseLook(app);
-    app.setWindowIcon(bandwise::programIcon());
+    app.setWindowIcon(ui::programIcon());
     platform::QtMessagePresenter messages;
     platform::SystemDesktop desktop;
     bandwise::Form1 window(platform::ProgramDirectory(), messages, desktop, QGuiApplication::primaryScreen()->geometry());
     window.show();
+    platform::CloseWindowsOnTermination();
     return app.exec();
 }

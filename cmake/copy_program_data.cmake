@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.25)
 # Lays the program's data files into the program directory. Language.ini is only put there when
 # missing, so that a language chosen with Settings survives a rebuild.
 file(GLOB entries RELATIVE "${SOURCE}" "${SOURCE}/*")

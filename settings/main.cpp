@@ -2,7 +2,9 @@
 #include "platform/display_check.h"
 #include "platform/message_presenter.h"
 #include "platform/program_directory.h"
+#include "platform/termination.h"
 #include "settings/settings_window.h"
+#include "ui/program_icon.h"
 #include "ui/twip_style.h"
 
 #include <QApplication>
@@ -19,10 +21,12 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // The layout is made for Arial 9.75 points; Liberation Sans has the same metrics.
     ui::applyTwipLayoutLook(app, 9.75);
+    app.setWindowIcon(ui::programIcon());
     platform::QtMessagePresenter messages;
     platform::QtColourPicker picker;
     settings::Form1 window(platform::ProgramDirectory(), messages, picker);
     window.move(QGuiApplication::primaryScreen()->geometry().center() - window.rect().center());
     window.show();
+    platform::CloseWindowsOnTermination();
     return app.exec();
 }

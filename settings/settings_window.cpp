@@ -6,6 +6,7 @@
 #include "platform/message_presenter.h"
 #include "settings/colour_button.h"
 #include "ui/naming.h"
+#include "ui/program_icon.h"
 #include "ui/twips.h"
 
 #include <QComboBox>
@@ -68,6 +69,7 @@ Form1::Form1(std::filesystem::path programDirectory, platform::MessagePresenter&
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromStdString(m_texts.Settings_Title));
     setFixedSize(ui::twipsRect(0, 0, 3735, 6615).size());
+    setWindowIcon(ui::programIcon());
     buildPaletteEditor();
     buildLanguageChoice();
     startUp();

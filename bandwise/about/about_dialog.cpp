@@ -2,7 +2,7 @@
 
 #include "bandwise/about/about_config.h"
 #include "ui/naming.h"
-#include "bandwise/widgets/program_icon.h"
+#include "ui/program_icon.h"
 #include "ui/twips.h"
 
 #include <QKeyEvent>
@@ -67,11 +67,11 @@ Dialog::Dialog(Actions actions, QWidget* parent)
 {
     setObjectName(QStringLiteral("Dialog"));
     setWindowTitle(QStringLiteral("About Bandwise"));
-    setWindowIcon(programIcon());
+    setWindowIcon(ui::programIcon());
     setFixedSize(twipsRect(0, 0, 4935, 5055).size());
 
     auto* picture = named(new QLabel(this), "Picture1");
-    picture->setPixmap(programIcon().pixmap(32, 32));
+    picture->setPixmap(ui::programIcon().pixmap(32, 32));
     picture->setAlignment(Qt::AlignCenter);
     placeInTwips(picture, 240, 360, 615, 615);
 

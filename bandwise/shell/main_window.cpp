@@ -19,6 +19,7 @@
 #include "common/ohm_sign.h"
 #include "common/settings_files.h"
 #include "platform/desktop.h"
+#include "ui/program_icon.h"
 #include "platform/message_presenter.h"
 
 #include <QCloseEvent>
@@ -67,6 +68,7 @@ Form1::Form1(std::filesystem::path programDirectory, platform::MessagePresenter&
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Bandwise"));
+    setWindowIcon(ui::programIcon());
     setFixedSize(twipsRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());
 
     m_decoding = new DecodingPanel(m_palette, this);

@@ -1,9 +1,9 @@
-#include "bandwise/widgets/program_icon.h"
+#include "ui/program_icon.h"
 
 #include <QPainter>
 #include <QPixmap>
 
-namespace bandwise {
+namespace ui {
 
 QIcon programIcon()
 {
@@ -32,4 +32,4 @@ QIcon programIcon()
     return icon;
 }
 
-}  // namespace bandwise
+}  // namespace ui

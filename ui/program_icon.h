@@ -2,9 +2,9 @@
 
 #include <QIcon>
 
-namespace bandwise {
+namespace ui {
 
 // A banded resistor, drawn rather than loaded so that the program needs no image files.
 QIcon programIcon();
 
-}  // namespace bandwise
+}  // namespace ui

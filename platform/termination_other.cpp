@@ -1,0 +1,7 @@
+#include "platform/termination.h"
+
+namespace platform {
+
+void CloseWindowsOnTermination() {}
+
+}  // namespace platform
