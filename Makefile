@@ -13,7 +13,7 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ_SECONDS ?= 60
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps install-packages build run test sanitize fuzz fuzz-smoke install package clean
+.PHONY: all deps fuzz-deps install-packages build run test sanitize fuzz fuzz-smoke install package screenshots clean
 
 all: build
 
@@ -73,6 +73,11 @@ fuzz-smoke: fuzz-deps
 PREFIX ?= $(HOME)/.local
 install: build
 	cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+# The windows in every shipped language, rendered offscreen into docs/screenshots.
+screenshots: build
+	cmake --build $(BUILD_DIR) --target screenshots
+	$(BUILD_DIR)/tools/screenshots data docs/screenshots
 
 # A .tar.gz of the program directory and its launchers.
 package: build

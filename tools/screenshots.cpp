@@ -1,0 +1,107 @@
+// Renders the main window, its About box and the Settings window in each shipped language, with
+// Qt's offscreen platform, into PNG files: screenshots DATA_DIRECTORY OUTPUT_DIRECTORY
+
+#include "bandwise/about/about_dialog.h"
+#include "bandwise/decoding/decoding_panel.h"
+#include "bandwise/encoding/encoding_panel.h"
+#include "bandwise/shell/main_window.h"
+#include "bandwise/widgets/look.h"
+#include "common/settings_files.h"
+#include "platform/colour_picker.h"
+#include "platform/desktop.h"
+#include "platform/message_presenter.h"
+#include "settings/settings_window.h"
+#include "ui/twip_style.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <fstream>
+
+namespace {
+
+class Silent final : public platform::MessagePresenter {
+public:
+    void show(platform::MessageIcon, const QString&, const QString& text) override
+    {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    }
+};
+
+class NoDesktop final : public platform::Desktop {
+public:
+    void openTextFile(const std::filesystem::path&) override {}
+    std::int32_t openAddress(const std::string&, std::function<void(std::int32_t)>) override { return 33; }
+};
+
+class NoPicker final : public platform::ColourPicker {
+public:
+    std::int32_t ShowColorDialog(std::intptr_t, bool, std::int32_t) override { return -1; }
+};
+
+template <typename T>
+T* find(QWidget* root, const char* name)
+{
+    return root->findChild<T*>(QString::fromLatin1(name));
+}
+
+bool save(QWidget* widget, const std::filesystem::path& file)
+{
+    const bool saved = widget->grab().save(QFile::decodeName(file.c_str()));
+    std::printf("%s %s\n", saved ? "wrote" : "FAILED", file.c_str());
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: screenshots DATA_DIRECTORY OUTPUT_DIRECTORY\n");
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const std::filesystem::path data = argv[1];
+    const std::filesystem::path output = argv[2];
+    std::filesystem::create_directories(output);
+
+    Silent messages;
+    NoDesktop desktop;
+    NoPicker picker;
+    bool ok = true;
+    const std::pair<const char*, const char*> languages[] = {
+        {"en", "Default"}, {"es", "Español\\Español.ini"}, {"pt", "Português (Brasil)\\Português (Brasil).ini"}};
+    for (const auto& [code, path] : languages) {
+        QTemporaryDir directory;
+        const std::filesystem::path program = QFile::encodeName(directory.path()).toStdString();
+        std::filesystem::copy(data, program, std::filesystem::copy_options::recursive);
+        std::ofstream(program / "Language.ini", std::ios::binary) << common::LanguageFileBytes(path);
+
+        bandwise::applyBandwiseLook(app);
+        bandwise::Form1 window(program, messages, desktop, QRect(0, 0, 1280, 1024));
+        window.show();
+        // A resistor on each panel and a calculation, so that every output shows something.
+        for (const char* option : {"r6b", "ye1", "vi2", "bl3", "brm", "got", "retc"})
+            find<QAbstractButton>(&window, option)->click();
+        const std::pair<const char*, int> picks[] = {{"band1_list", 4}, {"band2_list", 7}, {"mul_list", 2}, {"tol_list", 6}};
+        for (const auto& [list, index] : picks)
+            find<QComboBox>(&window, list)->setCurrentIndex(index);
+        find<bandwise::DecodingPanel>(&window, "Frame1")->tick();
+        find<bandwise::EncodingPanel>(&window, "Frame4")->tick();
+        ok = save(&window, output / (std::string("main-") + code + ".png")) && ok;
+        find<QAbstractButton>(&window, "Command1")->click();
+        ok = save(window.aboutDialog(), output / (std::string("about-") + code + ".png")) && ok;
+        window.aboutDialog()->close();
+
+        ui::applyTwipLayoutLook(app, 9.75);
+        settings::Form1 settingsWindow(program, messages, picker);
+        settingsWindow.show();
+        ok = save(&settingsWindow, output / (std::string("settings-") + code + ".png")) && ok;
+    }
+    return ok ? 0 : 1;
+}
