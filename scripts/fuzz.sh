@@ -65,7 +65,7 @@ target (\`-rss_limit_mb\`), seeded from the shipped language and caption files, 
 and default \`Colours.ini\` and \`Settings.ini\`. Each target reads the fuzzer's bytes as the file
 and applies what it read the way the program does.
 
-| Target | What it reads | 
+| Target | What it reads |
 |---|---|
 | \`field_reader_fuzz\` | every field of any file, as text and as numbers, through the Windows-1252 round trip |
 | \`colours_file_fuzz\` | \`Colours.ini\` as Bandwise reads it and as Settings reads it |
