@@ -11,9 +11,10 @@ PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev
             desktop-file-utils appstream
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 FUZZ_SECONDS ?= 60
+BENCH_PACKAGES := xvfb python3
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps install-packages build run test sanitize fuzz fuzz-smoke install package screenshots clean
+.PHONY: all deps fuzz-deps install-packages build run test sanitize fuzz fuzz-smoke install package screenshots bench clean
 
 all: build
 
@@ -79,9 +80,16 @@ screenshots: build
 	cmake --build $(BUILD_DIR) --target screenshots
 	$(BUILD_DIR)/tools/screenshots data docs/screenshots
 
+# Start-up, memory and idle CPU against a bare Qt window, from a Release build under Xvfb.
+bench: deps
+	@$(MAKE) --no-print-directory install-packages WANTED="$(BENCH_PACKAGES)"
+	cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBANDWISE_TESTS=OFF
+	cmake --build build-release
+	scripts/bench.py build-release docs/benchmarks.md
+
 # A .tar.gz of the program directory and its launchers.
 package: build
 	cd $(BUILD_DIR) && cpack
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) build-fuzz
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) build-fuzz build-release

@@ -3,6 +3,7 @@
 #include "ui/program_icon.h"
 #include "platform/desktop.h"
 #include "platform/display_check.h"
+#include "platform/first_frame_probe.h"
 #include "platform/message_presenter.h"
 #include "platform/program_directory.h"
 #include "platform/termination.h"
@@ -24,6 +25,7 @@ int main(int argc, char* argv[])
     platform::QtMessagePresenter messages;
     platform::SystemDesktop desktop;
     bandwise::Form1 window(platform::ProgramDirectory(), messages, desktop, QGuiApplication::primaryScreen()->geometry());
+    platform::ReportFirstFrame(&window);
     window.show();
     platform::CloseWindowsOnTermination();
     return app.exec();

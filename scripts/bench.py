@@ -1,0 +1,132 @@
+#!/usr/bin/env python3
+"""Start-up, memory and idle CPU of Bandwise against a bare Qt Widgets window (the floor).
+
+Usage: bench.py BUILD_DIRECTORY REPORT_FILE. Runs on a private Xvfb screen: for each program the
+median over 15 runs of the time from process start to its first painted frame and of its peak
+resident memory, then the CPU time it uses in 30 s of idling; prints a table and writes it to
+REPORT_FILE with the machine it came from.
+"""
+import os
+import platform
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+RUNS = 15
+IDLE_SECONDS = 30
+
+
+def start(command, env, exit_after_frame):
+    env = dict(env, BANDWISE_BENCH_T0=str(time.monotonic_ns()))
+    if exit_after_frame:
+        env["BANDWISE_BENCH_EXIT"] = "1"
+    else:
+        env.pop("BANDWISE_BENCH_EXIT", None)
+    return subprocess.Popen([command], env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+
+
+def first_frame(process):
+    for line in process.stdout:
+        if line.startswith("first-frame-ms:"):
+            return float(line.split()[1])
+    raise RuntimeError("no first frame reported")
+
+
+def cpu_seconds(pid):
+    # Time on the CPU of every thread, in nanoseconds: far finer than the clock ticks of /proc/PID/stat.
+    total = 0
+    for task in os.listdir(f"/proc/{pid}/task"):
+        with open(f"/proc/{pid}/task/{task}/schedstat") as stat:
+            total += int(stat.read().split()[0])
+    return total / 1e9
+
+
+def measure(command, env):
+    frames, peaks = [], []
+    for _ in range(RUNS):
+        process = start(command, env, exit_after_frame=True)
+        frames.append(first_frame(process))
+        process.stdout.read()
+        _, _, usage = os.wait4(process.pid, 0)
+        peaks.append(usage.ru_maxrss / 1024)
+    process = start(command, env, exit_after_frame=False)
+    first_frame(process)
+    time.sleep(1)
+    before = cpu_seconds(process.pid)
+    time.sleep(IDLE_SECONDS)
+    idle = (cpu_seconds(process.pid) - before) / IDLE_SECONDS * 100
+    process.terminate()
+    process.wait()
+    return statistics.median(frames), statistics.median(peaks), idle
+
+
+def machine():
+    model = "unknown processor"
+    with open("/proc/cpuinfo") as info:
+        for line in info:
+            if line.startswith("model name"):
+                model = line.split(":", 1)[1].strip()
+                break
+    return f"{model}, {os.cpu_count()} cores, {platform.system()} {platform.release()}"
+
+
+def main():
+    build, report = sys.argv[1], sys.argv[2]
+    display = ":%d" % (900 + os.getpid() % 90)
+    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        time.sleep(1.5)
+        env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
+        with tempfile.TemporaryDirectory() as program:
+            # A copy of the program directory, so the runs' Settings.ini stays out of the build.
+            shutil.copytree(os.path.join(build, "dist"), program, dirs_exist_ok=True)
+            floor = os.path.join(build, "bench", "bench_floor")
+            results = {
+                "bare Qt window (floor)": measure(floor, env),
+                "bare Qt window with one caption": measure(floor, dict(env, BENCH_FLOOR_CAPTION="1")),
+                "bare Qt window with two idle 100 ms timers": measure(floor, dict(env, BENCH_FLOOR_TIMERS="2")),
+                "Bandwise": measure(os.path.join(program, "Bandwise"), env),
+            }
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+
+    floor = results["bare Qt window (floor)"]
+    bandwise = results["Bandwise"]
+    lines = [
+        "| Program | First frame (median of %d) | Peak memory (median) | CPU while idle (%d s) |" % (RUNS, IDLE_SECONDS),
+        "|---|---|---|---|",
+    ]
+    for name, (frame, peak, idle) in results.items():
+        lines.append(f"| {name} | {frame:.1f} ms | {peak:.1f} MB | {idle:.3f} % of one core |")
+    caption = results["bare Qt window with one caption"]
+    polling = results["bare Qt window with two idle 100 ms timers"]
+    lines.append(f"| Bandwise / floor | {bandwise[0] / floor[0]:.2f} | {bandwise[1] / floor[1]:.2f} | "
+                 f"+{bandwise[2] - floor[2]:.3f} points |")
+    lines.append(f"| Bandwise / the window with a caption, and over the timers alone | {bandwise[0] / caption[0]:.2f} | "
+                 f"{bandwise[1] / caption[1]:.2f} | +{bandwise[2] - polling[2]:.3f} points |")
+    table = "\n".join(lines)
+    print(table)
+    goals = (f"Goals: start-up within 1.3 times the floor ({bandwise[0] / floor[0]:.2f}), memory within 1.3 "
+             f"times the floor ({bandwise[1] / floor[1]:.2f}), idle CPU below 0.1 % of one core "
+             f"({bandwise[2]:.3f} %).")
+    print(goals)
+    with open(report, "w") as out:
+        out.write("# Benchmarks\n\n")
+        out.write("Written by `make bench` (`scripts/bench.py`): a Release build on a private Xvfb screen; the "
+                  "first frame is timed from process start to the first painted and flushed frame, memory is "
+                  "the peak resident set, idle CPU is user plus system time over %d s with both timers "
+                  "running.\n\n" % IDLE_SECONDS)
+        out.write(f"Last run {time.strftime('%Y-%m-%d', time.gmtime())} on {machine()}.\n\n")
+        out.write(table + "\n\n" + goals + "\n\n")
+        out.write("The bare window draws no text, so it never loads the font database, which any window with a "
+                  "caption pays for at its first frame; and it has no timers, while both panels poll every 100 ms by "
+                  "design. The two extra floor rows show those costs of the toolkit on this machine.\n")
+
+
+if __name__ == "__main__":
+    main()
