@@ -119,8 +119,8 @@ def main():
         out.write("# Benchmarks\n\n")
         out.write("Written by `make bench` (`scripts/bench.py`): a Release build on a private Xvfb screen; the "
                   "first frame is timed from process start to the first painted and flushed frame, memory is "
-                  "the peak resident set, idle CPU is user plus system time over %d s with both timers "
-                  "running.\n\n" % IDLE_SECONDS)
+                  "the peak resident set, idle CPU is the time on the CPU of all its threads over %d s with both "
+                  "timers running.\n\n" % IDLE_SECONDS)
         out.write(f"Last run {time.strftime('%Y-%m-%d', time.gmtime())} on {machine()}.\n\n")
         out.write(table + "\n\n" + goals + "\n\n")
         out.write("The bare window draws no text, so it never loads the font database, which any window with a "
