@@ -1,12 +1,12 @@
 #include "bandwise/shell/main_window.h"
 #include "bandwise/widgets/look.h"
-#include "ui/program_icon.h"
 #include "platform/desktop.h"
 #include "platform/display_check.h"
 #include "platform/first_frame_probe.h"
 #include "platform/message_presenter.h"
 #include "platform/program_directory.h"
 #include "platform/termination.h"
+#include "ui/program_icon.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -2,10 +2,10 @@
 
 #include "bandwise/shell/window_texts.h"
 #include "bandwise/widgets/look.h"
-#include "ui/naming.h"
 #include "bandwise/widgets/text_updates.h"
-#include "ui/twips.h"
 #include "platform/message_presenter.h"
+#include "ui/naming.h"
+#include "ui/twips.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -2,14 +2,14 @@
 
 #include "bandwise/widgets/colours.h"
 #include "bandwise/widgets/look.h"
-#include "ui/naming.h"
 #include "bandwise/widgets/polling_timer.h"
 #include "bandwise/widgets/sample_resistor.h"
 #include "bandwise/widgets/scheme_options.h"
 #include "bandwise/widgets/shape.h"
 #include "bandwise/widgets/text_updates.h"
-#include "ui/twips.h"
 #include "common/ohm_sign.h"
+#include "ui/naming.h"
+#include "ui/twips.h"
 
 #include <QButtonGroup>
 #include <QLabel>

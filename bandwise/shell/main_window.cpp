@@ -10,17 +10,17 @@
 #include "bandwise/widgets/colours.h"
 #include "bandwise/widgets/line_shape.h"
 #include "bandwise/widgets/look.h"
-#include "ui/naming.h"
 #include "bandwise/widgets/sample_resistor.h"
 #include "bandwise/widgets/shape.h"
-#include "ui/twips.h"
 #include "bandwise/widgets/wrapping_check_box.h"
 #include "common/line_writer.h"
 #include "common/ohm_sign.h"
 #include "common/settings_files.h"
 #include "platform/desktop.h"
-#include "ui/program_icon.h"
 #include "platform/message_presenter.h"
+#include "ui/naming.h"
+#include "ui/program_icon.h"
+#include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -4,10 +4,10 @@
 #include "bandwise/about/about_texts.h"
 #include "bandwise/shell/language_file.h"
 #include "bandwise/shell/main_window.h"
-#include "ui/naming.h"
 #include "common/line_writer.h"
 #include "common/settings_files.h"
 #include "platform/message_presenter.h"
+#include "ui/naming.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
