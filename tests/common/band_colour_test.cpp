@@ -62,19 +62,6 @@ TEST(BandColourTable, everyColourHasItsMeaningInEachPosition)
     EXPECT_EQ(ordinal, kBandColourCount);
 }
 
-TEST(BandColourTable, noValueIsDistinctFromZeroAndEmptyText)
-{
-    EXPECT_EQ(DigitOf(BandColour::Black), 0);
-    EXPECT_FALSE(DigitOf(BandColour::Gold).has_value());
-    EXPECT_EQ(MultiplierOf(BandColour::Black), Multiplier::fromExponent(0));
-    EXPECT_FALSE(MultiplierOf(BandColour::Grey).has_value());
-    EXPECT_FALSE(ToleranceTextOf(BandColour::Black).has_value());
-    EXPECT_FALSE(TempcoTextOf(BandColour::Green).has_value());
-    // Gold's multiplier is a factor, not an exponent of -1.
-    EXPECT_EQ(MultiplierOf(BandColour::Gold)->form, Multiplier::Form::Factor);
-    EXPECT_EQ(MultiplierOf(BandColour::Gold)->factor, 0.1);
-}
-
 TEST(BandColourTable, noToleranceBandReadsTwentyPercent)
 {
     EXPECT_EQ(owned(ToleranceTextOf(ToleranceChoice::None())), "±20%");

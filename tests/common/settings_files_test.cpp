@@ -108,14 +108,6 @@ TEST(SettingsFiles, outlineStateIsZeroOrOne)
     }
 }
 
-TEST(SettingsFiles, languageFileNeedsThreeFields)
-{
-    std::istringstream two(";header\r\nDefault\r\n");
-    EXPECT_FALSE(ReadLanguageFile(two).has_value());
-    std::istringstream empty("");
-    EXPECT_FALSE(ReadLanguageFile(empty).has_value());
-}
-
 TEST_F(TemporaryDirectory, wholeFileWriteReplacesOnlyWhenComplete)
 {
     const std::filesystem::path file = directory / "Settings.ini";

@@ -130,12 +130,3 @@ TEST(DecodingResult, temperatureCoefficientIsWrittenWheneverChosen)
     }
 }
 
-TEST(DecodingResult, usesTheGivenDecimalSeparator)
-{
-    DecodingSelection selection;
-    selection.firstBand = BandColour::Yellow;
-    selection.secondBand = BandColour::Violet;
-    selection.multiplier = BandColour::Gold;
-    selection.tolerance = common::ToleranceChoice(BandColour::Green);
-    EXPECT_EQ(ComputeDecodingResult(selection, BandScheme::FourBand, ResultForm::Normal, ",").resistorValue, "4,7±0.5%");
-}

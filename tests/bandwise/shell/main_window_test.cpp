@@ -54,14 +54,6 @@ TEST_F(MainWindowTest, mainWindowHasItsFixedLayout)
     EXPECT_TRUE(clipped.isEmpty()) << clipped.join(QStringLiteral("; ")).toStdString();
 }
 
-TEST_F(MainWindowTest, exitClosesTheWindow)
-{
-    bandwise::Form1 window(programDirectory(), messages, desktop, screen());
-    window.show();
-    QTest::mouseClick(child<QPushButton>(&window, "exit_button"), Qt::LeftButton);
-    EXPECT_FALSE(window.isVisible());
-}
-
 TEST_F(MainWindowTest, outlineToggleReachesBothSampleResistorsAndHiddenStripes)
 {
     bandwise::Form1 window(programDirectory(), messages, desktop, screen());
