@@ -9,9 +9,9 @@ DIST_DIR   := $(BUILD_DIR)/dist
 # Build and test dependencies, as Debian 12 packages.
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-liberation2 \
             desktop-file-utils appstream
-FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZ_PACKAGES := cmake ninja-build clang libclang-rt-14-dev
 FUZZ_SECONDS ?= 60
-BENCH_PACKAGES := xvfb python3
+BENCH_PACKAGES := xvfb python3 qt6-base-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps fuzz-deps install-packages build run test sanitize fuzz fuzz-smoke install package screenshots bench clean

@@ -20,6 +20,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication app(argc, argv);
+    platform::CloseWindowsOnTermination();
     bandwise::applyBandwiseLook(app);
     app.setWindowIcon(ui::programIcon());
     platform::QtMessagePresenter messages;
@@ -27,6 +28,5 @@ int main(int argc, char* argv[])
     bandwise::Form1 window(platform::ProgramDirectory(), messages, desktop, QGuiApplication::primaryScreen()->geometry());
     platform::ReportFirstFrame(&window);
     window.show();
-    platform::CloseWindowsOnTermination();
     return app.exec();
 }

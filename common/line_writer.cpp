@@ -36,6 +36,16 @@ ScopedWriteFailure::~ScopedWriteFailure() { g_failAfter.reset(); }
 
 bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes)
 {
+    namespace fs = std::filesystem;
+    // A file that may not be written stays as it is, as it would if it were opened for writing;
+    // a file that may be written keeps its permissions.
+    std::error_code statusError;
+    const fs::file_status old = fs::status(path, statusError);
+    const bool replacing = fs::is_regular_file(old);
+    constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if (replacing && (old.permissions() & kAnyWrite) == fs::perms::none)
+        return false;
+
     std::filesystem::path temporary = path;
     temporary += ".tmp";
     {
@@ -52,6 +62,8 @@ bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes)
         }
     }
     std::error_code error;
+    if (replacing)
+        fs::permissions(temporary, old.permissions(), error);
     std::filesystem::rename(temporary, path, error);
     if (error) {
         std::error_code ignored;

@@ -1,6 +1,7 @@
 #include "platform/colour_picker.h"
 
 #include <QColorDialog>
+#include <QSettings>
 
 namespace platform {
 
@@ -17,6 +18,13 @@ std::int32_t toDisplayColour(const QColor& colour)
 }
 
 }  // namespace
+
+QtColourPicker::QtColourPicker()
+{
+    // A path below a regular file cannot be created, so Qt's attempt to save fails quietly.
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null/bandwise-settings"));
+}
 
 std::int32_t QtColourPicker::ShowColorDialog(std::intptr_t, bool, std::int32_t InitColor)
 {

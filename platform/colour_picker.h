@@ -16,8 +16,12 @@ public:
 };
 
 // Qt's own colour dialog (not the desktop's native one, whose custom colours Qt cannot reset).
+// Qt would save the dialog's custom colours in the user's settings when the program ends; the
+// picker keeps them for one call only, so Qt's per-user settings are pointed where nothing can
+// be written. Create the picker after the QApplication, before any other use of QSettings.
 class QtColourPicker final : public ColourPicker {
 public:
+    QtColourPicker();
     std::int32_t ShowColorDialog(std::intptr_t hParent, bool bFullOpen, std::int32_t InitColor) override;
 };
 

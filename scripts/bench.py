@@ -75,15 +75,20 @@ def machine():
 
 def main():
     build, report = sys.argv[1], sys.argv[2]
-    display = ":%d" % (900 + os.getpid() % 90)
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    # Xvfb picks a free display and writes its number once it accepts connections.
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,))
+    os.close(write_end)
     try:
-        time.sleep(1.5)
+        with os.fdopen(read_end) as ready:
+            display = ":" + ready.readline().strip()
         env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
         with tempfile.TemporaryDirectory() as program:
             # A copy of the program directory, so the runs' Settings.ini stays out of the build.
             shutil.copytree(os.path.join(build, "dist"), program, dirs_exist_ok=True)
+            # As shipped, whatever language a developer chose in the build's program directory.
+            shutil.copy(os.path.join(os.path.dirname(__file__), "..", "data", "Language.ini"), program)
             floor = os.path.join(build, "bench", "bench_floor")
             results = {
                 "bare Qt window (floor)": measure(floor, env),

@@ -35,7 +35,7 @@ for target in field_reader colours_file settings_ini language_ini language_file 
   log=$build/$target.log
   mkdir -p "$build/crashes/$target"
   status=0
-  "$build/fuzz/${target}_fuzz" -max_total_time="$seconds" -rss_limit_mb=$rss_mb -print_final_stats=1 \
+  "$build/fuzz/${target}_fuzz" -max_total_time="$seconds" -rss_limit_mb=$rss_mb -timeout=10 -print_final_stats=1 \
     -artifact_prefix="$build/crashes/$target/" "$work/$target" >"$log" 2>&1 || status=$?
   execs=$(grep -oE 'stat::number_of_executed_units: *[0-9]+' "$log" | grep -oE '[0-9]+$' || echo 0)
   peak=$(grep -oE 'stat::peak_rss_mb: *[0-9]+' "$log" | grep -oE '[0-9]+$' || echo "?")
@@ -61,7 +61,7 @@ $(nproc) cores of $(uname -m) $(uname -s) with $(clang --version | head -n 1).
 ## Fuzzing
 
 libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer, memory capped at ${rss_mb} MB per
-target (\`-rss_limit_mb\`), seeded from the shipped language and caption files, \`Language.ini\`
+target (\`-rss_limit_mb\`), any single input taking over 10 s counted as a hang (\`-timeout\`), seeded from the shipped language and caption files, \`Language.ini\`
 and default \`Colours.ini\` and \`Settings.ini\`. Each target reads the fuzzer's bytes as the file
 and applies what it read the way the program does.
 
@@ -79,9 +79,9 @@ and applies what it read the way the program does.
 ${rows}
 ## Faults through the real windows
 
-The tests named \`FaultInjection*\` (run by \`make test\`) open the real windows in temporary program
-directories and check the message shown (or its absence), the window's state and the bytes of
-every file afterwards:
+The fault tests (\`FaultInjection*\`, and the start-up and language tests, run by \`make test\`) open
+the real windows in temporary program directories and check the message shown (or its absence),
+the window's state and the bytes of the files afterwards:
 
 | Fault | What happens |
 |---|---|
@@ -91,7 +91,7 @@ every file afterwards:
 | a read-only directory, files without read permission | as above (skipped when the tests run as root, for whom neither stops anything) |
 | a dangling link in place of a file | treated as a missing file: no message, defaults |
 | a 200 MB file with no line end and no comma | read no further than the field limit (64 KiB): the usual message, in well under a second |
-| bytes that Windows-1252 leaves undefined | read as the code points of the same value, kept on save |
+| bytes that Windows-1252 leaves undefined | read as the code points of the same value; the code page round trip keeps every byte |
 | a language path climbing out of \`Language Files\` with ".." | found or not found like any other path |
 REPORT
 echo "report: $report"

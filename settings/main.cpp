@@ -19,6 +19,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication app(argc, argv);
+    platform::CloseWindowsOnTermination();
     // The layout is made for Arial 9.75 points; Liberation Sans has the same metrics.
     ui::applyTwipLayoutLook(app, 9.75);
     app.setWindowIcon(ui::programIcon());
@@ -27,6 +28,5 @@ int main(int argc, char* argv[])
     settings::Form1 window(platform::ProgramDirectory(), messages, picker);
     window.move(QGuiApplication::primaryScreen()->geometry().center() - window.rect().center());
     window.show();
-    platform::CloseWindowsOnTermination();
     return app.exec();
 }

@@ -4,18 +4,21 @@
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d "/tmp/bandwise install.XXXXXX")
-trap 'rm -rf "$prefix"' EXIT
+trap 'kill -KILL "${pid:-0}" 2>/dev/null || true; rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 entry="$prefix/share/applications/bandwise.desktop"
 command=$(sed -n 's/^Exec="\(.*\)"$/\1/p' "$entry")
 [ -x "$command" ] || { echo "Exec of $entry is not an executable: $command"; exit 1; }
 
-QT_QPA_PLATFORM=offscreen "$command" & pid=$!
-sleep 2
-kill -0 "$pid" || { echo "Bandwise did not keep running"; exit 1; }
+# The program says when its first frame is painted; wait for that rather than a fixed time.
+output="$prefix/output"
+QT_QPA_PLATFORM=offscreen BANDWISE_BENCH_T0=0 "$command" >"$output" 2>/dev/null & pid=$!
+for _ in $(seq 300); do grep -q first-frame "$output" && break; sleep 0.1; done
+grep -q first-frame "$output" || { echo "Bandwise did not show its window within 30 s"; exit 1; }
 kill -TERM "$pid"
-wait "$pid" || true
+for _ in $(seq 300); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$pid" 2>/dev/null; then echo "Bandwise did not end within 30 s of SIGTERM"; exit 1; fi
 
 settings="$prefix/lib/bandwise/Settings.ini"
 [ -f "$settings" ] || { echo "no Settings.ini in the program directory"; exit 1; }

@@ -131,6 +131,29 @@ TEST_F(TemporaryDirectory, wholeFileWriteReplacesOnlyWhenComplete)
     EXPECT_FALSE(std::filesystem::exists(directory / "Colours.ini.tmp"));
 }
 
+TEST_F(TemporaryDirectory, failedWritesKeepTheOldFileAndItsPermissions)
+{
+    const std::filesystem::path file = directory / "Colours.ini";
+    ASSERT_TRUE(WriteFileWhole(file, "old\r\n"));
+
+    // A full disk: the temporary file is /dev/full, whose writes fail when flushed.
+    std::filesystem::create_symlink("/dev/full", directory / "Colours.ini.tmp");
+    EXPECT_FALSE(WriteFileWhole(file, std::string(100000, 'x')));
+    EXPECT_EQ(slurp(file), "old\r\n");
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(directory / "Colours.ini.tmp")));
+
+    // A file nobody may write is left alone, even by root.
+    using std::filesystem::perms;
+    std::filesystem::permissions(file, perms::owner_read | perms::group_read);
+    EXPECT_FALSE(WriteFileWhole(file, "new\r\n"));
+    EXPECT_EQ(slurp(file), "old\r\n");
+
+    std::filesystem::permissions(file, perms::owner_read | perms::owner_write);
+    EXPECT_TRUE(WriteFileWhole(file, "new\r\n"));
+    EXPECT_EQ(slurp(file), "new\r\n");
+    EXPECT_EQ(std::filesystem::status(file).permissions(), perms::owner_read | perms::owner_write);
+}
+
 TEST_F(TemporaryDirectory, readOnlyDirectoryKeepsTheOldFile)
 {
     if (geteuid() == 0)

@@ -90,3 +90,69 @@ TEST_F(FaultInjectionSettings, hugeAndDanglingFiles)
     EXPECT_EQ(child<settings::ColourButton>(window.get(), "Black")->faceColour(), QColor(0, 0, 0));
     EXPECT_EQ(std::filesystem::file_size(file("Colours.ini")), 200u * 1024 * 1024);
 }
+
+TEST_F(FaultInjectionSettings, hostileLanguageAndCaptionFiles)
+{
+    const std::string languageIniError = std::string(settings::kLanguageIniReadError);
+    const std::string captionError = std::string(settings::kCaptionFileError);
+    const std::filesystem::path captions = programDirectory() / "Language Files" / "Español" / "Español_Settings.ini";
+    const auto huge = [](const std::filesystem::path& path) {
+        std::filesystem::create_directories(path.parent_path());
+        { std::ofstream touch(path, std::ios::binary); }
+        std::filesystem::resize_file(path, 200u * 1024 * 1024);
+    };
+    struct Row {
+        const char* name;
+        std::function<void()> prepare;
+        std::string message;
+        const char* selected;
+    };
+    const Row rows[] = {
+        {"hugeLanguageIni", [&] { huge(file("Language.ini")); }, languageIniError, "English"},
+        {"directoryLanguageIni", [&] {
+             std::filesystem::remove(file("Language.ini"));
+             std::filesystem::create_directory(file("Language.ini"));
+         }, languageIniError, "English"},
+        {"climbingPath", [&] { std::ofstream(file("Language.ini"), std::ios::binary) << common::LanguageFileBytes("..\\x.ini"); },
+         languageIniError, "English"},
+        {"hugeCaptionFile", [&] { huge(captions); }, captionError, "Español"},
+        {"directoryCaptionFile", [&] { std::filesystem::create_directories(captions); }, captionError, "Español"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::filesystem::remove_all(programDirectory() / "Language Files");
+        std::filesystem::remove_all(file("Language.ini"));
+        std::ofstream(file("Language.ini"), std::ios::binary) << common::LanguageFileBytes("Español\\Español.ini");
+        row.prepare();
+        // Language.ini is never written at start-up: a small one must keep its bytes.
+        const bool small = std::filesystem::is_regular_file(file("Language.ini")) &&
+                           std::filesystem::file_size(file("Language.ini")) < 4096;
+        const std::string before = small ? read("Language.ini") : "";
+        messages = testsupport::RecordingMessages();
+        messages.expectMessages();
+        const auto started = std::chrono::steady_clock::now();
+        auto window = open();
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(500));
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text.toStdString(), row.message);
+        EXPECT_EQ(child<QComboBox>(window.get(), "language_list")->currentText(), row.selected);
+        EXPECT_EQ(window->windowTitle(), "Settings");
+        if (small) {
+            EXPECT_EQ(read("Language.ini"), before);
+        }
+    }
+}
+
+TEST_F(FaultInjectionSettings, undefinedCodePageBytesInACaptionFile)
+{
+    const std::filesystem::path folder = programDirectory() / "Language Files" / "Español";
+    std::filesystem::create_directories(folder);
+    std::ofstream captions(folder / "Español_Settings.ini", std::ios::binary);
+    for (int i = 1; i <= 25; ++i)
+        captions << (i == 3 ? std::string("Title\x81\x9D") : "C" + std::to_string(i)) << "\r\n";
+    captions.close();
+    std::ofstream(file("Language.ini"), std::ios::binary) << common::LanguageFileBytes("Español\\Español.ini");
+    auto window = open();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Title\xC2\x81\xC2\x9D"));
+}

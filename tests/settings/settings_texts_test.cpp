@@ -49,4 +49,11 @@ TEST(SettingsColours, valuesBeforeABadOneAreKept)
         EXPECT_FALSE(partial->colours[12].has_value()) << bad;
     }
     EXPECT_FALSE(read(";h\r\n 1 \r\n 2 \r\n").has_value());
+
+    // Unlike Bandwise, Settings reads the body colour as text too: a bad one is a failure.
+    const auto badBody = read(";h\r\n 1 \r\n 2 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\nabc\r\n");
+    ASSERT_TRUE(badBody.has_value());
+    EXPECT_FALSE(badBody->complete);
+    EXPECT_EQ(badBody->colours[11], common::DisplayColour{12});
+    EXPECT_FALSE(badBody->colours[12].has_value());
 }

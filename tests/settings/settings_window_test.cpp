@@ -1,11 +1,14 @@
 #include "bandwise/shell/main_window.h"
 #include "bandwise/widgets/shape.h"
 #include "caption_fit.h"
+#include "common/field_reader.h"
 #include "common/settings_files.h"
 #include "platform/colour_picker.h"
 #include "settings/colour_button.h"
 #include "settings/settings_window.h"
+#include "ui/twip_style.h"
 #include "widget_test.h"
+#include "bandwise/widgets/look.h"
 
 #include <QColorDialog>
 #include <QComboBox>
@@ -46,6 +49,14 @@ public:
 
 class SettingsTest : public testsupport::WidgetTest {
 protected:
+    // Settings has its own look: 9.75-point captions.
+    void SetUp() override
+    {
+        WidgetTest::SetUp();
+        ui::applyTwipLayoutLook(*qApp, 9.75);
+    }
+    void TearDown() override { bandwise::applyBandwiseLook(*qApp); }
+
     std::unique_ptr<settings::Form1> open()
     {
         auto window = std::make_unique<settings::Form1>(programDirectory(), messages, picker);
@@ -132,6 +143,29 @@ TEST_F(SettingsTest, startUpSelectsTheSavedLanguageAndLoadsItsCaptions)
     }
 }
 
+TEST_F(SettingsTest, windowHasItsFixedLayoutAndLook)
+{
+    const auto window = open();
+    EXPECT_EQ(window->size(), QSize(249, 441));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_FALSE(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_DOUBLE_EQ(window->font().pointSizeF(), 9.75);
+    for (const char* button : {"save_colour_settings", "save_language_settings"})
+        EXPECT_TRUE(child<QPushButton>(window.get(), button)->font().bold()) << button;
+    struct Row {
+        const char* name;
+        QRect pixels;
+    };
+    const Row rows[] = {
+        {"Frame1", {8, 8, 233, 297}},  {"Black", {80, 24, 25, 25}},   {"Blue", {192, 24, 25, 25}},
+        {"Green", {80, 184, 25, 25}},  {"Body_Colour", {192, 216, 25, 25}}, {"Label13", {16, 221, 127, 16}},
+        {"save_colour_settings", {16, 248, 201, 33}}, {"Frame2", {8, 312, 233, 121}},
+        {"language_list", {8, 48, 217, 24}}, {"save_language_settings", {8, 80, 217, 33}},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(child<QWidget>(window.get(), row.name)->geometry(), row.pixels) << row.name;
+}
+
 TEST_F(SettingsTest, spanishCaptionsReplaceEveryCaptionAndMessageTitle)
 {
     copyLanguageFiles();
@@ -146,9 +180,21 @@ TEST_F(SettingsTest, spanishCaptionsReplaceEveryCaptionAndMessageTitle)
     EXPECT_EQ(child<QPushButton>(window.get(), "save_language_settings")->text(), "Guardar idioma");
     messages.expectMessages();
     click(child<QPushButton>(window.get(), "save_language_settings"));
-    ASSERT_EQ(messages.shown.size(), 1u);
+    click(child<QPushButton>(window.get(), "save_colour_settings"));
+    std::filesystem::create_directory(programDirectory() / "Colours.ini.tmp");
+    click(child<QPushButton>(window.get(), "save_colour_settings"));
+    ASSERT_EQ(messages.shown.size(), 3u);
     EXPECT_EQ(messages.shown[0].title, "Configuración - Bandwise");
     EXPECT_EQ(messages.shown[0].icon, platform::MessageIcon::Information);
+
+    std::ifstream in(programDirectory() / "Language Files" / "Español" / "Español_Settings.ini", std::ios::binary);
+    common::FieldReader reader(in);
+    const auto fields = common::ReadTextFields<25>(reader);
+    ASSERT_TRUE(fields.has_value());
+    EXPECT_EQ(messages.shown[0].text.toStdString(), (*fields)[21]);
+    EXPECT_EQ(messages.shown[1].text.toStdString(), (*fields)[23]);
+    EXPECT_EQ(messages.shown[2].text.toStdString(), (*fields)[24]);
+    EXPECT_EQ(window->texts().Colours_Read_Error_Message, (*fields)[22]);
 }
 
 TEST_F(SettingsTest, badFilesGiveTheirMessageAndTheListStaysUsable)
@@ -326,8 +372,14 @@ TEST_F(SettingsTest, theRealPickerStartsOnTheColourWithBlackCustomColoursEveryTi
     std::vector<bool> customBlack;
     const auto answer = [&](const QColor& pick) {
         QTimer::singleShot(0, [&, pick] {
-            auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
+            QWidget* modal = QApplication::activeModalWidget();
+            auto* dialog = qobject_cast<QColorDialog*>(modal);
+            if (dialog == nullptr) {
+                ADD_FAILURE() << "no colour dialog open";
+                if (modal)
+                    modal->close();
+                return;
+            }
             seenInitial.push_back(dialog->currentColor());
             bool black = true;
             for (int i = 0; i < QColorDialog::customCount(); ++i)
