@@ -25,7 +25,8 @@ int main(int argc, char* argv[])
     app.setWindowIcon(ui::programIcon());
     platform::QtMessagePresenter messages;
     platform::SystemDesktop desktop;
-    bandwise::Form1 window(platform::ProgramDirectory(), messages, desktop, QGuiApplication::primaryScreen()->geometry());
+    bandwise::Form1 window(
+        platform::ProgramDirectory(), messages, desktop, QGuiApplication::primaryScreen()->geometry());
     platform::ReportFirstFrame(&window);
     window.show();
     return app.exec();

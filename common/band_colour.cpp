@@ -12,8 +12,14 @@ struct ColourMeaning {
     std::optional<std::string_view> tempco;
 };
 
-constexpr std::optional<Multiplier> exponent(int e) { return Multiplier::fromExponent(e); }
-constexpr std::optional<Multiplier> factor(double f) { return Multiplier::fromFactor(f); }
+constexpr std::optional<Multiplier> exponent(int e)
+{
+    return Multiplier::fromExponent(e);
+}
+constexpr std::optional<Multiplier> factor(double f)
+{
+    return Multiplier::fromFactor(f);
+}
 constexpr std::nullopt_t none = std::nullopt;
 
 // Indexed by ordinal.
@@ -34,7 +40,10 @@ const std::array<ColourMeaning, kBandColourCount> kMeanings = {{
 
 constexpr std::string_view kNoBandToleranceText = "\u00B120%";
 
-const ColourMeaning& meaningOf(BandColour colour) { return kMeanings[OrdinalOf(colour)]; }
+const ColourMeaning& meaningOf(BandColour colour)
+{
+    return kMeanings[OrdinalOf(colour)];
+}
 
 }  // namespace
 
@@ -45,7 +54,10 @@ std::optional<BandColour> BandColourFromOrdinal(int ordinal)
     return static_cast<BandColour>(ordinal);
 }
 
-std::string_view CanonicalNameOf(BandColour colour) { return meaningOf(colour).name; }
+std::string_view CanonicalNameOf(BandColour colour)
+{
+    return meaningOf(colour).name;
+}
 
 std::optional<BandColour> BandColourFromName(std::string_view name)
 {
@@ -56,9 +68,15 @@ std::optional<BandColour> BandColourFromName(std::string_view name)
     return std::nullopt;
 }
 
-std::optional<int> DigitOf(BandColour colour) { return meaningOf(colour).digit; }
+std::optional<int> DigitOf(BandColour colour)
+{
+    return meaningOf(colour).digit;
+}
 
-std::optional<Multiplier> MultiplierOf(BandColour colour) { return meaningOf(colour).multiplier; }
+std::optional<Multiplier> MultiplierOf(BandColour colour)
+{
+    return meaningOf(colour).multiplier;
+}
 
 std::optional<std::string_view> ToleranceTextOf(ToleranceChoice choice)
 {
@@ -67,6 +85,9 @@ std::optional<std::string_view> ToleranceTextOf(ToleranceChoice choice)
     return meaningOf(*choice.colour()).tolerance;
 }
 
-std::optional<std::string_view> TempcoTextOf(BandColour colour) { return meaningOf(colour).tempco; }
+std::optional<std::string_view> TempcoTextOf(BandColour colour)
+{
+    return meaningOf(colour).tempco;
+}
 
 }  // namespace common

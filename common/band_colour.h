@@ -26,12 +26,24 @@ enum class BandColour : int {
 inline constexpr int kBandColourCount = 12;
 
 inline constexpr std::array<BandColour, kBandColourCount> kAllBandColours = {
-    BandColour::Black, BandColour::Brown, BandColour::Red,  BandColour::Orange,
-    BandColour::Yellow, BandColour::Green, BandColour::Blue, BandColour::Violet,
-    BandColour::Grey,  BandColour::White, BandColour::Gold, BandColour::Silver,
+    BandColour::Black,
+    BandColour::Brown,
+    BandColour::Red,
+    BandColour::Orange,
+    BandColour::Yellow,
+    BandColour::Green,
+    BandColour::Blue,
+    BandColour::Violet,
+    BandColour::Grey,
+    BandColour::White,
+    BandColour::Gold,
+    BandColour::Silver,
 };
 
-constexpr int OrdinalOf(BandColour colour) { return static_cast<int>(colour); }
+constexpr int OrdinalOf(BandColour colour)
+{
+    return static_cast<int>(colour);
+}
 std::optional<BandColour> BandColourFromOrdinal(int ordinal);
 
 // Canonical English names ("Black" ... "Silver"); never translated.
@@ -41,7 +53,9 @@ std::optional<BandColour> BandColourFromName(std::string_view name);
 // The tolerance position offers the band colours plus "no tolerance band".
 class ToleranceChoice {
 public:
-    constexpr ToleranceChoice(BandColour colour) : m_colour(colour) {}  // NOLINT: implicit on purpose
+    constexpr ToleranceChoice(BandColour colour)
+        : m_colour(colour)
+    { }  // NOLINT: implicit on purpose
     static constexpr ToleranceChoice None() { return ToleranceChoice(); }
 
     constexpr bool isNone() const { return !m_colour.has_value(); }
@@ -60,7 +74,7 @@ private:
 struct Multiplier {
     enum class Form { Exponent, Factor };
     Form form = Form::Exponent;
-    int exponent = 0;   // Form::Exponent
+    int exponent = 0;  // Form::Exponent
     double factor = 0;  // Form::Factor
 
     static constexpr Multiplier fromExponent(int e) { return {Form::Exponent, e, 0.0}; }

@@ -4,7 +4,7 @@ namespace common {
 
 BandPalette DefaultPalette()
 {
-    return BandPalette{
+    return BandPalette {
         {{
             {0x00000000},  // Black
             {0x000040C0},  // Brown

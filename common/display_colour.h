@@ -23,8 +23,8 @@ struct DisplayColour {
 };
 
 struct BandPalette {
-    std::array<DisplayColour, kBandColourCount> bands{};
-    DisplayColour body{};
+    std::array<DisplayColour, kBandColourCount> bands {};
+    DisplayColour body {};
 
     constexpr DisplayColour operator[](BandColour colour) const { return bands[OrdinalOf(colour)]; }
     friend constexpr bool operator==(const BandPalette&, const BandPalette&) = default;

@@ -11,7 +11,10 @@ namespace {
 
 constexpr int kEnd = std::char_traits<char>::eof();
 
-bool isBlank(int c) { return c == ' ' || c == '\t'; }
+bool isBlank(int c)
+{
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trimmed(std::string_view text)
 {

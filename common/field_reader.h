@@ -19,7 +19,9 @@ public:
     // Longest field accepted, so a huge or hostile file cannot exhaust memory.
     static constexpr std::size_t kMaxFieldBytes = 64 * 1024;
 
-    explicit FieldReader(std::istream& in) : m_in(in) {}
+    explicit FieldReader(std::istream& in)
+        : m_in(in)
+    { }
 
     // nullopt when the input ends before a field begins, or a field is too long.
     std::optional<std::string> readText();

@@ -30,9 +30,15 @@ std::optional<std::size_t> g_failAfter;
 
 }  // namespace
 
-ScopedWriteFailure::ScopedWriteFailure(std::size_t bytes) { g_failAfter = bytes; }
+ScopedWriteFailure::ScopedWriteFailure(std::size_t bytes)
+{
+    g_failAfter = bytes;
+}
 
-ScopedWriteFailure::~ScopedWriteFailure() { g_failAfter.reset(); }
+ScopedWriteFailure::~ScopedWriteFailure()
+{
+    g_failAfter.reset();
+}
 
 bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes)
 {

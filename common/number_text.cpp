@@ -14,9 +14,9 @@ std::string GeneralNumberText(double value, std::string_view decimalSeparator)
     if (value == 0.0)
         return "0";  // never "-0"
 
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::general, 15);
+    std::array<char, 64> buffer {};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
     std::string text;
     for (const char* p = buffer.data(); p != result.ptr; ++p) {
         if (*p == '.')
@@ -31,9 +31,15 @@ std::string GeneralNumberText(double value, std::string_view decimalSeparator)
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
-bool isIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isIgnored(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 }  // namespace
 

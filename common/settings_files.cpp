@@ -10,7 +10,10 @@ namespace common {
 
 namespace {
 
-bool isColour(std::int32_t value) { return value >= 0 && value <= kLargestColour; }
+bool isColour(std::int32_t value)
+{
+    return value >= 0 && value <= kLargestColour;
+}
 
 }  // namespace
 
@@ -27,12 +30,12 @@ std::optional<BandPalette> ReadColoursFile(std::istream& in)
         const std::optional<std::int32_t> value = TextToInteger(*text);
         if (!value || !isColour(*value))
             return std::nullopt;
-        colour = DisplayColour{*value};
+        colour = DisplayColour {*value};
     }
     const std::optional<std::int32_t> body = reader.readInteger();
     if (!body)
         return std::nullopt;
-    palette.body = DisplayColour{isColour(*body) ? *body : 0};
+    palette.body = DisplayColour {isColour(*body) ? *body : 0};
     return palette;
 }
 
@@ -68,8 +71,10 @@ std::string SettingsFileBytes(bool outlined)
 
 bool IsDefaultLanguage(std::string_view languagePath)
 {
-    return std::equal(languagePath.begin(), languagePath.end(), kDefaultLanguage.begin(), kDefaultLanguage.end(),
-                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b)); });
+    return std::equal(
+        languagePath.begin(), languagePath.end(), kDefaultLanguage.begin(), kDefaultLanguage.end(), [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+        });
 }
 
 std::optional<std::string> ReadLanguageFile(std::istream& in)

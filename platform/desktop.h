@@ -20,8 +20,8 @@ public:
     // Starts the desktop's text editor on the file and does not wait for it.
     virtual void openTextFile(const std::filesystem::path& file) = 0;
 
-    // Returns at once with a shell value: 33 when the opener is on its way, 0 when there is none. When the opener later gives up, lateFailure receives the shell value its
-    // outcome stands for (see the implementation for the mapping).
+    // Returns at once with a shell value: 33 when the opener is on its way, 0 when there is none. When the opener later
+    // gives up, lateFailure receives the shell value its outcome stands for (see the implementation for the mapping).
     virtual std::int32_t openAddress(const std::string& address, std::function<void(std::int32_t)> lateFailure) = 0;
 };
 

@@ -70,11 +70,11 @@ std::int32_t SystemDesktop::openAddress(const std::string& address, std::functio
         process->deleteLater();
     };
     QObject::connect(process, &QProcess::finished, process,
-                     [process, lateFailure, forget](int exitCode, QProcess::ExitStatus status) {
-                         if (status != QProcess::NormalExit || exitCode != 0)
-                             lateFailure(status == QProcess::NormalExit ? shellValueOf(exitCode) : 1);
-                         forget();
-                     });
+        [process, lateFailure, forget](int exitCode, QProcess::ExitStatus status) {
+            if (status != QProcess::NormalExit || exitCode != 0)
+                lateFailure(status == QProcess::NormalExit ? shellValueOf(exitCode) : 1);
+            forget();
+        });
     QObject::connect(process, &QProcess::errorOccurred, process, [lateFailure, forget](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) {
             lateFailure(0);

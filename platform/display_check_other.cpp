@@ -2,6 +2,9 @@
 
 namespace platform {
 
-std::optional<std::string> MissingDisplayReason() { return std::nullopt; }
+std::optional<std::string> MissingDisplayReason()
+{
+    return std::nullopt;
+}
 
 }  // namespace platform

@@ -14,7 +14,11 @@ namespace {
 
 class Probe : public QObject {
 public:
-    Probe(long long launchedAt, bool exit, QObject* parent) : QObject(parent), m_launchedAt(launchedAt), m_exit(exit) {}
+    Probe(long long launchedAt, bool exit, QObject* parent)
+        : QObject(parent)
+        , m_launchedAt(launchedAt)
+        , m_exit(exit)
+    { }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -24,7 +28,7 @@ protected:
             // After the paint event has been handled and the frame flushed to the screen.
             QTimer::singleShot(0, this, [this] {
                 const long long now = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                          std::chrono::steady_clock::now().time_since_epoch())
+                    std::chrono::steady_clock::now().time_since_epoch())
                                           .count();
                 std::printf("first-frame-ms: %.2f\n", static_cast<double>(now - m_launchedAt) / 1e6);
                 std::fflush(stdout);

@@ -2,6 +2,7 @@
 
 namespace platform {
 
-void CloseWindowsOnTermination() {}
+void CloseWindowsOnTermination()
+{ }
 
 }  // namespace platform

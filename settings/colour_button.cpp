@@ -4,7 +4,8 @@
 
 namespace settings {
 
-ColourButton::ColourButton(QWidget* parent) : QAbstractButton(parent)
+ColourButton::ColourButton(QWidget* parent)
+    : QAbstractButton(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);

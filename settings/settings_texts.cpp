@@ -3,7 +3,6 @@
 #include "common/field_reader.h"
 #include "common/settings_files.h"
 
-
 namespace settings {
 
 std::string LanguagePathFor(std::string_view entry)
@@ -41,7 +40,7 @@ std::optional<ColoursRead> ReadColoursForEditing(std::istream& in)
         const std::optional<std::int32_t> value = common::TextToInteger((*texts)[i]);
         if (!value || *value < 0 || *value > common::kLargestColour)
             return read;
-        read.colours[i] = common::DisplayColour{*value};
+        read.colours[i] = common::DisplayColour {*value};
     }
     read.complete = true;
     return read;

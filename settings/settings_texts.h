@@ -51,7 +51,7 @@ std::optional<std::string_view> LanguageEntryFor(std::string_view languagePath);
 // Colours.ini as Settings reads it: the thirteen colours, or the colours converted before a
 // value that is not a colour (with `complete` false). nullopt when the file has too few fields.
 struct ColoursRead {
-    std::array<std::optional<common::DisplayColour>, common::kBandColourCount + 1> colours{};
+    std::array<std::optional<common::DisplayColour>, common::kBandColourCount + 1> colours {};
     bool complete = false;
 };
 std::optional<ColoursRead> ReadColoursForEditing(std::istream& in);

@@ -33,14 +33,25 @@ struct ColourEntry {
 
 // In palette order: the order of Colours.ini and of the caption file's fields 5 to 17.
 const std::array<ColourEntry, common::kBandColourCount + 1> kEntries = {{
-    {"Black", "Label1", "Black:"},   {"Brown", "Label2", "Brown:"},   {"Red", "Label3", "Red:"},
-    {"Orange", "Label4", "Orange:"}, {"Yellow", "Label5", "Yellow:"}, {"Green", "Label6", "Green:"},
-    {"Blue", "Label7", "Blue:"},     {"Violet", "Label8", "Violet:"}, {"Grey", "Label9", "Grey:"},
-    {"White", "Label10", "White:"},  {"Gold", "Label11", "Gold:"},    {"Silver", "Label12", "Silver:"},
+    {"Black", "Label1", "Black:"},
+    {"Brown", "Label2", "Brown:"},
+    {"Red", "Label3", "Red:"},
+    {"Orange", "Label4", "Orange:"},
+    {"Yellow", "Label5", "Yellow:"},
+    {"Green", "Label6", "Green:"},
+    {"Blue", "Label7", "Blue:"},
+    {"Violet", "Label8", "Violet:"},
+    {"Grey", "Label9", "Grey:"},
+    {"White", "Label10", "White:"},
+    {"Gold", "Label11", "Gold:"},
+    {"Silver", "Label12", "Silver:"},
     {"Body_Colour", "Label13", "Resistor Body Colour:"},
 }};
 
-QColor toQColor(common::DisplayColour colour) { return QColor(colour.red(), colour.green(), colour.blue()); }
+QColor toQColor(common::DisplayColour colour)
+{
+    return QColor(colour.red(), colour.green(), colour.blue());
+}
 
 common::DisplayColour toDisplayColour(const QColor& colour)
 {
@@ -59,12 +70,13 @@ QPushButton* boldButton(const char* name, const QString& caption, QWidget* paren
 }  // namespace
 
 Form1::Form1(std::filesystem::path programDirectory, platform::MessagePresenter& messages,
-             platform::ColourPicker& picker, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint),
-      m_programDirectory(std::move(programDirectory)),
-      m_messages(messages),
-      m_picker(picker)
+    platform::ColourPicker& picker, QWidget* parent)
+    : QWidget(parent,
+          Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+              Qt::WindowCloseButtonHint)
+    , m_programDirectory(std::move(programDirectory))
+    , m_messages(messages)
+    , m_picker(picker)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromStdString(m_texts.Settings_Title));
@@ -198,7 +210,7 @@ void Form1::pickColour(ColourButton* button)
 {
     const std::int32_t picked = m_picker.ShowColorDialog(0, true, toDisplayColour(button->faceColour()).value);
     if (picked != -1)
-        button->setFaceColour(toQColor(common::DisplayColour{picked}));
+        button->setFaceColour(toQColor(common::DisplayColour {picked}));
 }
 
 void Form1::mouseDoubleClickEvent(QMouseEvent* event)
@@ -212,7 +224,7 @@ void Form1::chooseBackground()
     const std::int32_t picked = m_picker.ShowColorDialog(0, false, 0);
     if (picked == -1)
         return;
-    const QColor background = toQColor(common::DisplayColour{picked});
+    const QColor background = toQColor(common::DisplayColour {picked});
     // The groups, buttons and list keep their own colours: they get the current palette
     // explicitly and paint their own background before the window's changes.
     for (QWidget* own : {static_cast<QWidget*>(m_huebench), static_cast<QWidget*>(m_languageFrame)}) {
@@ -241,8 +253,8 @@ void Form1::saveColours()
     for (std::size_t i = 0; i < palette.bands.size(); ++i)
         palette.bands[i] = toDisplayColour(m_buttons[i]->faceColour());
     palette.body = toDisplayColour(m_buttons.back()->faceColour());
-    if (common::WriteFileWhole(m_programDirectory / std::string(common::kColoursFileName),
-                               common::ColoursFileBytes(palette)))
+    if (common::WriteFileWhole(
+            m_programDirectory / std::string(common::kColoursFileName), common::ColoursFileBytes(palette)))
         showMessage(false, m_texts.Colours_Saved_Message);
     else
         showMessage(true, m_texts.Colours_Save_Error_Message);
@@ -251,8 +263,8 @@ void Form1::saveColours()
 void Form1::saveLanguage()
 {
     const std::string path = LanguagePathFor(m_languages->currentText().toStdString());
-    if (common::WriteFileWhole(m_programDirectory / std::string(common::kLanguageFileName),
-                               common::LanguageFileBytes(path)))
+    if (common::WriteFileWhole(
+            m_programDirectory / std::string(common::kLanguageFileName), common::LanguageFileBytes(path)))
         showMessage(false, m_texts.Language_Saved_Message);
     else
         showMessage(true, std::string(kLanguageIniSaveError));
@@ -261,7 +273,7 @@ void Form1::saveLanguage()
 void Form1::showMessage(bool failure, const std::string& text)
 {
     m_messages.show(failure ? platform::MessageIcon::Stop : platform::MessageIcon::Information,
-                    QString::fromStdString(m_texts.messageTitle()), QString::fromStdString(text));
+        QString::fromStdString(m_texts.messageTitle()), QString::fromStdString(text));
 }
 
 }  // namespace settings

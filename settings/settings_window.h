@@ -33,8 +33,8 @@ class ColourButton;
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    Form1(std::filesystem::path programDirectory, platform::MessagePresenter& messages,
-          platform::ColourPicker& picker, QWidget* parent = nullptr);
+    Form1(std::filesystem::path programDirectory, platform::MessagePresenter& messages, platform::ColourPicker& picker,
+        QWidget* parent = nullptr);
 
     // Applies the caption file of the language selected in the list.
     int Language_Loader();
@@ -63,8 +63,8 @@ private:
     SettingsTexts m_texts;
 
     QGroupBox* m_huebench = nullptr;
-    std::array<QLabel*, common::kBandColourCount + 1> m_labels{};
-    std::array<ColourButton*, common::kBandColourCount + 1> m_buttons{};
+    std::array<QLabel*, common::kBandColourCount + 1> m_labels {};
+    std::array<ColourButton*, common::kBandColourCount + 1> m_buttons {};
     QPushButton* m_saveColours = nullptr;
     QGroupBox* m_languageFrame = nullptr;
     QLabel* m_selectLabel = nullptr;

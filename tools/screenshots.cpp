@@ -34,7 +34,7 @@ public:
 
 class NoDesktop final : public platform::Desktop {
 public:
-    void openTextFile(const std::filesystem::path&) override {}
+    void openTextFile(const std::filesystem::path&) override { }
     std::int32_t openAddress(const std::string&, std::function<void(std::int32_t)>) override { return 33; }
 };
 
@@ -88,7 +88,8 @@ int main(int argc, char* argv[])
         // A resistor on each panel and a calculation, so that every output shows something.
         for (const char* option : {"r6b", "ye1", "vi2", "bl3", "brm", "got", "retc"})
             find<QAbstractButton>(&window, option)->click();
-        const std::pair<const char*, int> picks[] = {{"band1_list", 4}, {"band2_list", 7}, {"mul_list", 2}, {"tol_list", 6}};
+        const std::pair<const char*, int> picks[] = {
+            {"band1_list", 4}, {"band2_list", 7}, {"mul_list", 2}, {"tol_list", 6}};
         for (const auto& [list, index] : picks)
             find<QComboBox>(&window, list)->setCurrentIndex(index);
         find<bandwise::DecodingPanel>(&window, "Frame1")->tick();

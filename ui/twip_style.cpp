@@ -13,10 +13,13 @@ namespace {
 
 // Fusion, adjusted to the twip layouts: a narrower gap between indicator and caption, options
 // that take clicks over their whole width, and group boxes whose frame line runs through the
-// middle of the title, so that the first control of a group sits where the layout puts it rather than under a title drawn above the frame.
+// middle of the title, so that the first control of a group sits where the layout puts it rather than under a title
+// drawn above the frame.
 class TwipStyle : public QProxyStyle {
 public:
-    TwipStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    TwipStyle()
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+    { }
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
@@ -34,8 +37,8 @@ public:
         return QProxyStyle::subElementRect(element, option, widget);
     }
 
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
-                         const QWidget* widget) const override
+    QRect subControlRect(
+        ComplexControl control, const QStyleOptionComplex* option, SubControl sub, const QWidget* widget) const override
     {
         const QRect rect = QProxyStyle::subControlRect(control, option, sub, widget);
         if (control != CC_GroupBox)
@@ -54,7 +57,7 @@ public:
     }
 
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
-                            const QWidget* widget) const override
+        const QWidget* widget) const override
     {
         const auto* group = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
         if (control != CC_GroupBox || group == nullptr) {
@@ -70,7 +73,7 @@ public:
             const QRect label = subControlRect(CC_GroupBox, group, SC_GroupBoxLabel, widget);
             painter->fillRect(label.adjusted(-2, 0, 2, 0), group->palette.color(QPalette::Window));
             drawItemText(painter, label, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, group->palette,
-                         group->state & State_Enabled, group->text, QPalette::WindowText);
+                group->state & State_Enabled, group->text, QPalette::WindowText);
         }
         painter->restore();
     }

@@ -11,7 +11,10 @@ namespace ui {
 // scaling takes care of other densities.
 inline constexpr double kTwipsPerPixel = 15.0;
 
-inline int twipsToPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+inline int twipsToPixels(double twips)
+{
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
 
 // Rounding both edges (rather than the width) keeps neighbouring controls flush.
 inline QRect twipsRect(int left, int top, int width, int height)

@@ -11,9 +11,9 @@
 
 namespace bandwise {
 
+using ui::named;
 using ui::placeInTwips;
 using ui::twipsRect;
-using ui::named;
 
 namespace {
 
@@ -21,7 +21,8 @@ namespace {
 class LinkLabel : public QLabel {
 public:
     LinkLabel(const QString& text, std::function<void()> activate, QWidget* parent)
-        : QLabel(text, parent), m_activate(std::move(activate))
+        : QLabel(text, parent)
+        , m_activate(std::move(activate))
     {
         QFont font = this->font();
         font.setUnderline(true);
@@ -62,8 +63,8 @@ QLabel* wrappingLabel(const char* name, const QString& text, QWidget* parent)
 }  // namespace
 
 Dialog::Dialog(Actions actions, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_actions(std::move(actions))
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_actions(std::move(actions))
 {
     setObjectName(QStringLiteral("Dialog"));
     setWindowTitle(QStringLiteral("About Bandwise"));
@@ -84,19 +85,20 @@ Dialog::Dialog(Actions actions, QWidget* parent)
     // As wide as the product line above it, so that a translated credit is not clipped.
     m_authorCredit = wrappingLabel("Label2", QStringLiteral(BANDWISE_AUTHOR_CREDIT), this);
     placeInTwips(m_authorCredit, 960, 480, 3330, 240);
-    m_feedback =
-        wrappingLabel("Label3", QStringLiteral("Please send your comments, ideas and suggestions to:"), this);
+    m_feedback = wrappingLabel("Label3", QStringLiteral("Please send your comments, ideas and suggestions to:"), this);
     placeInTwips(m_feedback, 120, 1200, 4695, 480);
-    auto* mail = named(new LinkLabel(QStringLiteral(BANDWISE_AUTHOR_EMAIL), [this] { m_actions.mailAuthor(); }, this),
-                       "Label8");
+    auto* mail = named(new LinkLabel(
+                           QStringLiteral(BANDWISE_AUTHOR_EMAIL), [this] { m_actions.mailAuthor(); }, this),
+        "Label8");
     placeInTwips(mail, 120, 1680, 4695, 255);
     m_donation = wrappingLabel("Label6",
-                               QStringLiteral("If you want to show your appreciation for Bandwise, please make a "
-                                              "generous donation. Visit homepage below for details:"),
-                               this);
+        QStringLiteral("If you want to show your appreciation for Bandwise, please make a "
+                       "generous donation. Visit homepage below for details:"),
+        this);
     placeInTwips(m_donation, 120, 2040, 4695, 945);
-    auto* maker = named(new LinkLabel(QStringLiteral(BANDWISE_MAKER_NAME), [this] { m_actions.openHomepage(); }, this),
-                        "Label4");
+    auto* maker = named(new LinkLabel(
+                            QStringLiteral(BANDWISE_MAKER_NAME), [this] { m_actions.openHomepage(); }, this),
+        "Label4");
     placeInTwips(maker, 120, 3000, 1380, 240);
     m_thanks = wrappingLabel(
         "Label5", QStringLiteral("Special thanks to all who mailed me with comments and suggestions."), this);

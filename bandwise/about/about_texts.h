@@ -14,10 +14,10 @@ namespace bandwise {
 struct AboutTexts {
     std::optional<std::string> title;
     std::optional<std::string> authorCredit;  // Label2
-    std::optional<std::string> feedback;      // Label3
-    std::optional<std::string> donation;      // Label6
-    std::optional<std::string> thanks;        // Label5
-    std::string translation;                  // Label9: an invitation, or the translator's credit
+    std::optional<std::string> feedback;  // Label3
+    std::optional<std::string> donation;  // Label6
+    std::optional<std::string> thanks;  // Label5
+    std::string translation;  // Label9: an invitation, or the translator's credit
     std::optional<std::string> okButton;
     std::optional<std::string> readMeButton;
 };

@@ -20,8 +20,8 @@ std::int32_t defaultNumber(std::int32_t shellValue)
 bool containsExe(const std::string& file)
 {
     std::string upper = file;
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    std::transform(
+        upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return upper.find(".EXE") != std::string::npos;
 }
 
@@ -30,7 +30,7 @@ bool containsExe(const std::string& file)
 ErrorRecord ShellFailure(std::int32_t shellValue, const std::string& programName)
 {
     const auto error = [&](std::int32_t number, const char* message) {
-        return ErrorRecord{number, programName + ".GShell", message};
+        return ErrorRecord {number, programName + ".GShell", message};
     };
     switch (shellValue) {
     case 0:
@@ -51,30 +51,32 @@ ErrorRecord ShellFailure(std::int32_t shellValue, const std::string& programName
     case 28:
         return error(286, "The file could not be opened due to time out. Please try again in a moment.");
     case 29:
-        return error(285, "The file could not be opened because the DDE transaction failed. Please try again in a moment.");
+        return error(
+            285, "The file could not be opened because the DDE transaction failed. Please try again in a moment.");
     case 30:
-        return error(285,
-                     "The file could not be opened because the target application is busy. Please try again in a moment.");
+        return error(
+            285, "The file could not be opened because the target application is busy. Please try again in a moment.");
     case 31:
         return error(defaultNumber(shellValue), "No application is associated with this file type.");
     case 32:
         return error(48, "The specified dynamic-link library was not found.");
     default:
-        return error(defaultNumber(shellValue), "An error occurred occurred whilst trying to open or print the selected file.");
+        return error(
+            defaultNumber(shellValue), "An error occurred occurred whilst trying to open or print the selected file.");
     }
 }
 
 Shell::Shell(ShellExecute execute, std::string programName)
-    : m_execute(std::move(execute)), m_programName(std::move(programName))
-{
-}
+    : m_execute(std::move(execute))
+    , m_programName(std::move(programName))
+{ }
 
 bool Shell::GShell(const std::string& file, std::int32_t showCommand, const std::string& parameters,
-                   const std::string& directory, const std::string& operation, std::intptr_t ownerWindow)
+    const std::string& directory, const std::string& operation, std::intptr_t ownerWindow)
 {
     if (containsExe(file))
         showCommand = kShowHidden;
-    ShellRequest request{ownerWindow, operation, file, parameters, directory, showCommand};
+    ShellRequest request {ownerWindow, operation, file, parameters, directory, showCommand};
     if (parameters.empty() && directory.empty())
         request.showCommand = kShowNormal;
 
@@ -87,6 +89,9 @@ bool Shell::GShell(const std::string& file, std::int32_t showCommand, const std:
     return false;
 }
 
-void Shell::record(std::int32_t shellValue) { m_currentError = ShellFailure(shellValue, m_programName); }
+void Shell::record(std::int32_t shellValue)
+{
+    m_currentError = ShellFailure(shellValue, m_programName);
+}
 
 }  // namespace bandwise

@@ -19,8 +19,8 @@ struct ShellRequest {
 // Hands a request to the desktop. Returns the shell value: above 32 (or negative) when the
 // request was accepted, 0 to 32 a failure code. A failure that only shows later (the opener ran
 // and gave up) is reported through `lateFailure` with its shell value.
-using ShellExecute = std::function<std::int32_t(const ShellRequest& request,
-                                                std::function<void(std::int32_t shellValue)> lateFailure)>;
+using ShellExecute =
+    std::function<std::int32_t(const ShellRequest& request, std::function<void(std::int32_t shellValue)> lateFailure)>;
 
 // The program's current-error slot: the last failure, as number, source and description.
 struct ErrorRecord {
@@ -41,7 +41,7 @@ public:
     // A file containing ".EXE" (any letter case) is opened hidden; with neither parameters nor
     // a directory the request always asks for a normal window.
     bool GShell(const std::string& file, std::int32_t showCommand, const std::string& parameters,
-                const std::string& directory, const std::string& operation, std::intptr_t ownerWindow);
+        const std::string& directory, const std::string& operation, std::intptr_t ownerWindow);
 
     const ErrorRecord& currentError() const { return m_currentError; }
 

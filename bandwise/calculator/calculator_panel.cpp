@@ -15,8 +15,8 @@
 
 namespace bandwise {
 
-using ui::placeInTwips;
 using ui::named;
+using ui::placeInTwips;
 
 namespace {
 
@@ -65,7 +65,9 @@ const QColor kGiven(0xFF, 0xFF, 0xFF);
 }  // namespace
 
 CalculatorPanel::CalculatorPanel(const WindowTexts& texts, platform::MessagePresenter& messages, QWidget* parent)
-    : QGroupBox(QStringLiteral("Calculate P-V-I-R"), parent), m_texts(texts), m_messages(messages)
+    : QGroupBox(QStringLiteral("Calculate P-V-I-R"), parent)
+    , m_texts(texts)
+    , m_messages(messages)
 {
     setObjectName(QStringLiteral("Frame8"));
     for (int i = 0; i < kCalculatorBoxCount; ++i) {
@@ -73,12 +75,12 @@ CalculatorPanel::CalculatorPanel(const WindowTexts& texts, platform::MessagePres
         const int top = 480 + 840 * i;
         // As wide as the box below it, rather than just the English caption, so that translated
         // captions are not clipped.
-        placeInTwips(named(new QLabel(QString::fromUtf8(quantity.caption), this), quantity.captionLabel), 600, top,
-                     1335, 195);
+        placeInTwips(
+            named(new QLabel(QString::fromUtf8(quantity.caption), this), quantity.captionLabel), 600, top, 1335, 195);
         m_boxes[i] = named(new NumericLineEdit(this), quantity.box);
         placeInTwips(m_boxes[i], 600, top + 240, 1335, 285);
         placeInTwips(named(new QLabel(QString::fromUtf8(quantity.unit), this), quantity.unitLabel), 2040, top + 240,
-                     quantity.unitWidth, 195);
+            quantity.unitWidth, 195);
     }
     auto* ohm = named(new QLabel(this), "omega_symbol_2");
     ohm->setAlignment(Qt::AlignCenter);
@@ -93,8 +95,7 @@ CalculatorPanel::CalculatorPanel(const WindowTexts& texts, platform::MessagePres
 
     QWidget* previous = m_boxes[0];
     for (QWidget* next : {static_cast<QWidget*>(m_boxes[1]), static_cast<QWidget*>(m_boxes[2]),
-                          static_cast<QWidget*>(m_boxes[3]), static_cast<QWidget*>(m_calculate),
-                          static_cast<QWidget*>(m_reset)}) {
+             static_cast<QWidget*>(m_boxes[3]), static_cast<QWidget*>(m_calculate), static_cast<QWidget*>(m_reset)}) {
         setTabOrder(previous, next);
         previous = next;
     }

@@ -32,7 +32,7 @@ private:
 
     const WindowTexts& m_texts;
     platform::MessagePresenter& m_messages;
-    std::array<QLineEdit*, kCalculatorBoxCount> m_boxes{};
+    std::array<QLineEdit*, kCalculatorBoxCount> m_boxes {};
     QPushButton* m_calculate = nullptr;
     QPushButton* m_reset = nullptr;
 };

@@ -14,15 +14,36 @@ namespace {
 // infinity or NaN ever reaches a box.
 using Value = std::optional<double>;
 
-Value checked(double result) { return std::isfinite(result) ? Value(result) : std::nullopt; }
+Value checked(double result)
+{
+    return std::isfinite(result) ? Value(result) : std::nullopt;
+}
 
-Value divide(double a, double b) { return b == 0.0 ? std::nullopt : checked(a / b); }
-Value multiply(double a, double b) { return checked(a * b); }
-Value square(double a) { return checked(std::pow(a, 2.0)); }
-Value root(Value a) { return (a && *a >= 0.0) ? checked(std::sqrt(*a)) : std::nullopt; }
+Value divide(double a, double b)
+{
+    return b == 0.0 ? std::nullopt : checked(a / b);
+}
+Value multiply(double a, double b)
+{
+    return checked(a * b);
+}
+Value square(double a)
+{
+    return checked(std::pow(a, 2.0));
+}
+Value root(Value a)
+{
+    return (a && *a >= 0.0) ? checked(std::sqrt(*a)) : std::nullopt;
+}
 
-Value divide(Value a, double b) { return a ? divide(*a, b) : std::nullopt; }
-Value multiply(Value a, double b) { return a ? multiply(*a, b) : std::nullopt; }
+Value divide(Value a, double b)
+{
+    return a ? divide(*a, b) : std::nullopt;
+}
+Value multiply(Value a, double b)
+{
+    return a ? multiply(*a, b) : std::nullopt;
+}
 
 struct Pair {
     CalculatorBox first;
@@ -38,26 +59,23 @@ const std::array<Pair, 6>& pairs()
 {
     static const std::array<Pair, 6> table = {{
         {PowerBox, VoltageBox, CurrentBox, ResistanceBox,  // I = P / V, R = V² / P
-         [](double p, double v) { return divide(p, v); },
-         [](double p, double v) { return divide(square(v), p); }},
+            [](double p, double v) { return divide(p, v); }, [](double p, double v) { return divide(square(v), p); }},
         {PowerBox, CurrentBox, VoltageBox, ResistanceBox,  // V = P / I, R = P / I²
-         [](double p, double i) { return divide(p, i); },
-         [](double p, double i) {
-             const Value i2 = square(i);
-             return i2 ? divide(p, *i2) : std::nullopt;
-         }},
+            [](double p, double i) { return divide(p, i); },
+            [](double p, double i) {
+                const Value i2 = square(i);
+                return i2 ? divide(p, *i2) : std::nullopt;
+            }},
         {PowerBox, ResistanceBox, VoltageBox, CurrentBox,  // V = √(P·R), I = √(P / R)
-         [](double p, double r) { return root(multiply(p, r)); },
-         [](double p, double r) { return root(divide(p, r)); }},
+            [](double p, double r) { return root(multiply(p, r)); },
+            [](double p, double r) { return root(divide(p, r)); }},
         {VoltageBox, CurrentBox, PowerBox, ResistanceBox,  // P = V·I, R = V / I
-         [](double v, double i) { return multiply(v, i); },
-         [](double v, double i) { return divide(v, i); }},
+            [](double v, double i) { return multiply(v, i); }, [](double v, double i) { return divide(v, i); }},
         {VoltageBox, ResistanceBox, PowerBox, CurrentBox,  // P = V² / R, I = V / R
-         [](double v, double r) { return divide(square(v), r); },
-         [](double v, double r) { return divide(v, r); }},
+            [](double v, double r) { return divide(square(v), r); }, [](double v, double r) { return divide(v, r); }},
         {CurrentBox, ResistanceBox, PowerBox, VoltageBox,  // P = I²·R, V = I·R
-         [](double i, double r) { return multiply(square(i), r); },
-         [](double i, double r) { return multiply(i, r); }},
+            [](double i, double r) { return multiply(square(i), r); },
+            [](double i, double r) { return multiply(i, r); }},
     }};
     return table;
 }
@@ -85,8 +103,8 @@ SolveOutcome SolvePvir(const std::array<std::string, kCalculatorBoxCount>& texts
             outcome.message = SolveOutcome::Message::BadValues;
             return outcome;
         }
-        for (const auto& [box, compute] : {std::pair{pair.firstResult, pair.computeFirst},
-                                           std::pair{pair.secondResult, pair.computeSecond}}) {
+        for (const auto& [box, compute] :
+            {std::pair {pair.firstResult, pair.computeFirst}, std::pair {pair.secondResult, pair.computeSecond}}) {
             const Value result = compute(x, y);
             if (!result) {
                 outcome.message = SolveOutcome::Message::BadValues;

@@ -14,14 +14,14 @@ enum class BandPosition { First, Second, Third, Multiplier, Tolerance, Tempco };
 inline constexpr int kNoToleranceBandId = common::kBandColourCount;
 
 struct ColourOption {
-    std::string_view name;    // object name of the option button
-    int id;                   // colour ordinal, or kNoToleranceBandId
+    std::string_view name;  // object name of the option button
+    int id;  // colour ordinal, or kNoToleranceBandId
     std::string_view swatch;  // object name of the swatch beside it
 };
 
 struct ColourGroup {
     BandPosition position;
-    std::string_view name;     // object name of the group box
+    std::string_view name;  // object name of the group box
     std::string_view caption;  // built-in English caption
     std::vector<ColourOption> options;  // top to bottom
 };

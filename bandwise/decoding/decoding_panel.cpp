@@ -19,16 +19,19 @@
 
 namespace bandwise {
 
-using ui::placeInTwips;
-using ui::named;
 using ui::fromView;
+using ui::named;
+using ui::placeInTwips;
 
 using common::BandColour;
 using common::BandScheme;
 
 namespace {
 
-QString ohmSign() { return fromView(common::kOhmSign); }
+QString ohmSign()
+{
+    return fromView(common::kOhmSign);
+}
 
 QLabel* makeLabel(const char* name, const QString& caption, QWidget* parent)
 {
@@ -39,18 +42,25 @@ QLabel* makeLabel(const char* name, const QString& caption, QWidget* parent)
 }
 
 const SampleResistorNames kResistorNames = {
-    "Shape12", "Shape13", "Shape25", "Shape26", "Shape14", "Line1", "Line2",
+    "Shape12",
+    "Shape13",
+    "Shape25",
+    "Shape26",
+    "Shape14",
+    "Line1",
+    "Line2",
     {"band1_colour", "band2_colour", "band3_colour", "mul_colour", "tol_colour", "tempco_colour"},
 };
 
 }  // namespace
 
 DecodingPanel::DecodingPanel(const common::BandPalette& palette, QWidget* parent)
-    : QGroupBox(QStringLiteral("Convert Colour Code To Value"), parent), m_palette(palette)
+    : QGroupBox(QStringLiteral("Convert Colour Code To Value"), parent)
+    , m_palette(palette)
 {
     setObjectName(QStringLiteral("Frame1"));
-    m_scheme = std::make_unique<SchemeOptions>(this, SchemeOptions::Names{"Label1", {"r4b", "r5b", "r6b"}}, 1395,
-                                               [this](BandScheme scheme) { applyScheme(scheme); });
+    m_scheme = std::make_unique<SchemeOptions>(this, SchemeOptions::Names {"Label1", {"r4b", "r5b", "r6b"}}, 1395,
+        [this](BandScheme scheme) { applyScheme(scheme); });
     buildColourGroups();
     buildResultGroup();
     buildSampleResistor();
@@ -77,8 +87,9 @@ void DecodingPanel::buildColourGroups()
         int k = 0;
         for (const ColourOption& option : group.options) {
             const bool isNone = option.id == kNoToleranceBandId;
-            const QString caption =
-                isNone ? QStringLiteral("None") : fromView(common::CanonicalNameOf(*common::BandColourFromOrdinal(option.id)));
+            const QString caption = isNone
+                ? QStringLiteral("None")
+                : fromView(common::CanonicalNameOf(*common::BandColourFromOrdinal(option.id)));
             auto* button = new QRadioButton(caption, box);
             button->setObjectName(fromView(option.name));
             placeInTwips(button, 120, 360 + 240 * k, 1215, 255);
@@ -93,7 +104,7 @@ void DecodingPanel::buildColourGroups()
             ++k;
         }
         connect(buttons, &QButtonGroup::idClicked, this,
-                [this, position = group.position](int id) { chooseColour(position, id); });
+            [this, position = group.position](int id) { chooseColour(position, id); });
     }
 }
 
@@ -139,7 +150,10 @@ void DecodingPanel::buildSampleResistor()
     m_resistor = std::make_unique<SampleResistor>(frame, kResistorNames, 440);
 }
 
-BandScheme DecodingPanel::scheme() const { return m_scheme->scheme(); }
+BandScheme DecodingPanel::scheme() const
+{
+    return m_scheme->scheme();
+}
 
 ResultForm DecodingPanel::resultForm() const
 {
@@ -203,13 +217,15 @@ void DecodingPanel::applyScheme(BandScheme scheme)
     m_tempcoValue->setEnabled(sixBand);
 }
 
-void DecodingPanel::showOhmSign() { updateText(m_unitLabel, ohmSign()); }
+void DecodingPanel::showOhmSign()
+{
+    updateText(m_unitLabel, ohmSign());
+}
 
 void DecodingPanel::tick()
 {
     const QString separator = locale().decimalPoint();
-    const DecodingOutput output =
-        ComputeDecodingResult(m_selection, scheme(), resultForm(), separator.toStdString());
+    const DecodingOutput output = ComputeDecodingResult(m_selection, scheme(), resultForm(), separator.toStdString());
     if (output.resistorValue)
         updateText(m_resistorValue, QString::fromStdString(*output.resistorValue));
     if (output.unitCaption)

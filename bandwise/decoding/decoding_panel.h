@@ -52,7 +52,7 @@ private:
     QRadioButton* m_normalForm = nullptr;
     QRadioButton* m_exponentForm = nullptr;
     QRadioButton* m_inUnits = nullptr;
-    std::array<QGroupBox*, 6> m_colourGroups{};
+    std::array<QGroupBox*, 6> m_colourGroups {};
     QLineEdit* m_resistorValue = nullptr;
     QLabel* m_unitLabel = nullptr;
     QLabel* m_tempcoLabel = nullptr;

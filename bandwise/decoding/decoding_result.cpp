@@ -16,8 +16,8 @@ namespace {
 std::optional<int> digitValue(const DecodingSelection& selection, common::BandScheme scheme)
 {
     const bool fourBand = scheme == common::BandScheme::FourBand;
-    const std::optional<BandColour> bands[] = {selection.firstBand, selection.secondBand,
-                                               fourBand ? std::nullopt : selection.thirdBand};
+    const std::optional<BandColour> bands[] = {
+        selection.firstBand, selection.secondBand, fourBand ? std::nullopt : selection.thirdBand};
     const int count = fourBand ? 2 : 3;
     int value = 0;
     for (int i = 0; i < count; ++i) {
@@ -31,7 +31,10 @@ std::optional<int> digitValue(const DecodingSelection& selection, common::BandSc
     return value;
 }
 
-double powerOfTen(int exponent) { return std::pow(10.0, exponent); }
+double powerOfTen(int exponent)
+{
+    return std::pow(10.0, exponent);
+}
 
 struct UnitScale {
     double scale;
@@ -53,8 +56,8 @@ UnitScale unitScaleFor(const Multiplier& multiplier)
 
 }  // namespace
 
-DecodingOutput ComputeDecodingResult(const DecodingSelection& selection, common::BandScheme scheme,
-                                     ResultForm form, std::string_view decimalSeparator)
+DecodingOutput ComputeDecodingResult(
+    const DecodingSelection& selection, common::BandScheme scheme, ResultForm form, std::string_view decimalSeparator)
 {
     DecodingOutput output;
 

@@ -28,7 +28,7 @@ struct DecodingOutput {
     std::optional<std::string> tempcoValue;
 };
 
-DecodingOutput ComputeDecodingResult(const DecodingSelection& selection, common::BandScheme scheme,
-                                     ResultForm form, std::string_view decimalSeparator);
+DecodingOutput ComputeDecodingResult(
+    const DecodingSelection& selection, common::BandScheme scheme, ResultForm form, std::string_view decimalSeparator);
 
 }  // namespace bandwise

@@ -18,16 +18,22 @@
 
 namespace bandwise {
 
-using ui::placeInTwips;
-using ui::named;
 using ui::fromView;
+using ui::named;
+using ui::placeInTwips;
 
 using common::BandScheme;
 
 namespace {
 
 const SampleResistorNames kResistorNames = {
-    "Shape57", "Shape63", "Shape61", "Shape60", "Shape62", "Line4", "Line3",
+    "Shape57",
+    "Shape63",
+    "Shape61",
+    "Shape60",
+    "Shape62",
+    "Line4",
+    "Line3",
     {"band1_colour1", "band2_colour1", "band3_colour1", "mul_colour1", "tol_colour1", "tempco_colour1"},
 };
 
@@ -60,11 +66,13 @@ void addItems(QComboBox* list, const std::array<std::string_view, N>& items)
 }  // namespace
 
 EncodingPanel::EncodingPanel(const common::BandPalette& palette, const WindowTexts& texts, QWidget* parent)
-    : QGroupBox(QStringLiteral("Convert Value To Colour Code"), parent), m_palette(palette), m_texts(texts)
+    : QGroupBox(QStringLiteral("Convert Value To Colour Code"), parent)
+    , m_palette(palette)
+    , m_texts(texts)
 {
     setObjectName(QStringLiteral("Frame4"));
-    m_scheme = std::make_unique<SchemeOptions>(this, SchemeOptions::Names{"Label4", {"r4b1", "r5b1", "r6b1"}}, 1335,
-                                               [this](BandScheme scheme) { applyScheme(scheme); });
+    m_scheme = std::make_unique<SchemeOptions>(this, SchemeOptions::Names {"Label4", {"r4b1", "r5b1", "r6b1"}}, 1335,
+        [this](BandScheme scheme) { applyScheme(scheme); });
     buildValueGroup();
     buildParameterAndResultGroups();
     applyScheme(BandScheme::FourBand);
@@ -102,7 +110,8 @@ void EncodingPanel::buildParameterAndResultGroups()
     for (int row = 0; row < kEncodingRowCount; ++row) {
         const RowNames& names = kRows[row];
         // Each label is as tall as its list or box and centred, so that the texts share a line.
-        m_parameterLabels[row] = named(new QLabel(QString::fromUtf8(names.parameterCaption), parameters), names.parameterLabel);
+        m_parameterLabels[row] =
+            named(new QLabel(QString::fromUtf8(names.parameterCaption), parameters), names.parameterLabel);
         placeInTwips(m_parameterLabels[row], 240, listTops[row], 1275, 315);
         m_lists[row] = named(new QComboBox(parameters), names.list);
         placeInTwips(m_lists[row], 1560, listTops[row], 1335, 315);
@@ -128,7 +137,10 @@ void EncodingPanel::fillDigitLists()
         m_lists[row]->setCurrentIndex(-1);
 }
 
-BandScheme EncodingPanel::scheme() const { return m_scheme->scheme(); }
+BandScheme EncodingPanel::scheme() const
+{
+    return m_scheme->scheme();
+}
 
 void EncodingPanel::applyScheme(BandScheme scheme)
 {

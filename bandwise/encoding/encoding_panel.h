@@ -45,10 +45,10 @@ private:
 
     std::unique_ptr<SchemeOptions> m_scheme;
     QLineEdit* m_resValue = nullptr;
-    std::array<QLabel*, kEncodingRowCount> m_parameterLabels{};
-    std::array<QComboBox*, kEncodingRowCount> m_lists{};
-    std::array<QLabel*, kEncodingRowCount> m_resultLabels{};
-    std::array<QLineEdit*, kEncodingRowCount> m_resultBoxes{};
+    std::array<QLabel*, kEncodingRowCount> m_parameterLabels {};
+    std::array<QComboBox*, kEncodingRowCount> m_lists {};
+    std::array<QLabel*, kEncodingRowCount> m_resultLabels {};
+    std::array<QLineEdit*, kEncodingRowCount> m_resultBoxes {};
     std::unique_ptr<SampleResistor> m_resistor;
     QTimer* m_timer = nullptr;
 };

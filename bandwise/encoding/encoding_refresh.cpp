@@ -26,13 +26,19 @@ constexpr std::array<std::pair<std::string_view, BandColour>, 10> kMultiplierTex
 }};
 
 constexpr std::array<ToleranceChoice, 9> kToleranceChoices = {
-    ToleranceChoice(BandColour::Brown), ToleranceChoice(BandColour::Red),    ToleranceChoice(BandColour::Green),
-    ToleranceChoice(BandColour::Blue),  ToleranceChoice(BandColour::Violet), ToleranceChoice(BandColour::Grey),
-    ToleranceChoice(BandColour::Gold),  ToleranceChoice(BandColour::Silver), ToleranceChoice::None(),
+    ToleranceChoice(BandColour::Brown),
+    ToleranceChoice(BandColour::Red),
+    ToleranceChoice(BandColour::Green),
+    ToleranceChoice(BandColour::Blue),
+    ToleranceChoice(BandColour::Violet),
+    ToleranceChoice(BandColour::Grey),
+    ToleranceChoice(BandColour::Gold),
+    ToleranceChoice(BandColour::Silver),
+    ToleranceChoice::None(),
 };
 
-constexpr std::array<BandColour, 4> kTempcoColours = {BandColour::Brown, BandColour::Red, BandColour::Orange,
-                                                     BandColour::Yellow};
+constexpr std::array<BandColour, 4> kTempcoColours = {
+    BandColour::Brown, BandColour::Red, BandColour::Orange, BandColour::Yellow};
 
 std::optional<BandColour> digitColour(std::string_view text)
 {
@@ -128,7 +134,7 @@ const std::array<std::string_view, 10>& DigitListItems()
 const std::array<std::string_view, 10>& MultiplierListItems()
 {
     static constexpr std::array<std::string_view, 10> items = [] {
-        std::array<std::string_view, 10> result{};
+        std::array<std::string_view, 10> result {};
         for (std::size_t i = 0; i < kMultiplierTexts.size(); ++i)
             result[i] = kMultiplierTexts[i].first;
         return result;
@@ -138,8 +144,8 @@ const std::array<std::string_view, 10>& MultiplierListItems()
 
 const std::array<std::string_view, 9>& ToleranceListItems()
 {
-    static constexpr std::array<std::string_view, 9> items = {"±1%", "±2%", "±0.5%", "±0.25%", "±0.10%",
-                                                              "±0.05%", "±5%", "±10%", "±20%"};
+    static constexpr std::array<std::string_view, 9> items = {
+        "±1%", "±2%", "±0.5%", "±0.25%", "±0.10%", "±0.05%", "±5%", "±10%", "±20%"};
     return items;
 }
 

@@ -15,7 +15,10 @@ constexpr int kNoneField = 27;
 constexpr int kFirstAboutField = 57;
 constexpr int kFirstMessageField = 66;
 
-const std::string& field(const LanguageFields& fields, int number) { return fields[number - 1]; }
+const std::string& field(const LanguageFields& fields, int number)
+{
+    return fields[number - 1];
+}
 
 std::string commasRestored(std::string text)
 {
@@ -44,14 +47,25 @@ void ApplyLanguageTexts(const LanguageFields& fields, WindowTexts& texts)
     texts.Settings_Save_Error_Message = commasRestored(field(fields, kFirstMessageField + 3));
 }
 
-std::string LanguageWindowTitle(const LanguageFields& fields) { return "Bandwise (" + field(fields, 3) + ")"; }
+std::string LanguageWindowTitle(const LanguageFields& fields)
+{
+    return "Bandwise (" + field(fields, 3) + ")";
+}
 
 const std::vector<CaptionEntry>& LanguageCaptions()
 {
     static const std::vector<CaptionEntry> captions = [] {
         std::vector<CaptionEntry> entries = {
-            {"Frame1", 4, ""}, {"Label1", 5, ":"}, {"r4b", 6, ""},  {"r5b", 7, ""},   {"r6b", 8, ""},
-            {"band1", 9, ""},  {"band2", 10, ""},  {"band3", 11, ""}, {"mul", 12, ""}, {"tol", 13, ""},
+            {"Frame1", 4, ""},
+            {"Label1", 5, ":"},
+            {"r4b", 6, ""},
+            {"r5b", 7, ""},
+            {"r6b", 8, ""},
+            {"band1", 9, ""},
+            {"band2", 10, ""},
+            {"band3", 11, ""},
+            {"mul", 12, ""},
+            {"tol", 13, ""},
             {"tempco", 14, ""},
         };
         // The colour options of each group, top to bottom, named by their colour's field.
@@ -62,16 +76,46 @@ const std::vector<CaptionEntry>& LanguageCaptions()
             }
         }
         const std::vector<CaptionEntry> rest = {
-            {"Frame2", 28, ""},  {"Label2", 29, ":"},  {"Resistor_Value", 30, ""}, {"Label3", 31, ":"},
-            {"nor_form", 32, ""}, {"exp_form", 33, ""}, {"uni", 34, ""},           {"Label26", 35, ":"},
-            {"Frame3", 36, ""},  {"Frame4", 37, ""},   {"Label4", 5, ":"},         {"r4b1", 6, ""},
-            {"r5b1", 7, ""},     {"r6b1", 8, ""},      {"Frame9", 38, ""},         {"Frame7", 36, ""},
-            {"Frame5", 39, ""},  {"Label5", 40, ":"},  {"Label6", 41, ":"},        {"Label7", 42, ":"},
-            {"Label8", 12, ":"}, {"Label9", 13, ":"},  {"Label24", 43, ":"},       {"Frame6", 28, ""},
-            {"Label11", 9, ":"}, {"Label12", 10, ":"}, {"Label13", 11, ":"},       {"Label14", 44, ":"},
-            {"Label15", 45, ":"}, {"Label25", 46, ":"}, {"Frame8", 47, ""},        {"Label16", 48, ", P:"},
-            {"Label17", 49, ", V:"}, {"Label18", 50, ", I:"}, {"Label19", 51, ", R:"}, {"calc", 52, ""},
-            {"res", 53, ""},     {"show_stripes_outline", 54, ""}, {"Command1", 55, ""}, {"exit_button", 56, ""},
+            {"Frame2", 28, ""},
+            {"Label2", 29, ":"},
+            {"Resistor_Value", 30, ""},
+            {"Label3", 31, ":"},
+            {"nor_form", 32, ""},
+            {"exp_form", 33, ""},
+            {"uni", 34, ""},
+            {"Label26", 35, ":"},
+            {"Frame3", 36, ""},
+            {"Frame4", 37, ""},
+            {"Label4", 5, ":"},
+            {"r4b1", 6, ""},
+            {"r5b1", 7, ""},
+            {"r6b1", 8, ""},
+            {"Frame9", 38, ""},
+            {"Frame7", 36, ""},
+            {"Frame5", 39, ""},
+            {"Label5", 40, ":"},
+            {"Label6", 41, ":"},
+            {"Label7", 42, ":"},
+            {"Label8", 12, ":"},
+            {"Label9", 13, ":"},
+            {"Label24", 43, ":"},
+            {"Frame6", 28, ""},
+            {"Label11", 9, ":"},
+            {"Label12", 10, ":"},
+            {"Label13", 11, ":"},
+            {"Label14", 44, ":"},
+            {"Label15", 45, ":"},
+            {"Label25", 46, ":"},
+            {"Frame8", 47, ""},
+            {"Label16", 48, ", P:"},
+            {"Label17", 49, ", V:"},
+            {"Label18", 50, ", I:"},
+            {"Label19", 51, ", R:"},
+            {"calc", 52, ""},
+            {"res", 53, ""},
+            {"show_stripes_outline", 54, ""},
+            {"Command1", 55, ""},
+            {"exit_button", 56, ""},
         };
         entries.insert(entries.end(), rest.begin(), rest.end());
         return entries;
@@ -100,8 +144,8 @@ LanguageChoice ResolveLanguagePath(const std::filesystem::path& programDirectory
 std::string LanguageFileErrorMessage(std::string_view languagePath)
 {
     return "Bandwise encountered an error while loading \"" + std::string(languagePath) +
-           "\" file.\r\nThe language files and/or \"Language.ini\" seems to be corrupted. Downloading the package "
-           "again or using \"Settings.ini\" to set the desired language again may fix this problem.";
+        "\" file.\r\nThe language files and/or \"Language.ini\" seems to be corrupted. Downloading the package "
+        "again or using \"Settings.ini\" to set the desired language again may fix this problem.";
 }
 
 }  // namespace bandwise

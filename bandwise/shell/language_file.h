@@ -16,7 +16,6 @@ inline constexpr int kLanguageFieldCount = 69;
 // Field n of a language file is at index n - 1.
 using LanguageFields = std::array<std::string, kLanguageFieldCount>;
 
-
 // The whole language file, or nullopt when it ends before its last field; what follows the
 // last field is never read.
 std::optional<LanguageFields> ReadLanguageFields(std::istream& in);

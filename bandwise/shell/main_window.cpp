@@ -32,11 +32,11 @@
 
 namespace bandwise {
 
+using ui::fromView;
+using ui::kTwipsPerPixel;
 using ui::placeInTwips;
 using ui::twipsRect;
 using ui::twipsToPixels;
-using ui::kTwipsPerPixel;
-using ui::fromView;
 
 namespace {
 
@@ -55,16 +55,19 @@ std::filesystem::path fileIn(const std::filesystem::path& directory, std::string
 }  // namespace
 
 Form1::Form1(std::filesystem::path programDirectory, platform::MessagePresenter& messages, platform::Desktop& desktop,
-             const QRect& screen, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_programDirectory(std::move(programDirectory)),
-      m_messages(messages),
-      m_desktop(desktop),
-      m_screen(screen),
-      m_shell([&desktop](const ShellRequest& request,
-                         std::function<void(std::int32_t)> lateFailure) { return desktop.openAddress(request.file, std::move(lateFailure)); },
-              QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString())
+    const QRect& screen, QWidget* parent)
+    : QWidget(parent,
+          Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_programDirectory(std::move(programDirectory))
+    , m_messages(messages)
+    , m_desktop(desktop)
+    , m_screen(screen)
+    , m_shell(
+          [&desktop](const ShellRequest& request, std::function<void(std::int32_t)> lateFailure) {
+              return desktop.openAddress(request.file, std::move(lateFailure));
+          },
+          QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Bandwise"));
@@ -113,9 +116,8 @@ void Form1::load(const QRect& screen)
 void Form1::place(const QRect& screen)
 {
     const auto toTwips = [](int pixels) { return static_cast<int>(pixels * kTwipsPerPixel); };
-    const TwipsPosition position =
-        PlaceMainWindow(toTwips(screen.width()), toTwips(screen.height()), kClientWidthTwips + kFrameWidthTwips,
-                        kClientHeightTwips + kFrameHeightTwips);
+    const TwipsPosition position = PlaceMainWindow(toTwips(screen.width()), toTwips(screen.height()),
+        kClientWidthTwips + kFrameWidthTwips, kClientHeightTwips + kFrameHeightTwips);
     move(screen.topLeft() + QPoint(twipsToPixels(position.left), twipsToPixels(position.top)));
 }
 
@@ -130,7 +132,7 @@ void Form1::loadSettingsFiles()
 {
     const auto failed = [this] {
         m_messages.show(platform::MessageIcon::Stop, QStringLiteral("Bandwise"),
-                        QString::fromStdString(m_texts.Settings_Load_Error_Message));
+            QString::fromStdString(m_texts.Settings_Load_Error_Message));
         // Whatever was painted from the file goes back to the defaults, so that every swatch
         // matches the palette the stripes are painted from.
         m_palette = common::DefaultPalette();
@@ -184,10 +186,10 @@ void Form1::unload()
         return;
     m_unloaded = true;
     const bool saved = common::WriteFileWhole(fileIn(m_programDirectory, common::kSettingsFileName),
-                                              common::SettingsFileBytes(m_stripesOutline->isChecked()));
+        common::SettingsFileBytes(m_stripesOutline->isChecked()));
     if (!saved) {
         m_messages.show(platform::MessageIcon::Stop, QStringLiteral("Bandwise"),
-                        QString::fromStdString(m_texts.Settings_Save_Error_Message));
+            QString::fromStdString(m_texts.Settings_Save_Error_Message));
     }
 }
 
@@ -199,7 +201,10 @@ void Form1::exitProgram()
     QCoreApplication::quit();
 }
 
-Dialog* Form1::aboutDialog() const { return m_about; }
+Dialog* Form1::aboutDialog() const
+{
+    return m_about;
+}
 
 void Form1::showAbout()
 {
@@ -211,13 +216,11 @@ void Form1::showAbout()
     // No parent: an About box left open keeps the program running after the main window is
     // closed with its close box, until the box itself is closed.
     m_about = new Dialog({[this] { m_desktop.openTextFile(ReadMeFile(m_programDirectory, m_texts)); },
-                          [this] { m_shell.GShell(MailtoAddress(BANDWISE_AUTHOR_NAME, BANDWISE_AUTHOR_EMAIL), 10, "", "",
-                                                  "open", 0); },
-                          [this] { m_shell.GShell(BANDWISE_HOMEPAGE, 10, "", "", "open", 0); }});
+        [this] { m_shell.GShell(MailtoAddress(BANDWISE_AUTHOR_NAME, BANDWISE_AUTHOR_EMAIL), 10, "", "", "open", 0); },
+        [this] { m_shell.GShell(BANDWISE_HOMEPAGE, 10, "", "", "open", 0); }});
     m_about->setAttribute(Qt::WA_DeleteOnClose);
-    const TwipsPosition position =
-        CentreWindow(static_cast<int>(m_screen.width() * kTwipsPerPixel), static_cast<int>(m_screen.height() * kTwipsPerPixel),
-                     4935 + kFrameWidthTwips, 5055 + kFrameHeightTwips, 0);
+    const TwipsPosition position = CentreWindow(static_cast<int>(m_screen.width() * kTwipsPerPixel),
+        static_cast<int>(m_screen.height() * kTwipsPerPixel), 4935 + kFrameWidthTwips, 5055 + kFrameHeightTwips, 0);
     m_about->move(m_screen.topLeft() + QPoint(twipsToPixels(position.left), twipsToPixels(position.top)));
     Load_Language_For_About_Dialog();
     m_about->show();

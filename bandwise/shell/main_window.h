@@ -37,7 +37,7 @@ class QPushButton;
 namespace platform {
 class Desktop;
 class MessagePresenter;
-}
+}  // namespace platform
 
 namespace bandwise {
 
@@ -52,7 +52,7 @@ class Form1 : public QWidget {
 public:
     // screen: the primary screen's geometry, which the window and its About box are placed on.
     Form1(std::filesystem::path programDirectory, platform::MessagePresenter& messages, platform::Desktop& desktop,
-          const QRect& screen, QWidget* parent = nullptr);
+        const QRect& screen, QWidget* parent = nullptr);
     ~Form1() override;
 
     // Loads the language file named in Language.ini; the built-in English texts stay until it does.

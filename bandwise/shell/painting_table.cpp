@@ -14,8 +14,8 @@ const std::vector<PaintStep>& PaintingTable()
                     steps.push_back({option.swatch, colour});
             }
         }
-        for (std::string_view body : {"Shape25", "Shape26", "Shape14", "Line1", "Line2",    // decoding resistor
-                                      "Shape61", "Shape60", "Shape62", "Line4", "Line3"}) {  // encoding resistor
+        for (std::string_view body : {"Shape25", "Shape26", "Shape14", "Line1", "Line2",  // decoding resistor
+                 "Shape61", "Shape60", "Shape62", "Line4", "Line3"}) {  // encoding resistor
             steps.push_back({body, std::nullopt});
         }
         return steps;

@@ -26,7 +26,7 @@ struct WindowTexts {
         "Bandwise encountered an error while saving its settings.\r\n\r\n"
         "Make sure you have write-access to the directory in which this program is present.";
     // Empty until a language file supplies them; the About dialog keeps its own captions meanwhile.
-    std::array<std::string, 9> About_Texts{};
+    std::array<std::string, 9> About_Texts {};
 
     static std::array<std::string, common::kBandColourCount> BuiltInColourNames();
 };

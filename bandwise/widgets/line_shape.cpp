@@ -5,7 +5,9 @@
 namespace bandwise {
 
 LineShape::LineShape(QPointF from, QPointF to, int penWidth, const QColor& colour, QWidget* parent)
-    : QWidget(parent), m_penWidth(penWidth), m_colour(colour)
+    : QWidget(parent)
+    , m_penWidth(penWidth)
+    , m_colour(colour)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const QRectF bounds = QRectF(from, to).normalized().adjusted(-penWidth, -penWidth, penWidth, penWidth);

@@ -7,8 +7,8 @@
 
 namespace bandwise {
 
-using ui::placeInTwips;
 using ui::kTwipsPerPixel;
+using ui::placeInTwips;
 
 namespace {
 
@@ -19,7 +19,12 @@ struct TwipsBox {
 // Until a click or a refresh paints them, the stripes show these fixed colours, which do not
 // come from the palette.
 constexpr std::array<common::DisplayColour, 6> kInitialStripeColours = {{
-    {0x000080FF}, {0x000000FF}, {0x0000FF00}, {0x00FF0000}, {0x00C000C0}, {0x0000FFFF},
+    {0x000080FF},
+    {0x000000FF},
+    {0x0000FF00},
+    {0x00FF0000},
+    {0x00C000C0},
+    {0x0000FFFF},
 }};
 
 Shape* makeShape(Shape::Kind kind, const QColor& fill, const char* name, TwipsBox box, QWidget* frame)
@@ -62,8 +67,8 @@ SampleResistor::SampleResistor(QWidget* frame, const SampleResistorNames& names,
         {2280, 250, 135, 590},
     }};
     for (std::size_t i = 0; i < m_stripes.size(); ++i) {
-        m_stripes[i] = makeShape(Shape::Kind::Rectangle, toQColor(kInitialStripeColours[i]), names.stripes[i],
-                                 stripeBoxes[i], frame);
+        m_stripes[i] = makeShape(
+            Shape::Kind::Rectangle, toQColor(kInitialStripeColours[i]), names.stripes[i], stripeBoxes[i], frame);
     }
 }
 

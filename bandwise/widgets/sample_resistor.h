@@ -41,9 +41,9 @@ public:
     void setStripesOutlined(bool outlined);
 
 private:
-    std::array<Shape*, 3> m_bodyParts{};
-    std::array<LineShape*, 2> m_seams{};
-    std::array<Shape*, 6> m_stripes{};
+    std::array<Shape*, 3> m_bodyParts {};
+    std::array<LineShape*, 2> m_seams {};
+    std::array<Shape*, 6> m_stripes {};
 };
 
 }  // namespace bandwise

@@ -8,21 +8,21 @@
 
 namespace bandwise {
 
-using ui::placeInTwips;
 using ui::named;
+using ui::placeInTwips;
 
 using common::BandScheme;
 
-SchemeOptions::SchemeOptions(QWidget* panel, const Names& names, int labelWidthTwips,
-                             std::function<void(BandScheme)> onChosen)
+SchemeOptions::SchemeOptions(
+    QWidget* panel, const Names& names, int labelWidthTwips, std::function<void(BandScheme)> onChosen)
 {
     auto* label = named(new QLabel(QStringLiteral("Colour Code Scheme:"), panel), names.label);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeInTwips(label, 240, 360, labelWidthTwips, 435);
 
-    const std::array<QString, 3> captions = {QStringLiteral("Four Band"), QStringLiteral("Five Band"),
-                                             QStringLiteral("Six Band")};
+    const std::array<QString, 3> captions = {
+        QStringLiteral("Four Band"), QStringLiteral("Five Band"), QStringLiteral("Six Band")};
     const std::array<BandScheme, 3> schemes = {BandScheme::FourBand, BandScheme::FiveBand, BandScheme::SixBand};
     for (std::size_t i = 0; i < m_options.size(); ++i) {
         m_options[i] = named(new QRadioButton(captions[i], panel), names.options[i]);
@@ -37,7 +37,10 @@ SchemeOptions::SchemeOptions(QWidget* panel, const Names& names, int labelWidthT
     }
 }
 
-bool SchemeOptions::isFourBand() const { return m_options[0]->isChecked(); }
+bool SchemeOptions::isFourBand() const
+{
+    return m_options[0]->isChecked();
+}
 
 BandScheme SchemeOptions::scheme() const
 {

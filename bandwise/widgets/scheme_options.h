@@ -21,14 +21,14 @@ public:
     };
 
     // onChosen runs whenever the user selects an option; Four Band starts selected.
-    SchemeOptions(QWidget* panel, const Names& names, int labelWidthTwips,
-                  std::function<void(common::BandScheme)> onChosen);
+    SchemeOptions(
+        QWidget* panel, const Names& names, int labelWidthTwips, std::function<void(common::BandScheme)> onChosen);
 
     common::BandScheme scheme() const;
     bool isFourBand() const;
 
 private:
-    std::array<QRadioButton*, 3> m_options{};
+    std::array<QRadioButton*, 3> m_options {};
 };
 
 }  // namespace bandwise

@@ -6,7 +6,10 @@
 
 namespace bandwise {
 
-Shape::Shape(Kind kind, const QColor& fill, QWidget* parent) : QWidget(parent), m_kind(kind), m_fill(fill)
+Shape::Shape(Kind kind, const QColor& fill, QWidget* parent)
+    : QWidget(parent)
+    , m_kind(kind)
+    , m_fill(fill)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

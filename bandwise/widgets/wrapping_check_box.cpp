@@ -26,7 +26,7 @@ void WrappingCheckBox::paintEvent(QPaintEvent*)
     option.text.clear();
     painter.drawControl(QStyle::CE_CheckBox, option);
     painter.drawItemText(captionRect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
-                         option.palette, isEnabled(), caption, QPalette::WindowText);
+        option.palette, isEnabled(), caption, QPalette::WindowText);
 }
 
 }  // namespace bandwise

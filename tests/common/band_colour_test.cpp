@@ -18,8 +18,14 @@ struct ColourRow {
     std::optional<std::string> tempco;
 };
 
-const std::optional<Multiplier> e(int exponent) { return Multiplier::fromExponent(exponent); }
-const std::optional<Multiplier> f(double factor) { return Multiplier::fromFactor(factor); }
+const std::optional<Multiplier> e(int exponent)
+{
+    return Multiplier::fromExponent(exponent);
+}
+const std::optional<Multiplier> f(double factor)
+{
+    return Multiplier::fromFactor(factor);
+}
 
 // The meaning of every colour in every position, written out independently of the code's table.
 const ColourRow kRows[] = {
@@ -81,7 +87,8 @@ TEST(BandColourTable, unknownNamesAndOrdinalsHaveNoColour)
 TEST(DefaultPalette, holdsTheBuiltInColoursAsBlueGreenRed)
 {
     const BandPalette palette = DefaultPalette();
-    const int decimals[] = {0, 16576, 255, 33023, 65535, 65280, 16711680, 12583104, 12632256, 16777215, 49344, 14737632};
+    const int decimals[] = {
+        0, 16576, 255, 33023, 65535, 65280, 16711680, 12583104, 12632256, 16777215, 49344, 14737632};
     for (int i = 0; i < kBandColourCount; ++i)
         EXPECT_EQ(palette.bands[i].value, decimals[i]) << CanonicalNameOf(*BandColourFromOrdinal(i));
     EXPECT_EQ(palette.body.value, 9823999);

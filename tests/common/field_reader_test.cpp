@@ -67,10 +67,19 @@ TEST(FieldReader, integerFieldsIgnoreBlanksAndReadNonNumbersAsZero)
         std::optional<std::int32_t> value;
     };
     const Row rows[] = {
-        {" 16576 \r\n", 16576}, {"-5 \r\n", -5}, {"+7", 7},        {"abc", 0},         {"\r\n", 0},
-        {"12abc", 0},           {"1.5", 2},      {"2147483647", 2147483647}, {"2147483648", 0},
-        {"1e3", 1000},          {"1e10", 0},
-        {"", std::nullopt},     {"   ", std::nullopt},
+        {" 16576 \r\n", 16576},
+        {"-5 \r\n", -5},
+        {"+7", 7},
+        {"abc", 0},
+        {"\r\n", 0},
+        {"12abc", 0},
+        {"1.5", 2},
+        {"2147483647", 2147483647},
+        {"2147483648", 0},
+        {"1e3", 1000},
+        {"1e10", 0},
+        {"", std::nullopt},
+        {"   ", std::nullopt},
     };
     for (const Row& row : rows) {
         std::istringstream in(row.bytes);
@@ -85,9 +94,19 @@ TEST(FieldReader, textConvertedToIntegerFailsUnlessANumber)
         std::optional<std::int32_t> value;
     };
     const Row rows[] = {
-        {"", 0},     {" 12 ", 12},  {"-2147483648", -2147483648LL}, {"abc", std::nullopt},
-        {"1.5", 2},  {"2.5", 2},  {"-3.7", -4},  {" 1e3 ", 1000},  {"12abc", std::nullopt},
-        {"2147483648", std::nullopt}, {"- 1", std::nullopt}, {"1e400", std::nullopt}, {".", std::nullopt},
+        {"", 0},
+        {" 12 ", 12},
+        {"-2147483648", -2147483648LL},
+        {"abc", std::nullopt},
+        {"1.5", 2},
+        {"2.5", 2},
+        {"-3.7", -4},
+        {" 1e3 ", 1000},
+        {"12abc", std::nullopt},
+        {"2147483648", std::nullopt},
+        {"- 1", std::nullopt},
+        {"1e400", std::nullopt},
+        {".", std::nullopt},
     };
     for (const Row& row : rows)
         EXPECT_EQ(TextToInteger(row.text), row.value) << '"' << row.text << '"';

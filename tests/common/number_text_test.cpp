@@ -68,7 +68,7 @@ TEST(LeadingNumber, readsTheNumberAtTheStart)
         {"2e", 2},
         {"2e+", 2},
         {"2ex", 2},
-        {"1,5", 1},       // the comma is never a decimal point
+        {"1,5", 1},  // the comma is never a decimal point
         {"--5", 0},
         {"1e-400", 0},
     };

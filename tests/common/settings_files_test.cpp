@@ -29,9 +29,8 @@ std::optional<BandPalette> readColours(const std::string& bytes)
 // Header, the thirteen default values one per line, and the footer.
 std::vector<std::string> defaultColourLines()
 {
-    return {";Bandwise - Colour Settings", " 0 ", " 16576 ", " 255 ", " 33023 ", " 65535 ", " 65280 ",
-            " 16711680 ", " 12583104 ", " 12632256 ", " 16777215 ", " 49344 ", " 14737632 ", " 9823999 ",
-            std::string(kColoursFooter)};
+    return {";Bandwise - Colour Settings", " 0 ", " 16576 ", " 255 ", " 33023 ", " 65535 ", " 65280 ", " 16711680 ",
+        " 12583104 ", " 12632256 ", " 16777215 ", " 49344 ", " 14737632 ", " 9823999 ", std::string(kColoursFooter)};
 }
 
 std::string joined(const std::vector<std::string>& lines)
@@ -88,7 +87,7 @@ TEST(SettingsFiles, writtenFilesAreByteExactAndReadBack)
     EXPECT_EQ(SettingsFileBytes(true), " 1 \r\n");
     EXPECT_EQ(SettingsFileBytes(false), " 0 \r\n");
     EXPECT_EQ(LanguageFileBytes("Español\\Español.ini"),
-              ";Bandwise - Language Settings\r\nEspa\xF1ol\\Espa\xF1ol.ini\r\n" + std::string(kLanguageFooter) + "\r\n");
+        ";Bandwise - Language Settings\r\nEspa\xF1ol\\Espa\xF1ol.ini\r\n" + std::string(kLanguageFooter) + "\r\n");
     std::istringstream language(LanguageFileBytes("Português (Brasil)\\Português (Brasil).ini"));
     EXPECT_EQ(ReadLanguageFile(language), "Português (Brasil)\\Português (Brasil).ini");
 }
@@ -100,8 +99,7 @@ TEST(SettingsFiles, outlineStateIsZeroOrOne)
         std::optional<bool> state;
     };
     const Row rows[] = {{" 1 \r\n", true}, {" 0 \r\n", false}, {"1,junk", true}, {" 5 \r\n", std::nullopt},
-                        {"2", std::nullopt}, {"-1", std::nullopt}, {"abc", std::nullopt}, {"", std::nullopt},
-                        {"\r\n", false}};
+        {"2", std::nullopt}, {"-1", std::nullopt}, {"abc", std::nullopt}, {"", std::nullopt}, {"\r\n", false}};
     for (const Row& row : rows) {
         std::istringstream in(row.bytes);
         EXPECT_EQ(ReadSettingsFile(in), row.state) << '"' << row.bytes << '"';

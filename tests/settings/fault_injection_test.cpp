@@ -76,7 +76,9 @@ TEST_F(FaultInjectionSettings, saveFailingPartWayKeepsTheOldFiles)
 
 TEST_F(FaultInjectionSettings, hugeAndDanglingFiles)
 {
-    { std::ofstream touch(file("Colours.ini"), std::ios::binary); }
+    {
+        std::ofstream touch(file("Colours.ini"), std::ios::binary);
+    }
     std::filesystem::resize_file(file("Colours.ini"), 200u * 1024 * 1024);
     std::filesystem::remove(file("Language.ini"));
     std::filesystem::create_symlink(programDirectory() / "nowhere.ini", file("Language.ini"));
@@ -98,7 +100,9 @@ TEST_F(FaultInjectionSettings, hostileLanguageAndCaptionFiles)
     const std::filesystem::path captions = programDirectory() / "Language Files" / "Español" / "Español_Settings.ini";
     const auto huge = [](const std::filesystem::path& path) {
         std::filesystem::create_directories(path.parent_path());
-        { std::ofstream touch(path, std::ios::binary); }
+        {
+            std::ofstream touch(path, std::ios::binary);
+        }
         std::filesystem::resize_file(path, 200u * 1024 * 1024);
     };
     struct Row {
@@ -109,12 +113,15 @@ TEST_F(FaultInjectionSettings, hostileLanguageAndCaptionFiles)
     };
     const Row rows[] = {
         {"hugeLanguageIni", [&] { huge(file("Language.ini")); }, languageIniError, "English"},
-        {"directoryLanguageIni", [&] {
-             std::filesystem::remove(file("Language.ini"));
-             std::filesystem::create_directory(file("Language.ini"));
-         }, languageIniError, "English"},
-        {"climbingPath", [&] { std::ofstream(file("Language.ini"), std::ios::binary) << common::LanguageFileBytes("..\\x.ini"); },
-         languageIniError, "English"},
+        {"directoryLanguageIni",
+            [&] {
+                std::filesystem::remove(file("Language.ini"));
+                std::filesystem::create_directory(file("Language.ini"));
+            },
+            languageIniError, "English"},
+        {"climbingPath",
+            [&] { std::ofstream(file("Language.ini"), std::ios::binary) << common::LanguageFileBytes("..\\x.ini"); },
+            languageIniError, "English"},
         {"hugeCaptionFile", [&] { huge(captions); }, captionError, "Español"},
         {"directoryCaptionFile", [&] { std::filesystem::create_directories(captions); }, captionError, "Español"},
     };
@@ -126,7 +133,7 @@ TEST_F(FaultInjectionSettings, hostileLanguageAndCaptionFiles)
         row.prepare();
         // Language.ini is never written at start-up: a small one must keep its bytes.
         const bool small = std::filesystem::is_regular_file(file("Language.ini")) &&
-                           std::filesystem::file_size(file("Language.ini")) < 4096;
+            std::filesystem::file_size(file("Language.ini")) < 4096;
         const std::string before = small ? read("Language.ini") : "";
         messages = testsupport::RecordingMessages();
         messages.expectMessages();

@@ -1,4 +1,5 @@
 #include "bandwise/shell/main_window.h"
+#include "bandwise/widgets/look.h"
 #include "bandwise/widgets/shape.h"
 #include "caption_fit.h"
 #include "common/field_reader.h"
@@ -8,7 +9,6 @@
 #include "settings/settings_window.h"
 #include "ui/twip_style.h"
 #include "widget_test.h"
-#include "bandwise/widgets/look.h"
 
 #include <QColorDialog>
 #include <QComboBox>
@@ -22,8 +22,8 @@
 #include <QApplication>
 
 #include <fstream>
-#include <sstream>
 #include <memory>
+#include <sstream>
 
 using settings::ColourButton;
 
@@ -76,7 +76,7 @@ protected:
     void copyLanguageFiles() const
     {
         std::filesystem::copy(kShippedData / "Language Files", programDirectory() / "Language Files",
-                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+            std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
     }
 
     static QColor face(const settings::Form1& window, const char* button)
@@ -157,10 +157,16 @@ TEST_F(SettingsTest, windowHasItsFixedLayoutAndLook)
         QRect pixels;
     };
     const Row rows[] = {
-        {"Frame1", {8, 8, 233, 297}},  {"Black", {80, 24, 25, 25}},   {"Blue", {192, 24, 25, 25}},
-        {"Green", {80, 184, 25, 25}},  {"Body_Colour", {192, 216, 25, 25}}, {"Label13", {16, 221, 127, 16}},
-        {"save_colour_settings", {16, 248, 201, 33}}, {"Frame2", {8, 312, 233, 121}},
-        {"language_list", {8, 48, 217, 24}}, {"save_language_settings", {8, 80, 217, 33}},
+        {"Frame1", {8, 8, 233, 297}},
+        {"Black", {80, 24, 25, 25}},
+        {"Blue", {192, 24, 25, 25}},
+        {"Green", {80, 184, 25, 25}},
+        {"Body_Colour", {192, 216, 25, 25}},
+        {"Label13", {16, 221, 127, 16}},
+        {"save_colour_settings", {16, 248, 201, 33}},
+        {"Frame2", {8, 312, 233, 121}},
+        {"language_list", {8, 48, 217, 24}},
+        {"save_language_settings", {8, 80, 217, 33}},
     };
     for (const Row& row : rows)
         EXPECT_EQ(child<QWidget>(window.get(), row.name)->geometry(), row.pixels) << row.name;
@@ -202,13 +208,13 @@ TEST_F(SettingsTest, badFilesGiveTheirMessageAndTheListStaysUsable)
     const std::string partColours =
         ";h\r\n 1 \r\n 2 \r\nabc\r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n 13 \r\n";
     const std::string coloursError = settings::SettingsTexts().Colours_Read_Error_Message;
-    const std::string captionError =
-        "An error is encountered while loading language files.\r\n\r\nRe-downloading the package may solve the problem.";
+    const std::string captionError = "An error is encountered while loading language files.\r\n\r\nRe-downloading the "
+                                     "package may solve the problem.";
     struct Row {
         const char* name;
         std::string colours;  // empty: no file
         std::string languageIni;
-        int captionFields;    // fields of Español_Settings.ini; 0: none written
+        int captionFields;  // fields of Español_Settings.ini; 0: none written
         std::string message;
         const char* selected;
     };
@@ -229,7 +235,8 @@ TEST_F(SettingsTest, badFilesGiveTheirMessageAndTheListStaysUsable)
         std::ofstream(programDirectory() / "Language.ini", std::ios::binary) << row.languageIni;
         if (row.captionFields > 0) {
             std::filesystem::create_directories(programDirectory() / "Language Files" / "Español");
-            std::ofstream captions(programDirectory() / "Language Files" / "Español" / "Español_Settings.ini", std::ios::binary);
+            std::ofstream captions(
+                programDirectory() / "Language Files" / "Español" / "Español_Settings.ini", std::ios::binary);
             for (int i = 1; i <= row.captionFields; ++i)
                 captions << "Campo" << i << "\r\n";
         }
@@ -306,8 +313,8 @@ TEST_F(SettingsTest, languageSaveWritesEachEntryExactly)
         list->setCurrentText(QString::fromUtf8(entry));
         click(child<QPushButton>(window.get(), "save_language_settings"));
         const std::string expected = ";Bandwise - Language Settings\r\n" + line2 +
-                                     "\r\n;Should contain the relative path of the language file with extension "
-                                     "present in \"Language Files\" directory.\r\n";
+            "\r\n;Should contain the relative path of the language file with extension "
+            "present in \"Language Files\" directory.\r\n";
         EXPECT_EQ(read("Language.ini"), expected) << entry;
         click(child<QPushButton>(window.get(), "save_language_settings"));
         EXPECT_EQ(read("Language.ini"), expected) << entry;
@@ -320,8 +327,8 @@ TEST_F(SettingsTest, languageSaveWritesEachEntryExactly)
     click(child<QPushButton>(window.get(), "save_language_settings"));
     EXPECT_EQ(messages.shown.back().icon, platform::MessageIcon::Stop);
     EXPECT_EQ(messages.shown.back().text.toStdString(),
-              "An error is encountered while saving \"Language.ini\" file.\r\n\r\nMake sure that you have write-access "
-              "to directory containing this program and no other appication is using the file.");
+        "An error is encountered while saving \"Language.ini\" file.\r\n\r\nMake sure that you have write-access "
+        "to directory containing this program and no other appication is using the file.");
     EXPECT_NE(read("Language.ini").find("Default"), std::string::npos);
 }
 
@@ -331,7 +338,8 @@ TEST_F(SettingsTest, readOnlyDirectoryKeepsTheOldLanguageFile)
         GTEST_SKIP() << "root writes into read-only directories";
     auto window = open();
     const std::string before = read("Language.ini");
-    std::filesystem::permissions(programDirectory(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(
+        programDirectory(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     messages.expectMessages();
     click(child<QPushButton>(window.get(), "save_language_settings"));
     std::filesystem::permissions(programDirectory(), std::filesystem::perms::owner_all);

@@ -17,8 +17,7 @@ namespace {
 
 bool wrappedTextFits(const QFontMetrics& metrics, const QRect& area, const QString& text)
 {
-    const QRect needed =
-        metrics.boundingRect(QRect(0, 0, area.width(), 10000), Qt::TextWordWrap | Qt::AlignLeft, text);
+    const QRect needed = metrics.boundingRect(QRect(0, 0, area.width(), 10000), Qt::TextWordWrap | Qt::AlignLeft, text);
     return needed.width() <= area.width() && needed.height() <= area.height();
 }
 
@@ -42,7 +41,7 @@ bool fits(const QWidget* widget, QString* text)
         if (label->wordWrap())
             return wrappedTextFits(metrics, label->contentsRect(), label->text());
         return metrics.horizontalAdvance(label->text()) <= label->contentsRect().width() &&
-               metrics.height() <= label->contentsRect().height();
+            metrics.height() <= label->contentsRect().height();
     }
     if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
         *text = edit->text();
@@ -55,7 +54,8 @@ bool fits(const QWidget* widget, QString* text)
         option.initFrom(group);
         option.text = group->title();
         option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-        const QRect label = group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
+        const QRect label =
+            group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
         return label.right() < group->width();
     }
     return true;

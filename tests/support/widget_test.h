@@ -4,11 +4,11 @@
 #include "recording_desktop.h"
 #include "recording_messages.h"
 
-#include <QFile>
 #include <QAbstractButton>
+#include <QFile>
 #include <QLocale>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>

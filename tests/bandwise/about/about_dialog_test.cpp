@@ -89,15 +89,16 @@ TEST_F(AboutDialogTest, languageFileTextsAndItsReadMe)
 {
     common::LineWriter writer;
     for (int field = 1; field <= 69; ++field) {
-        const std::map<int, std::string> about = {
-            {57, "Acerca de Bandwise"}, {58, "por el equipo"}, {60, "Envíe sus ideas| por favor"},
-            {61, "Done| gracias"},      {62, "Gracias| a todos"}, {63, "Aceptar"}, {64, "Ver Léame"},
-            {65, "Traducción: equipo"}};
+        const std::map<int, std::string> about = {{57, "Acerca de Bandwise"}, {58, "por el equipo"},
+            {60, "Envíe sus ideas| por favor"}, {61, "Done| gracias"}, {62, "Gracias| a todos"}, {63, "Aceptar"},
+            {64, "Ver Léame"}, {65, "Traducción: equipo"}};
         writer.writeText(about.count(field) ? about.at(field) : "F" + std::to_string(field));
     }
     std::filesystem::create_directories(programDirectory() / "Language Files" / "Testish");
-    std::ofstream(programDirectory() / "Language Files" / "Testish" / "Testish.ini", std::ios::binary) << writer.bytes();
-    std::ofstream(programDirectory() / "Language.ini", std::ios::binary) << common::LanguageFileBytes("Testish\\Testish.ini");
+    std::ofstream(programDirectory() / "Language Files" / "Testish" / "Testish.ini", std::ios::binary)
+        << writer.bytes();
+    std::ofstream(programDirectory() / "Language.ini", std::ios::binary)
+        << common::LanguageFileBytes("Testish\\Testish.ini");
     window = std::make_unique<Form1>(programDirectory(), messages, desktop, screen());
     window->show();
 
@@ -117,7 +118,8 @@ TEST_F(AboutDialogTest, languageFileTextsAndItsReadMe)
 
 TEST_F(AboutDialogTest, namedLanguageWithoutItsFileBehavesAsEnglish)
 {
-    std::ofstream(programDirectory() / "Language.ini", std::ios::binary) << common::LanguageFileBytes("Español\\Español.ini");
+    std::ofstream(programDirectory() / "Language.ini", std::ios::binary)
+        << common::LanguageFileBytes("Español\\Español.ini");
     window = std::make_unique<Form1>(programDirectory(), messages, desktop, screen());
     window->show();
     ASSERT_EQ(window->windowTexts().Language_Name, "Español");

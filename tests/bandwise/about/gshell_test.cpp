@@ -137,7 +137,7 @@ TEST(AboutTexts, englishInvitesTranslatorsAndALanguageFileSetsEveryText)
     WindowTexts translated = named;
     translated.Language_Changed = true;
     translated.About_Texts = {"Acerca", "crédito", "f59", "Envíe| por favor", "Done| gracias", "Gracias| a todos",
-                              "Vale", "Léame", "Traducido"};
+        "Vale", "Léame", "Traducido"};
     const AboutTexts about = AboutDialogTexts(translated);
     EXPECT_EQ(about.title, "Acerca");
     EXPECT_EQ(about.authorCredit, "crédito");

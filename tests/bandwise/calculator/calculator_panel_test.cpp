@@ -128,19 +128,45 @@ TEST_F(CalculatorPanelTest, typedKeysPassTheFilter)
     const Row rows[] = {
         {"digitsAndOneStop", "", [](QLineEdit* b) { QTest::keyClicks(b, "1.5"); }, "1.5"},
         {"secondStopRefused", "1.5", [](QLineEdit* b) { QTest::keyClicks(b, ".2."); }, "1.52"},
-        {"stopRefusedEvenIfSelected", "1.5", [](QLineEdit* b) { b->selectAll(); QTest::keyClick(b, '.'); }, "1.5"},
+        {"stopRefusedEvenIfSelected", "1.5",
+            [](QLineEdit* b) {
+                b->selectAll();
+                QTest::keyClick(b, '.');
+            },
+            "1.5"},
         {"minusIntoEmptyBox", "", [](QLineEdit* b) { QTest::keyClicks(b, "-2"); }, "-2"},
-        {"minusRefusedAtStart", "25", [](QLineEdit* b) { QTest::keyClick(b, Qt::Key_Home); QTest::keyClick(b, '-'); }, "25"},
-        {"minusRefusedOverSelection", "25", [](QLineEdit* b) { b->selectAll(); QTest::keyClick(b, '-'); }, "25"},
+        {"minusRefusedAtStart", "25",
+            [](QLineEdit* b) {
+                QTest::keyClick(b, Qt::Key_Home);
+                QTest::keyClick(b, '-');
+            },
+            "25"},
+        {"minusRefusedOverSelection", "25",
+            [](QLineEdit* b) {
+                b->selectAll();
+                QTest::keyClick(b, '-');
+            },
+            "25"},
         {"backspaceAlwaysWorks", "12", [](QLineEdit* b) { QTest::keyClick(b, Qt::Key_Backspace); }, "1"},
         {"commaBlankAndLetters", "7", [](QLineEdit* b) { QTest::keyClicks(b, ", aZ+e/"); }, "7"},
-        {"deleteWorks", "12", [](QLineEdit* b) { QTest::keyClick(b, Qt::Key_Home); QTest::keyClick(b, Qt::Key_Delete); }, "2"},
+        {"deleteWorks", "12",
+            [](QLineEdit* b) {
+                QTest::keyClick(b, Qt::Key_Home);
+                QTest::keyClick(b, Qt::Key_Delete);
+            },
+            "2"},
         // Ctrl+V delivers character 22, which the filter discards like every control character.
-        {"controlCharacters", "7", [](QLineEdit* b) {
-             QApplication::clipboard()->setText(QStringLiteral("99"));
-             QTest::sendKeyEvent(QTest::Click, b, Qt::Key_V, QString(QChar(22)), Qt::ControlModifier);
-         }, "7"},
-        {"nonAsciiLetter", "7", [](QLineEdit* b) { QTest::sendKeyEvent(QTest::Click, b, Qt::Key_Eacute, QStringLiteral("é"), Qt::NoModifier); }, "7"},
+        {"controlCharacters", "7",
+            [](QLineEdit* b) {
+                QApplication::clipboard()->setText(QStringLiteral("99"));
+                QTest::sendKeyEvent(QTest::Click, b, Qt::Key_V, QString(QChar(22)), Qt::ControlModifier);
+            },
+            "7"},
+        {"nonAsciiLetter", "7",
+            [](QLineEdit* b) {
+                QTest::sendKeyEvent(QTest::Click, b, Qt::Key_Eacute, QStringLiteral("é"), Qt::NoModifier);
+            },
+            "7"},
     };
     QLineEdit* edit = box("voltage_value");
     for (const Row& row : rows) {

@@ -36,21 +36,36 @@ void check(const Case& c, const std::string& separator = ".")
 TEST(PvirSolve, firstGivenPairInFixedOrderGivesTheOtherTwo)
 {
     const Case cases[] = {
-        {"powerVoltage", {"100", "10", "", ""}, {{CurrentBox, "10"}, {ResistanceBox, "1"}}, {PowerBox, VoltageBox}, Message::None},
-        {"powerCurrent", {"100", "", "2", ""}, {{VoltageBox, "50"}, {ResistanceBox, "25"}}, {PowerBox, CurrentBox}, Message::None},
-        {"powerResistance", {"100", "", "", "4"}, {{VoltageBox, "20"}, {CurrentBox, "5"}}, {PowerBox, ResistanceBox}, Message::None},
-        {"voltageCurrent", {"", "10", "2", ""}, {{PowerBox, "20"}, {ResistanceBox, "5"}}, {VoltageBox, CurrentBox}, Message::None},
-        {"voltageResistance", {"", "10", "", "5"}, {{PowerBox, "20"}, {CurrentBox, "2"}}, {VoltageBox, ResistanceBox}, Message::None},
-        {"currentResistance", {"", "", "2", "5"}, {{PowerBox, "20"}, {VoltageBox, "10"}}, {CurrentBox, ResistanceBox}, Message::None},
-        {"threeGivenOverwritesTheThird", {"100", "10", "", "99"}, {{CurrentBox, "10"}, {ResistanceBox, "1"}}, {PowerBox, VoltageBox}, Message::None},
-        {"fourGivenUsesPowerAndVoltage", {"8", "4", "7", "7"}, {{CurrentBox, "2"}, {ResistanceBox, "2"}}, {PowerBox, VoltageBox}, Message::None},
-        {"voltageCurrentResistance", {"", "6", "3", "100"}, {{PowerBox, "18"}, {ResistanceBox, "2"}}, {VoltageBox, CurrentBox}, Message::None},
-        {"fifteenSignificantDigits", {"1", "3", "", ""}, {{CurrentBox, "0.333333333333333"}, {ResistanceBox, "9"}}, {PowerBox, VoltageBox}, Message::None},
-        {"pastedTextReadsLeadingNumber", {"12abc", "", "2", ""}, {{VoltageBox, "6"}, {ResistanceBox, "3"}}, {PowerBox, CurrentBox}, Message::None},
-        {"powerTextInSecondStepReadsLikeEveryOther", {"12abc", "6", "", ""}, {{CurrentBox, "2"}, {ResistanceBox, "3"}}, {PowerBox, VoltageBox}, Message::None},
-        {"zeroPowerWithResistance", {"0", "", "", "7"}, {{VoltageBox, "0"}, {CurrentBox, "0"}}, {PowerBox, ResistanceBox}, Message::None},
-        {"negativeValues", {"", "-10", "2", ""}, {{PowerBox, "-20"}, {ResistanceBox, "-5"}}, {VoltageBox, CurrentBox}, Message::None},
-        {"hugeButFinite", {"", "", "1e150", "1e-150"}, {{PowerBox, "1E+150"}, {VoltageBox, "1"}}, {CurrentBox, ResistanceBox}, Message::None},
+        {"powerVoltage", {"100", "10", "", ""}, {{CurrentBox, "10"}, {ResistanceBox, "1"}}, {PowerBox, VoltageBox},
+            Message::None},
+        {"powerCurrent", {"100", "", "2", ""}, {{VoltageBox, "50"}, {ResistanceBox, "25"}}, {PowerBox, CurrentBox},
+            Message::None},
+        {"powerResistance", {"100", "", "", "4"}, {{VoltageBox, "20"}, {CurrentBox, "5"}}, {PowerBox, ResistanceBox},
+            Message::None},
+        {"voltageCurrent", {"", "10", "2", ""}, {{PowerBox, "20"}, {ResistanceBox, "5"}}, {VoltageBox, CurrentBox},
+            Message::None},
+        {"voltageResistance", {"", "10", "", "5"}, {{PowerBox, "20"}, {CurrentBox, "2"}}, {VoltageBox, ResistanceBox},
+            Message::None},
+        {"currentResistance", {"", "", "2", "5"}, {{PowerBox, "20"}, {VoltageBox, "10"}}, {CurrentBox, ResistanceBox},
+            Message::None},
+        {"threeGivenOverwritesTheThird", {"100", "10", "", "99"}, {{CurrentBox, "10"}, {ResistanceBox, "1"}},
+            {PowerBox, VoltageBox}, Message::None},
+        {"fourGivenUsesPowerAndVoltage", {"8", "4", "7", "7"}, {{CurrentBox, "2"}, {ResistanceBox, "2"}},
+            {PowerBox, VoltageBox}, Message::None},
+        {"voltageCurrentResistance", {"", "6", "3", "100"}, {{PowerBox, "18"}, {ResistanceBox, "2"}},
+            {VoltageBox, CurrentBox}, Message::None},
+        {"fifteenSignificantDigits", {"1", "3", "", ""}, {{CurrentBox, "0.333333333333333"}, {ResistanceBox, "9"}},
+            {PowerBox, VoltageBox}, Message::None},
+        {"pastedTextReadsLeadingNumber", {"12abc", "", "2", ""}, {{VoltageBox, "6"}, {ResistanceBox, "3"}},
+            {PowerBox, CurrentBox}, Message::None},
+        {"powerTextInSecondStepReadsLikeEveryOther", {"12abc", "6", "", ""}, {{CurrentBox, "2"}, {ResistanceBox, "3"}},
+            {PowerBox, VoltageBox}, Message::None},
+        {"zeroPowerWithResistance", {"0", "", "", "7"}, {{VoltageBox, "0"}, {CurrentBox, "0"}},
+            {PowerBox, ResistanceBox}, Message::None},
+        {"negativeValues", {"", "-10", "2", ""}, {{PowerBox, "-20"}, {ResistanceBox, "-5"}}, {VoltageBox, CurrentBox},
+            Message::None},
+        {"hugeButFinite", {"", "", "1e150", "1e-150"}, {{PowerBox, "1E+150"}, {VoltageBox, "1"}},
+            {CurrentBox, ResistanceBox}, Message::None},
     };
     for (const Case& c : cases)
         check(c);
@@ -59,10 +74,12 @@ TEST(PvirSolve, firstGivenPairInFixedOrderGivesTheOtherTwo)
 TEST(PvirSolve, decimalMarkIsAlwaysTheFullStopOnInputAndTheLocalesOnOutput)
 {
     // With a comma locale "1.5" is still one and a half in both steps of the first pair.
-    check({"commaLocale", {"1.5", "3", "", ""}, {{CurrentBox, "0,5"}, {ResistanceBox, "6"}}, {PowerBox, VoltageBox}, Message::None},
-          ",");
-    check({"typedCommaStopsTheNumber", {"1,5", "2", "", ""}, {{CurrentBox, "0,5"}, {ResistanceBox, "4"}}, {PowerBox, VoltageBox}, Message::None},
-          ",");
+    check({"commaLocale", {"1.5", "3", "", ""}, {{CurrentBox, "0,5"}, {ResistanceBox, "6"}}, {PowerBox, VoltageBox},
+              Message::None},
+        ",");
+    check({"typedCommaStopsTheNumber", {"1,5", "2", "", ""}, {{CurrentBox, "0,5"}, {ResistanceBox, "4"}},
+              {PowerBox, VoltageBox}, Message::None},
+        ",");
 }
 
 TEST(PvirSolve, failuresKeepWhatWasWrittenAndChangeNothingElse)
@@ -96,7 +113,8 @@ TEST(PvirSolve, noInputEverShowsInfinityNanOrNegativeZero)
                 for (const auto& r : values) {
                     for (const ResultWrite& write : SolvePvir({p, v, i, r}, ".").results) {
                         const std::string& t = write.text;
-                        EXPECT_TRUE(t != "-0" && t.find("inf") == std::string::npos && t.find("nan") == std::string::npos)
+                        EXPECT_TRUE(
+                            t != "-0" && t.find("inf") == std::string::npos && t.find("nan") == std::string::npos)
                             << t << " from " << p << "|" << v << "|" << i << "|" << r;
                     }
                 }
@@ -118,8 +136,14 @@ TEST(KeyFilter, acceptsOnlyWhatFormsAPlainNumber)
         bool accepted;
     };
     const Row rows[] = {
-        {'-', "", true},   {'-', "5", false},   {'-', "-", false}, {'.', "", true},
-        {'.', "12", true}, {'.', "1.2", false}, {'.', ".", false}, {'.', "-3.", false},
+        {'-', "", true},
+        {'-', "5", false},
+        {'-', "-", false},
+        {'.', "", true},
+        {'.', "12", true},
+        {'.', "1.2", false},
+        {'.', ".", false},
+        {'.', "-3.", false},
     };
     for (const Row& row : rows)
         EXPECT_EQ(AcceptsTypedCharacter(row.code, row.text), row.accepted) << char(row.code) << " into " << row.text;

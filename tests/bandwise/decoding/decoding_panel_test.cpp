@@ -40,7 +40,10 @@ std::string optionName(BandPosition position, int id)
     return {};
 }
 
-std::string optionName(BandPosition position, BandColour colour) { return optionName(position, common::OrdinalOf(colour)); }
+std::string optionName(BandPosition position, BandColour colour)
+{
+    return optionName(position, common::OrdinalOf(colour));
+}
 
 class DecodingPanelTest : public testsupport::WidgetTest {
 protected:
@@ -83,9 +86,12 @@ TEST_F(DecodingPanelTest, startsEmptyInFourBandNormalForm)
         EXPECT_FALSE(child<QRadioButton>(window.get(), name)->isChecked()) << name;
 
     const std::pair<const char*, QColor> initial[] = {
-        {"band1_colour", QColor(255, 128, 0)}, {"band2_colour", QColor(255, 0, 0)},
-        {"band3_colour", QColor(0, 255, 0)},   {"mul_colour", QColor(0, 0, 255)},
-        {"tol_colour", QColor(192, 0, 192)},   {"tempco_colour", QColor(255, 255, 0)},
+        {"band1_colour", QColor(255, 128, 0)},
+        {"band2_colour", QColor(255, 0, 0)},
+        {"band3_colour", QColor(0, 255, 0)},
+        {"mul_colour", QColor(0, 0, 255)},
+        {"tol_colour", QColor(192, 0, 192)},
+        {"tempco_colour", QColor(255, 255, 0)},
     };
     for (const auto& [name, colour] : initial)
         EXPECT_EQ(stripe(name)->fillColour(), colour) << name;
@@ -109,8 +115,8 @@ TEST_F(DecodingPanelTest, wholeResultTableThroughTheControls)
                     click(optionName(BandPosition::Multiplier, *row.multiplier));
                 if (tolerance.tolerance) {
                     click(tolerance.tolerance->isNone()
-                              ? optionName(BandPosition::Tolerance, bandwise::kNoToleranceBandId)
-                              : optionName(BandPosition::Tolerance, *tolerance.tolerance->colour()));
+                            ? optionName(BandPosition::Tolerance, bandwise::kNoToleranceBandId)
+                            : optionName(BandPosition::Tolerance, *tolerance.tolerance->colour()));
                 }
 
                 panel->tick();
@@ -186,35 +192,82 @@ TEST_F(DecodingPanelTest, everyOptionHasItsColourSwatchAndStripe)
         const char* swatch;
     };
     const Row rows[] = {
-        {"bl1", "band1", "Black", "Shape1"},   {"br1", "band1", "Brown", "Shape2"},   {"re1", "band1", "Red", "Shape3"},
-        {"or1", "band1", "Orange", "Shape4"},  {"ye1", "band1", "Yellow", "Shape5"},  {"gr1", "band1", "Green", "Shape6"},
-        {"bu1", "band1", "Blue", "Shape7"},    {"vi1", "band1", "Violet", "Shape8"},  {"ge1", "band1", "Grey", "Shape9"},
-        {"wh1", "band1", "White", "Shape10"},  {"bl2", "band2", "Black", "Shape24"},  {"br2", "band2", "Brown", "Shape23"},
-        {"re2", "band2", "Red", "Shape22"},    {"or2", "band2", "Orange", "Shape21"}, {"ye2", "band2", "Yellow", "Shape20"},
-        {"gr2", "band2", "Green", "Shape19"},  {"bu2", "band2", "Blue", "Shape18"},   {"vi2", "band2", "Violet", "Shape17"},
-        {"ge2", "band2", "Grey", "Shape16"},   {"wh2", "band2", "White", "Shape15"},  {"bl3", "band3", "Black", "Shape36"},
-        {"br3", "band3", "Brown", "Shape35"},  {"re3", "band3", "Red", "Shape34"},    {"or3", "band3", "Orange", "Shape33"},
-        {"ye3", "band3", "Yellow", "Shape32"}, {"gr3", "band3", "Green", "Shape31"},  {"bu3", "band3", "Blue", "Shape30"},
-        {"vi3", "band3", "Violet", "Shape29"}, {"ge3", "band3", "Grey", "Shape28"},   {"wh3", "band3", "White", "Shape27"},
-        {"blm", "mul", "Black", "Shape48"},    {"brm", "mul", "Brown", "Shape47"},    {"redm", "mul", "Red", "Shape46"},
-        {"orm", "mul", "Orange", "Shape45"},   {"yem", "mul", "Yellow", "Shape44"},   {"grm", "mul", "Green", "Shape43"},
-        {"bum", "mul", "Blue", "Shape42"},     {"vim", "mul", "Violet", "Shape41"},   {"gom", "mul", "Gold", "Shape38"},
-        {"sim", "mul", "Silver", "Shape37"},   {"brt", "tol", "Brown", "Shape59"},    {"ret", "tol", "Red", "Shape58"},
-        {"grt", "tol", "Green", "Shape55"},    {"but", "tol", "Blue", "Shape54"},     {"vit", "tol", "Violet", "Shape53"},
-        {"gret", "tol", "Grey", "Shape52"},    {"got", "tol", "Gold", "Shape50"},     {"sit", "tol", "Silver", "Shape49"},
-        {"nont", "tol", "None", "Shape11"},    {"brtc", "tempco", "Brown", "Shape40"}, {"retc", "tempco", "Red", "Shape51"},
-        {"ortc", "tempco", "Orange", "Shape39"}, {"yetc", "tempco", "Yellow", "Shape56"},
+        {"bl1", "band1", "Black", "Shape1"},
+        {"br1", "band1", "Brown", "Shape2"},
+        {"re1", "band1", "Red", "Shape3"},
+        {"or1", "band1", "Orange", "Shape4"},
+        {"ye1", "band1", "Yellow", "Shape5"},
+        {"gr1", "band1", "Green", "Shape6"},
+        {"bu1", "band1", "Blue", "Shape7"},
+        {"vi1", "band1", "Violet", "Shape8"},
+        {"ge1", "band1", "Grey", "Shape9"},
+        {"wh1", "band1", "White", "Shape10"},
+        {"bl2", "band2", "Black", "Shape24"},
+        {"br2", "band2", "Brown", "Shape23"},
+        {"re2", "band2", "Red", "Shape22"},
+        {"or2", "band2", "Orange", "Shape21"},
+        {"ye2", "band2", "Yellow", "Shape20"},
+        {"gr2", "band2", "Green", "Shape19"},
+        {"bu2", "band2", "Blue", "Shape18"},
+        {"vi2", "band2", "Violet", "Shape17"},
+        {"ge2", "band2", "Grey", "Shape16"},
+        {"wh2", "band2", "White", "Shape15"},
+        {"bl3", "band3", "Black", "Shape36"},
+        {"br3", "band3", "Brown", "Shape35"},
+        {"re3", "band3", "Red", "Shape34"},
+        {"or3", "band3", "Orange", "Shape33"},
+        {"ye3", "band3", "Yellow", "Shape32"},
+        {"gr3", "band3", "Green", "Shape31"},
+        {"bu3", "band3", "Blue", "Shape30"},
+        {"vi3", "band3", "Violet", "Shape29"},
+        {"ge3", "band3", "Grey", "Shape28"},
+        {"wh3", "band3", "White", "Shape27"},
+        {"blm", "mul", "Black", "Shape48"},
+        {"brm", "mul", "Brown", "Shape47"},
+        {"redm", "mul", "Red", "Shape46"},
+        {"orm", "mul", "Orange", "Shape45"},
+        {"yem", "mul", "Yellow", "Shape44"},
+        {"grm", "mul", "Green", "Shape43"},
+        {"bum", "mul", "Blue", "Shape42"},
+        {"vim", "mul", "Violet", "Shape41"},
+        {"gom", "mul", "Gold", "Shape38"},
+        {"sim", "mul", "Silver", "Shape37"},
+        {"brt", "tol", "Brown", "Shape59"},
+        {"ret", "tol", "Red", "Shape58"},
+        {"grt", "tol", "Green", "Shape55"},
+        {"but", "tol", "Blue", "Shape54"},
+        {"vit", "tol", "Violet", "Shape53"},
+        {"gret", "tol", "Grey", "Shape52"},
+        {"got", "tol", "Gold", "Shape50"},
+        {"sit", "tol", "Silver", "Shape49"},
+        {"nont", "tol", "None", "Shape11"},
+        {"brtc", "tempco", "Brown", "Shape40"},
+        {"retc", "tempco", "Red", "Shape51"},
+        {"ortc", "tempco", "Orange", "Shape39"},
+        {"yetc", "tempco", "Yellow", "Shape56"},
     };
     const std::map<std::string, QColor> colours = {
-        {"Black", QColor(0, 0, 0)},         {"Brown", QColor(192, 64, 0)},     {"Red", QColor(255, 0, 0)},
-        {"Orange", QColor(255, 128, 0)},    {"Yellow", QColor(255, 255, 0)},   {"Green", QColor(0, 255, 0)},
-        {"Blue", QColor(0, 0, 255)},        {"Violet", QColor(192, 0, 192)},   {"Grey", QColor(192, 192, 192)},
-        {"White", QColor(255, 255, 255)},   {"Gold", QColor(192, 192, 0)},     {"Silver", QColor(224, 224, 224)},
+        {"Black", QColor(0, 0, 0)},
+        {"Brown", QColor(192, 64, 0)},
+        {"Red", QColor(255, 0, 0)},
+        {"Orange", QColor(255, 128, 0)},
+        {"Yellow", QColor(255, 255, 0)},
+        {"Green", QColor(0, 255, 0)},
+        {"Blue", QColor(0, 0, 255)},
+        {"Violet", QColor(192, 0, 192)},
+        {"Grey", QColor(192, 192, 192)},
+        {"White", QColor(255, 255, 255)},
+        {"Gold", QColor(192, 192, 0)},
+        {"Silver", QColor(224, 224, 224)},
         {"None", panel->palette().color(QPalette::Button)},
     };
     const std::map<std::string, const char*> stripes = {
-        {"band1", "band1_colour"}, {"band2", "band2_colour"}, {"band3", "band3_colour"},
-        {"mul", "mul_colour"},     {"tol", "tol_colour"},     {"tempco", "tempco_colour"},
+        {"band1", "band1_colour"},
+        {"band2", "band2_colour"},
+        {"band3", "band3_colour"},
+        {"mul", "mul_colour"},
+        {"tol", "tol_colour"},
+        {"tempco", "tempco_colour"},
     };
 
     click("r6b");

@@ -68,7 +68,7 @@ TEST(DecodingResult, incompleteDigitBandsLeaveValueAndUnitAlone)
     secondOnly.secondBand = BandColour::Red;
 
     const Row rows[] = {
-        {"nothingChosen", BandScheme::FourBand, DecodingSelection{}},
+        {"nothingChosen", BandScheme::FourBand, DecodingSelection {}},
         {"fourBandFirstOnly", BandScheme::FourBand, firstOnly},
         {"fourBandSecondOnly", BandScheme::FourBand, secondOnly},
         {"fiveBandWithoutThird", BandScheme::FiveBand, twoDigits},
@@ -96,10 +96,10 @@ TEST(DecodingResult, schemeDecidesWhichDigitsCount)
     selection.firstBand = BandColour::Brown;
     selection.thirdBand = BandColour::White;  // ignored in four-band
     selection.multiplier = BandColour::Violet;
-    EXPECT_EQ(ComputeDecodingResult(selection, BandScheme::FourBand, ResultForm::Normal, ".").resistorValue,
-              "100000000");
-    EXPECT_EQ(ComputeDecodingResult(selection, BandScheme::SixBand, ResultForm::Normal, ".").resistorValue,
-              "1090000000");
+    EXPECT_EQ(
+        ComputeDecodingResult(selection, BandScheme::FourBand, ResultForm::Normal, ".").resistorValue, "100000000");
+    EXPECT_EQ(
+        ComputeDecodingResult(selection, BandScheme::SixBand, ResultForm::Normal, ".").resistorValue, "1090000000");
 
     // The unit follows the exponent, not the size: 100 x 10^5 stays in K.
     selection.thirdBand = BandColour::Black;
@@ -129,4 +129,3 @@ TEST(DecodingResult, temperatureCoefficientIsWrittenWheneverChosen)
             EXPECT_EQ(ComputeDecodingResult(selection, scheme, ResultForm::Normal, ".").tempcoValue, row.expected);
     }
 }
-

@@ -70,7 +70,7 @@ TEST_F(EncodingPanelTest, startsInFourBandWithEmptyListsAndShowsZeroFromTheFirst
         EXPECT_EQ(itemsOf(list(name)), digits) << name;
     EXPECT_EQ(itemsOf(list("mul_list")), QStringList({"0", "1", "2", "3", "4", "5", "6", "7", "x0.1", "x0.01"}));
     EXPECT_EQ(itemsOf(list("tol_list")),
-              QStringList({"±1%", "±2%", "±0.5%", "±0.25%", "±0.10%", "±0.05%", "±5%", "±10%", "±20%"}));
+        QStringList({"±1%", "±2%", "±0.5%", "±0.25%", "±0.10%", "±0.05%", "±5%", "±10%", "±20%"}));
     EXPECT_EQ(itemsOf(list("tempco_list")), QStringList({"100 ppm", "50 ppm", "15 ppm", "25 ppm"}));
 
     const char* boxes[] = {"b1v", "b2v", "b3v", "mul_v", "tol_v", "tempco_v", "res_value"};
@@ -88,9 +88,12 @@ TEST_F(EncodingPanelTest, startsInFourBandWithEmptyListsAndShowsZeroFromTheFirst
     for (const char* name : {"b1v", "b2v", "b3v", "mul_v", "tol_v", "tempco_v"})
         EXPECT_TRUE(box(name).isEmpty()) << name;
     const std::pair<const char*, QColor> design[] = {
-        {"band1_colour1", QColor(255, 128, 0)}, {"band2_colour1", QColor(255, 0, 0)},
-        {"band3_colour1", QColor(0, 255, 0)},   {"mul_colour1", QColor(0, 0, 255)},
-        {"tol_colour1", QColor(192, 0, 192)},   {"tempco_colour1", QColor(255, 255, 0)},
+        {"band1_colour1", QColor(255, 128, 0)},
+        {"band2_colour1", QColor(255, 0, 0)},
+        {"band3_colour1", QColor(0, 255, 0)},
+        {"mul_colour1", QColor(0, 0, 255)},
+        {"tol_colour1", QColor(192, 0, 192)},
+        {"tempco_colour1", QColor(255, 255, 0)},
     };
     for (const auto& [name, colour] : design)
         EXPECT_EQ(swatch(name)->fillColour(), colour) << name;
@@ -103,8 +106,8 @@ TEST_F(EncodingPanelTest, schemeEnablesAndShowsItsRows)
         bool thirdDigit;
         bool tempco;
     };
-    const Row rows[] = {
-        {nullptr, false, false}, {"r5b1", true, false}, {"r6b1", true, true}, {"r4b1", false, false}, {"r6b1", true, true}};
+    const Row rows[] = {{nullptr, false, false}, {"r5b1", true, false}, {"r6b1", true, true}, {"r4b1", false, false},
+        {"r6b1", true, true}};
     for (const Row& row : rows) {
         if (row.option)
             choose(row.option);

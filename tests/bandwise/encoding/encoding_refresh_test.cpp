@@ -28,11 +28,15 @@ struct Refresh {
 
     EncodingOutput operator()(const Lists& lists, BandScheme scheme) const
     {
-        return ComputeEncodingRefresh({lists, scheme, texts.Colour_Names, texts.None_Name, palette, separator, kAsciiUpper});
+        return ComputeEncodingRefresh(
+            {lists, scheme, texts.Colour_Names, texts.None_Name, palette, separator, kAsciiUpper});
     }
 };
 
-DisplayColour paletteColour(BandColour colour) { return common::DefaultPalette()[colour]; }
+DisplayColour paletteColour(BandColour colour)
+{
+    return common::DefaultPalette()[colour];
+}
 
 }  // namespace
 
@@ -48,46 +52,42 @@ TEST(EncodingRefresh, everyListTextShowsItsColourWordAndPaintsItsSwatch)
         DisplayColour colour;
     };
     std::vector<Row> rows;
-    const std::pair<const char*, BandColour> digits[] = {
-        {"BLACK", BandColour::Black},   {"BROWN", BandColour::Brown}, {"RED", BandColour::Red},
-        {"ORANGE", BandColour::Orange}, {"YELLOW", BandColour::Yellow}, {"GREEN", BandColour::Green},
-        {"BLUE", BandColour::Blue},     {"VIOLET", BandColour::Violet}, {"GREY", BandColour::Grey},
-        {"WHITE", BandColour::White}};
+    const std::pair<const char*, BandColour> digits[] = {{"BLACK", BandColour::Black}, {"BROWN", BandColour::Brown},
+        {"RED", BandColour::Red}, {"ORANGE", BandColour::Orange}, {"YELLOW", BandColour::Yellow},
+        {"GREEN", BandColour::Green}, {"BLUE", BandColour::Blue}, {"VIOLET", BandColour::Violet},
+        {"GREY", BandColour::Grey}, {"WHITE", BandColour::White}};
     for (EncodingRow row : {FirstDigitRow, SecondDigitRow, ThirdDigitRow}) {
         for (int d = 0; d < 10; ++d)
             rows.push_back({"digit", row, std::to_string(d), BandScheme::FiveBand, digits[d].first, row,
-                            paletteColour(digits[d].second)});
+                paletteColour(digits[d].second)});
     }
-    const std::pair<const char*, BandColour> multipliers[] = {
-        {"0", BandColour::Black},  {"1", BandColour::Brown},  {"2", BandColour::Red},    {"3", BandColour::Orange},
-        {"4", BandColour::Yellow}, {"5", BandColour::Green},  {"6", BandColour::Blue},   {"7", BandColour::Violet},
-        {"x0.1", BandColour::Gold}, {"x0.01", BandColour::Silver}};
+    const std::pair<const char*, BandColour> multipliers[] = {{"0", BandColour::Black}, {"1", BandColour::Brown},
+        {"2", BandColour::Red}, {"3", BandColour::Orange}, {"4", BandColour::Yellow}, {"5", BandColour::Green},
+        {"6", BandColour::Blue}, {"7", BandColour::Violet}, {"x0.1", BandColour::Gold}, {"x0.01", BandColour::Silver}};
     for (const auto& [text, colour] : multipliers) {
         const std::string word = kAsciiUpper(common::CanonicalNameOf(colour));
         rows.push_back({"multiplierFourBand", MultiplierRow, text, BandScheme::FourBand, word, ThirdDigitRow,
-                        paletteColour(colour)});
+            paletteColour(colour)});
         rows.push_back({"multiplierFiveBand", MultiplierRow, text, BandScheme::FiveBand, word, MultiplierRow,
-                        paletteColour(colour)});
+            paletteColour(colour)});
         rows.push_back({"multiplierSixBand", MultiplierRow, text, BandScheme::SixBand, word, MultiplierRow,
-                        paletteColour(colour)});
+            paletteColour(colour)});
     }
-    const std::pair<const char*, BandColour> tolerances[] = {
-        {"±1%", BandColour::Brown}, {"±2%", BandColour::Red},     {"±0.5%", BandColour::Green},
-        {"±0.25%", BandColour::Blue}, {"±0.10%", BandColour::Violet}, {"±0.05%", BandColour::Grey},
-        {"±5%", BandColour::Gold},  {"±10%", BandColour::Silver}};
+    const std::pair<const char*, BandColour> tolerances[] = {{"±1%", BandColour::Brown}, {"±2%", BandColour::Red},
+        {"±0.5%", BandColour::Green}, {"±0.25%", BandColour::Blue}, {"±0.10%", BandColour::Violet},
+        {"±0.05%", BandColour::Grey}, {"±5%", BandColour::Gold}, {"±10%", BandColour::Silver}};
     for (const auto& [text, colour] : tolerances) {
         rows.push_back({"tolerance", ToleranceRow, text, BandScheme::FourBand,
-                        kAsciiUpper(common::CanonicalNameOf(colour)), ToleranceRow, paletteColour(colour)});
+            kAsciiUpper(common::CanonicalNameOf(colour)), ToleranceRow, paletteColour(colour)});
     }
     rows.push_back({"noToleranceBand", ToleranceRow, "±20%", BandScheme::FourBand, "NONE", ToleranceRow,
-                    common::DefaultPalette().body});
-    const std::pair<const char*, BandColour> tempcos[] = {
-        {"100 ppm", BandColour::Brown}, {"50 ppm", BandColour::Red}, {"15 ppm", BandColour::Orange},
-        {"25 ppm", BandColour::Yellow}};
+        common::DefaultPalette().body});
+    const std::pair<const char*, BandColour> tempcos[] = {{"100 ppm", BandColour::Brown}, {"50 ppm", BandColour::Red},
+        {"15 ppm", BandColour::Orange}, {"25 ppm", BandColour::Yellow}};
     for (const auto& [text, colour] : tempcos) {
         for (BandScheme scheme : {BandScheme::FourBand, BandScheme::SixBand}) {
-            rows.push_back({"tempco", TempcoRow, text, scheme, kAsciiUpper(common::CanonicalNameOf(colour)),
-                            TempcoRow, paletteColour(colour)});
+            rows.push_back({"tempco", TempcoRow, text, scheme, kAsciiUpper(common::CanonicalNameOf(colour)), TempcoRow,
+                paletteColour(colour)});
         }
     }
 
@@ -155,17 +155,17 @@ TEST(EncodingRefresh, namesAndPaletteComeFromTheirOwners)
     Refresh refresh;
     refresh.texts.Colour_Names[common::OrdinalOf(BandColour::Gold)] = "Oro";
     refresh.texts.None_Name = "Ninguna";
-    refresh.palette.bands[common::OrdinalOf(BandColour::Gold)] = DisplayColour{0x123456};
-    refresh.palette.body = DisplayColour{0x654321};
+    refresh.palette.bands[common::OrdinalOf(BandColour::Gold)] = DisplayColour {0x123456};
+    refresh.palette.body = DisplayColour {0x654321};
 
     const EncodingOutput gold = refresh({"", "", "", "x0.1", "±5%", ""}, BandScheme::FiveBand);
     EXPECT_EQ(gold.boxTexts[MultiplierRow], "ORO");
     EXPECT_EQ(gold.boxTexts[ToleranceRow], "ORO");
-    EXPECT_EQ(gold.swatchColours[MultiplierRow], DisplayColour{0x123456});
+    EXPECT_EQ(gold.swatchColours[MultiplierRow], DisplayColour {0x123456});
 
     const EncodingOutput none = refresh({"", "", "", "", "±20%", ""}, BandScheme::FiveBand);
     EXPECT_EQ(none.boxTexts[ToleranceRow], "NINGUNA");
-    EXPECT_EQ(none.swatchColours[ToleranceRow], DisplayColour{0x654321});
+    EXPECT_EQ(none.swatchColours[ToleranceRow], DisplayColour {0x654321});
 }
 
 TEST(EncodingRefresh, textsMatchingNoItemLeaveTheirOutputsAlone)

@@ -21,7 +21,10 @@ class FaultInjection : public testsupport::WidgetTest {
 protected:
     std::filesystem::path file(const char* name) const { return programDirectory() / name; }
 
-    void write(const char* name, const std::string& bytes) const { std::ofstream(file(name), std::ios::binary) << bytes; }
+    void write(const char* name, const std::string& bytes) const
+    {
+        std::ofstream(file(name), std::ios::binary) << bytes;
+    }
 
     std::string read(const char* name) const
     {
@@ -48,8 +51,8 @@ protected:
     static bool showsDefaults(const Form1& window)
     {
         return window.bandPalette() == common::DefaultPalette() &&
-               child<bandwise::Shape>(&window, "Shape3")->fillColour() == QColor(255, 0, 0) &&
-               child<QCheckBox>(&window, "show_stripes_outline")->isChecked();
+            child<bandwise::Shape>(&window, "Shape3")->fillColour() == QColor(255, 0, 0) &&
+            child<QCheckBox>(&window, "show_stripes_outline")->isChecked();
     }
 
     const std::string loadError = bandwise::WindowTexts().Settings_Load_Error_Message;
@@ -113,17 +116,21 @@ TEST_F(FaultInjection, hugeFilesWithoutSeparatorsAreRefusedQuickly)
         {"colours", "Colours.ini", loadError},
         {"languageIni", "Language.ini", "Bandwise encountered an error while loading \"Language.ini\" file."},
         {"languageFile", "Language Files/Huge/Huge.ini",
-         "Bandwise encountered an error while loading \"Huge\\Huge.ini\" file.\r\nThe language files and/or "
-         "\"Language.ini\" seems to be corrupted. Downloading the package again or using \"Settings.ini\" to set the "
-         "desired language again may fix this problem."},
+            "Bandwise encountered an error while loading \"Huge\\Huge.ini\" file.\r\nThe language files and/or "
+            "\"Language.ini\" seems to be corrupted. Downloading the package again or using \"Settings.ini\" to set "
+            "the "
+            "desired language again may fix this problem."},
     };
     messages.expectMessages();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         std::filesystem::remove(file("Colours.ini"));
-        write("Language.ini", common::LanguageFileBytes(std::string(row.name) == "languageFile" ? "Huge\\Huge.ini" : "Default"));
+        write("Language.ini",
+            common::LanguageFileBytes(std::string(row.name) == "languageFile" ? "Huge\\Huge.ini" : "Default"));
         std::filesystem::create_directories(file(row.huge).parent_path());
-        { std::ofstream touch(file(row.huge), std::ios::binary); }
+        {
+            std::ofstream touch(file(row.huge), std::ios::binary);
+        }
         std::filesystem::resize_file(file(row.huge), kSize);
 
         const auto started = std::chrono::steady_clock::now();

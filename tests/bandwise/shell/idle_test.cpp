@@ -22,7 +22,7 @@ protected:
     }
 };
 
-class IdleTest : public testsupport::WidgetTest {};
+class IdleTest : public testsupport::WidgetTest { };
 
 }  // namespace
 

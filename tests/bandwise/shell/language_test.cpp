@@ -30,25 +30,71 @@ struct Caption {
 std::vector<Caption> captionTable()
 {
     std::vector<Caption> table = {
-        {"Frame1", 4, ""},   {"Label1", 5, ":"},   {"Label4", 5, ":"},  {"r4b", 6, ""},     {"r4b1", 6, ""},
-        {"r5b", 7, ""},      {"r5b1", 7, ""},      {"r6b", 8, ""},      {"r6b1", 8, ""},    {"band1", 9, ""},
-        {"Label11", 9, ":"}, {"band2", 10, ""},    {"Label12", 10, ":"}, {"band3", 11, ""}, {"Label13", 11, ":"},
-        {"mul", 12, ""},     {"Label8", 12, ":"},  {"tol", 13, ""},     {"Label9", 13, ":"}, {"tempco", 14, ""},
-        {"Frame2", 28, ""},  {"Frame6", 28, ""},   {"Label2", 29, ":"}, {"Resistor_Value", 30, ""},
-        {"Label3", 31, ":"}, {"nor_form", 32, ""}, {"exp_form", 33, ""}, {"uni", 34, ""},  {"Label26", 35, ":"},
-        {"Frame3", 36, ""},  {"Frame7", 36, ""},   {"Frame4", 37, ""},  {"Frame9", 38, ""}, {"Frame5", 39, ""},
-        {"Label5", 40, ":"}, {"Label6", 41, ":"},  {"Label7", 42, ":"}, {"Label24", 43, ":"}, {"Label14", 44, ":"},
-        {"Label15", 45, ":"}, {"Label25", 46, ":"}, {"Frame8", 47, ""}, {"Label16", 48, ", P:"},
-        {"Label17", 49, ", V:"}, {"Label18", 50, ", I:"}, {"Label19", 51, ", R:"}, {"calc", 52, ""},
-        {"res", 53, ""},     {"show_stripes_outline", 54, ""}, {"Command1", 55, ""}, {"exit_button", 56, ""},
+        {"Frame1", 4, ""},
+        {"Label1", 5, ":"},
+        {"Label4", 5, ":"},
+        {"r4b", 6, ""},
+        {"r4b1", 6, ""},
+        {"r5b", 7, ""},
+        {"r5b1", 7, ""},
+        {"r6b", 8, ""},
+        {"r6b1", 8, ""},
+        {"band1", 9, ""},
+        {"Label11", 9, ":"},
+        {"band2", 10, ""},
+        {"Label12", 10, ":"},
+        {"band3", 11, ""},
+        {"Label13", 11, ":"},
+        {"mul", 12, ""},
+        {"Label8", 12, ":"},
+        {"tol", 13, ""},
+        {"Label9", 13, ":"},
+        {"tempco", 14, ""},
+        {"Frame2", 28, ""},
+        {"Frame6", 28, ""},
+        {"Label2", 29, ":"},
+        {"Resistor_Value", 30, ""},
+        {"Label3", 31, ":"},
+        {"nor_form", 32, ""},
+        {"exp_form", 33, ""},
+        {"uni", 34, ""},
+        {"Label26", 35, ":"},
+        {"Frame3", 36, ""},
+        {"Frame7", 36, ""},
+        {"Frame4", 37, ""},
+        {"Frame9", 38, ""},
+        {"Frame5", 39, ""},
+        {"Label5", 40, ":"},
+        {"Label6", 41, ":"},
+        {"Label7", 42, ":"},
+        {"Label24", 43, ":"},
+        {"Label14", 44, ":"},
+        {"Label15", 45, ":"},
+        {"Label25", 46, ":"},
+        {"Frame8", 47, ""},
+        {"Label16", 48, ", P:"},
+        {"Label17", 49, ", V:"},
+        {"Label18", 50, ", I:"},
+        {"Label19", 51, ", R:"},
+        {"calc", 52, ""},
+        {"res", 53, ""},
+        {"show_stripes_outline", 54, ""},
+        {"Command1", 55, ""},
+        {"exit_button", 56, ""},
     };
     const std::vector<std::vector<const char*>> options = {
-        {"bl1", "bl2", "bl3", "blm"},                  {"br1", "br2", "br3", "brm", "brt", "brtc"},
-        {"re1", "re2", "re3", "redm", "ret", "retc"},  {"or1", "or2", "or3", "orm", "ortc"},
-        {"ye1", "ye2", "ye3", "yem", "yetc"},          {"gr1", "gr2", "gr3", "grm", "grt"},
-        {"bu1", "bu2", "bu3", "bum", "but"},           {"vi1", "vi2", "vi3", "vim", "vit"},
-        {"ge1", "ge2", "ge3", "gret"},                 {"wh1", "wh2", "wh3"},
-        {"gom", "got"},                                {"sim", "sit"},
+        {"bl1", "bl2", "bl3", "blm"},
+        {"br1", "br2", "br3", "brm", "brt", "brtc"},
+        {"re1", "re2", "re3", "redm", "ret", "retc"},
+        {"or1", "or2", "or3", "orm", "ortc"},
+        {"ye1", "ye2", "ye3", "yem", "yetc"},
+        {"gr1", "gr2", "gr3", "grm", "grt"},
+        {"bu1", "bu2", "bu3", "bum", "but"},
+        {"vi1", "vi2", "vi3", "vim", "vit"},
+        {"ge1", "ge2", "ge3", "gret"},
+        {"wh1", "wh2", "wh3"},
+        {"gom", "got"},
+        {"sim", "sit"},
         {"nont"},
     };
     for (std::size_t i = 0; i < options.size(); ++i) {
@@ -89,14 +135,15 @@ protected:
     }
 
     // A language file of `count` fields "F1", "F2", ...; field 3 names the language "Testish".
-    void writeLanguageFile(const std::string& relative, int count,
-                           const std::map<int, std::string>& overrides = {}) const
+    void writeLanguageFile(
+        const std::string& relative, int count, const std::map<int, std::string>& overrides = {}) const
     {
         common::LineWriter writer;
         for (int field = 1; field <= count; ++field) {
             const auto special = overrides.find(field);
             writer.writeText(special != overrides.end() ? special->second
-                                                        : field == 3 ? "Testish" : "F" + std::to_string(field));
+                    : field == 3                        ? "Testish"
+                                                        : "F" + std::to_string(field));
         }
         const std::filesystem::path file = programDirectory() / "Language Files" / relative;
         std::filesystem::create_directories(file.parent_path());
@@ -105,13 +152,16 @@ protected:
 
     std::unique_ptr<Form1> open() { return std::make_unique<Form1>(programDirectory(), messages, desktop, screen()); }
 
-    QString caption(const Form1& window, const char* control) const { return captionOf(child<QWidget>(&window, control)); }
+    QString caption(const Form1& window, const char* control) const
+    {
+        return captionOf(child<QWidget>(&window, control));
+    }
 
     static std::string languageFileError(const std::string& path)
     {
         return "Bandwise encountered an error while loading \"" + path +
-               "\" file.\r\nThe language files and/or \"Language.ini\" seems to be corrupted. Downloading the "
-               "package again or using \"Settings.ini\" to set the desired language again may fix this problem.";
+            "\" file.\r\nThe language files and/or \"Language.ini\" seems to be corrupted. Downloading the "
+            "package again or using \"Settings.ini\" to set the desired language again may fix this problem.";
     }
 
     void expectEnglish(const Form1& window) const
@@ -158,8 +208,8 @@ TEST_F(LanguageTest, missingLanguageFileKeepsEnglishButNamesTheLanguage)
 TEST_F(LanguageTest, completeFileReplacesEveryCaptionAndText)
 {
     writeLanguageFile("Testish/Testish.ini", 70,
-                      {{4, "Frame|one"}, {66, "Too| few"}, {67, "Bad| values"}, {68, "Load| error"},
-                       {69, "Save| error"}, {60, "About| sixty"}});
+        {{4, "Frame|one"}, {66, "Too| few"}, {67, "Bad| values"}, {68, "Load| error"}, {69, "Save| error"},
+            {60, "About| sixty"}});
     setLanguageIni("Testish\\Testish.ini");
     const auto window = open();
     EXPECT_TRUE(messages.shown.empty());
@@ -234,11 +284,14 @@ TEST_F(LanguageTest, unreadableLanguageIniIsReplacedByDefault)
     };
     const Row rows[] = {
         {"missing", [&] { std::filesystem::remove(programDirectory() / "Language.ini"); }, true},
-        {"twoFields", [&] { std::ofstream(programDirectory() / "Language.ini") << ";x\r\nEspañol\\Español.ini\r\n"; }, true},
-        {"directory", [&] {
-             std::filesystem::remove(programDirectory() / "Language.ini");
-             std::filesystem::create_directory(programDirectory() / "Language.ini");
-         }, false},
+        {"twoFields", [&] { std::ofstream(programDirectory() / "Language.ini") << ";x\r\nEspañol\\Español.ini\r\n"; },
+            true},
+        {"directory",
+            [&] {
+                std::filesystem::remove(programDirectory() / "Language.ini");
+                std::filesystem::create_directory(programDirectory() / "Language.ini");
+            },
+            false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -263,7 +316,7 @@ TEST_F(LanguageTest, shippedLanguagesFillEveryCaptionAndFitTheirControls)
     for (const char* language : {"Español", "Português (Brasil)"}) {
         SCOPED_TRACE(language);
         std::filesystem::copy(kShippedData / "Language Files", programDirectory() / "Language Files",
-                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+            std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
         setLanguageIni(std::string(language) + "\\" + language + ".ini");
         const std::vector<std::string> fields =
             fieldsOf(programDirectory() / "Language Files" / language / (std::string(language) + ".ini"));
@@ -273,12 +326,14 @@ TEST_F(LanguageTest, shippedLanguagesFillEveryCaptionAndFitTheirControls)
         EXPECT_TRUE(messages.shown.empty());
         EXPECT_EQ(window->windowTitle().toStdString(), std::string("Bandwise (") + language + ")");
         for (const Caption& entry : captionTable())
-            EXPECT_EQ(caption(*window, entry.control).toStdString(), fields[entry.field - 1] + entry.suffix) << entry.control;
+            EXPECT_EQ(caption(*window, entry.control).toStdString(), fields[entry.field - 1] + entry.suffix)
+                << entry.control;
         window->show();
         click(child<QAbstractButton>(window.get(), "Command1"));
         ASSERT_NE(window->aboutDialog(), nullptr);
         EXPECT_EQ(window->aboutDialog()->windowTitle().toStdString(), fields[56]);
-        for (const QWidget* checked : {static_cast<const QWidget*>(window.get()), static_cast<const QWidget*>(window->aboutDialog())}) {
+        for (const QWidget* checked :
+            {static_cast<const QWidget*>(window.get()), static_cast<const QWidget*>(window->aboutDialog())}) {
             const QStringList clipped = testsupport::clippedCaptions(checked);
             EXPECT_TRUE(clipped.isEmpty()) << clipped.join(QStringLiteral("; ")).toStdString();
         }

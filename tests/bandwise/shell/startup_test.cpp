@@ -67,8 +67,8 @@ protected:
     {
         BandPalette palette;
         for (int i = 0; i < common::kBandColourCount; ++i)
-            palette.bands[i] = DisplayColour{0x101010 * (i + 1)};
-        palette.body = DisplayColour{0x123456};
+            palette.bands[i] = DisplayColour {0x101010 * (i + 1)};
+        palette.body = DisplayColour {0x123456};
         return palette;
     }
 
@@ -91,7 +91,8 @@ TEST(WindowPlacement, centresAndKeepsTheTopLeftOnTheScreen)
         {"oddDifferenceTruncates", 11536, 11522, 0, 58},
     };
     for (const Row& row : rows) {
-        const bandwise::TwipsPosition position = bandwise::PlaceMainWindow(row.screenWidth, row.screenHeight, 11535, 10965);
+        const bandwise::TwipsPosition position =
+            bandwise::PlaceMainWindow(row.screenWidth, row.screenHeight, 11535, 10965);
         EXPECT_EQ(position.left, row.left) << row.name;
         EXPECT_EQ(position.top, row.top) << row.name;
     }
@@ -108,21 +109,76 @@ TEST_F(StartupTest, windowIsPlacedOnItsScreen)
 TEST(PaintingTable, paintsSwatchesThenBothBodiesInOrder)
 {
     const char* expected[] = {
-        "Shape1",  "Shape2",  "Shape3",  "Shape4",  "Shape5",  "Shape6",  "Shape7",  "Shape8",  "Shape9",
-        "Shape10", "Shape24", "Shape23", "Shape22", "Shape21", "Shape20", "Shape19", "Shape18", "Shape17",
-        "Shape16", "Shape15", "Shape36", "Shape35", "Shape34", "Shape33", "Shape32", "Shape31", "Shape30",
-        "Shape29", "Shape28", "Shape27", "Shape48", "Shape47", "Shape46", "Shape45", "Shape44", "Shape43",
-        "Shape42", "Shape41", "Shape38", "Shape37", "Shape59", "Shape58", "Shape55", "Shape54", "Shape53",
-        "Shape52", "Shape50", "Shape49", "Shape40", "Shape51", "Shape39", "Shape56", "Shape25", "Shape26",
-        "Shape14", "Line1",   "Line2",   "Shape61", "Shape60", "Shape62", "Line4",   "Line3",
+        "Shape1",
+        "Shape2",
+        "Shape3",
+        "Shape4",
+        "Shape5",
+        "Shape6",
+        "Shape7",
+        "Shape8",
+        "Shape9",
+        "Shape10",
+        "Shape24",
+        "Shape23",
+        "Shape22",
+        "Shape21",
+        "Shape20",
+        "Shape19",
+        "Shape18",
+        "Shape17",
+        "Shape16",
+        "Shape15",
+        "Shape36",
+        "Shape35",
+        "Shape34",
+        "Shape33",
+        "Shape32",
+        "Shape31",
+        "Shape30",
+        "Shape29",
+        "Shape28",
+        "Shape27",
+        "Shape48",
+        "Shape47",
+        "Shape46",
+        "Shape45",
+        "Shape44",
+        "Shape43",
+        "Shape42",
+        "Shape41",
+        "Shape38",
+        "Shape37",
+        "Shape59",
+        "Shape58",
+        "Shape55",
+        "Shape54",
+        "Shape53",
+        "Shape52",
+        "Shape50",
+        "Shape49",
+        "Shape40",
+        "Shape51",
+        "Shape39",
+        "Shape56",
+        "Shape25",
+        "Shape26",
+        "Shape14",
+        "Line1",
+        "Line2",
+        "Shape61",
+        "Shape60",
+        "Shape62",
+        "Line4",
+        "Line3",
     };
     const auto& table = bandwise::PaintingTable();
     ASSERT_EQ(table.size(), std::size(expected));
     for (std::size_t i = 0; i < table.size(); ++i)
         EXPECT_EQ(table[i].control, expected[i]) << "step " << i + 1;
-    EXPECT_EQ(table[30].colour, common::BandColour::Black);   // first multiplier swatch
+    EXPECT_EQ(table[30].colour, common::BandColour::Black);  // first multiplier swatch
     EXPECT_EQ(table[38].colour, common::BandColour::Gold);
-    EXPECT_EQ(table[40].colour, common::BandColour::Brown);   // first tolerance swatch
+    EXPECT_EQ(table[40].colour, common::BandColour::Brown);  // first tolerance swatch
     EXPECT_EQ(table[51].colour, common::BandColour::Yellow);  // last tempco swatch
     EXPECT_FALSE(table[52].colour.has_value());
 }
@@ -152,7 +208,7 @@ TEST_F(StartupTest, coloursFilePaintsEverySwatchAndBothBodies)
     window->show();
     click(child<QRadioButton>(window.get(), "br1"));
     EXPECT_EQ(child<bandwise::Shape>(window.get(), "band1_colour")->fillColour(),
-              child<bandwise::Shape>(window.get(), "Shape2")->fillColour());
+        child<bandwise::Shape>(window.get(), "Shape2")->fillColour());
 }
 
 TEST_F(StartupTest, badFilesGiveOneMessageAndEverythingMatchesTheDefaults)
@@ -160,14 +216,23 @@ TEST_F(StartupTest, badFilesGiveOneMessageAndEverythingMatchesTheDefaults)
     const std::string goodColours = common::ColoursFileBytes(customPalette());
     struct Row {
         const char* name;
-        std::string colours;   // empty: no file
+        std::string colours;  // empty: no file
         std::optional<std::string> settings;  // nullopt: no file
     };
     const Row rows[] = {
-        {"onlyTwelveValues", ";Bandwise\r\n 1 \r\n 2 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n", " 0 \r\n"},
-        {"bandValueNotANumber", ";x\r\n 1 \r\n 2 \r\nabc\r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n 13 \r\n", " 0 \r\n"},
-        {"bandValueNotAColour", ";x\r\n 1 \r\n 16777216 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n 13 \r\n", std::nullopt},
-        {"bandValueNegative", ";x\r\n-1 \r\n 2 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n 13 \r\n", std::nullopt},
+        {"onlyTwelveValues",
+            ";Bandwise\r\n 1 \r\n 2 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n",
+            " 0 \r\n"},
+        {"bandValueNotANumber",
+            ";x\r\n 1 \r\n 2 \r\nabc\r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n 13 \r\n",
+            " 0 \r\n"},
+        {"bandValueNotAColour",
+            ";x\r\n 1 \r\n 16777216 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n 13 "
+            "\r\n",
+            std::nullopt},
+        {"bandValueNegative",
+            ";x\r\n-1 \r\n 2 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n 13 \r\n",
+            std::nullopt},
         {"outlineStateFive", goodColours, " 5 \r\n"},
         {"settingsNotANumber", goodColours, "\xFF"},
         {"emptySettingsFile", goodColours, ""},
@@ -196,7 +261,8 @@ TEST_F(StartupTest, badFilesGiveOneMessageAndEverythingMatchesTheDefaults)
 
 TEST_F(StartupTest, oddButReadableColourFilesPaintWhatTheyHold)
 {
-    const std::string values = " 1 \r\n 2 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n";
+    const std::string values =
+        " 1 \r\n 2 \r\n 3 \r\n 4 \r\n 5 \r\n 6 \r\n 7 \r\n 8 \r\n 9 \r\n 10 \r\n 11 \r\n 12 \r\n";
     struct Row {
         const char* name;
         std::string colours;
@@ -209,7 +275,7 @@ TEST_F(StartupTest, oddButReadableColourFilesPaintWhatTheyHold)
         {"lastLineNeverRead", ";x\r\n" + values + " 13 \r\n,,garbage", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
         // The values after the empty line move down one place: the body comes from the last band line.
         {"emptyLineAmongTheValues", ";x\r\n 1 \r\n\r\n" + values.substr(5) + " 13 \r\n",
-         {1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
+            {1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -217,8 +283,8 @@ TEST_F(StartupTest, oddButReadableColourFilesPaintWhatTheyHold)
         write("Settings.ini", " 0 \r\n");
         BandPalette expected;
         for (int i = 0; i < common::kBandColourCount; ++i)
-            expected.bands[i] = DisplayColour{row.expected[i]};
-        expected.body = DisplayColour{row.expected[12]};
+            expected.bands[i] = DisplayColour {row.expected[i]};
+        expected.body = DisplayColour {row.expected[12]};
 
         const auto window = open();
         EXPECT_TRUE(messages.shown.empty());
@@ -285,7 +351,8 @@ TEST_F(StartupTest, readOnlyDirectoryGivesTheSaveMessage)
     write("Settings.ini", " 0 \r\n");
     const auto window = open();
     window->show();
-    std::filesystem::permissions(programDirectory(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(
+        programDirectory(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     messages.expectMessages();
     window->close();
     std::filesystem::permissions(programDirectory(), std::filesystem::perms::owner_all);
