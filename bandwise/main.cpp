@@ -25,7 +25,7 @@ int main(int argc, char* argv[])
     app.setWindowIcon(ui::programIcon());
     platform::QtMessagePresenter messages;
     platform::SystemDesktop desktop;
-    bandwise::Form1 window(
+    bandwise::MainWindow window(
         platform::ProgramDirectory(), messages, desktop, QGuiApplication::primaryScreen()->geometry());
     platform::ReportFirstFrame(&window);
     window.show();

@@ -51,6 +51,14 @@ std::optional<std::array<std::string, N>> ReadTextFields(FieldReader& reader)
     return fields;
 }
 
+// Field `number` of a whole file read with ReadTextFields; language and caption files number
+// their fields from 1.
+template <std::size_t N>
+const std::string& Field(const std::array<std::string, N>& fields, int number)
+{
+    return fields[static_cast<std::size_t>(number - 1)];
+}
+
 // A text field converted by its caller: blanks around the number are ignored and an empty text
 // is 0; anything else that is not a 32-bit integer fails.
 std::optional<std::int32_t> TextToInteger(std::string_view text);

@@ -1,23 +1,11 @@
 #include "platform/colour_picker.h"
 
+#include "ui/colours.h"
+
 #include <QColorDialog>
 #include <QSettings>
 
 namespace platform {
-
-namespace {
-
-QColor fromDisplayColour(std::int32_t colour)
-{
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
-std::int32_t toDisplayColour(const QColor& colour)
-{
-    return static_cast<std::int32_t>(colour.blue() << 16 | colour.green() << 8 | colour.red());
-}
-
-}  // namespace
 
 QtColourPicker::QtColourPicker()
 {
@@ -34,11 +22,11 @@ std::int32_t QtColourPicker::ShowColorDialog(std::intptr_t, bool, std::int32_t I
     for (int i = 0; i < QColorDialog::customCount(); ++i)
         QColorDialog::setCustomColor(i, Qt::black);
     const bool plain = InitColor >= 0 && InitColor <= 0xFFFFFF;
-    QColorDialog dialog(plain ? fromDisplayColour(InitColor) : QColor(Qt::white));
+    QColorDialog dialog(plain ? ui::toQColor(common::DisplayColour {InitColor}) : QColor(Qt::white));
     dialog.setOption(QColorDialog::DontUseNativeDialog);
     if (dialog.exec() != QDialog::Accepted)
         return -1;
-    return toDisplayColour(dialog.selectedColor());
+    return ui::toDisplayColour(dialog.selectedColor()).value;
 }
 
 }  // namespace platform

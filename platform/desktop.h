@@ -3,10 +3,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
-#include <vector>
-
-class QProcess;
 
 namespace platform {
 
@@ -27,13 +25,16 @@ public:
 
 class SystemDesktop final : public Desktop {
 public:
+    SystemDesktop();
     ~SystemDesktop() override;
     void openTextFile(const std::filesystem::path& file) override;
     std::int32_t openAddress(const std::string& address, std::function<void(std::int32_t)> lateFailure) override;
 
 private:
-    // Openers still running; a late report after the desktop object is gone is dropped.
-    std::vector<QProcess*> m_running;
+    // Openers still running, in whatever form the platform starts them; a late report after the
+    // desktop object is gone is dropped.
+    struct Openers;
+    std::unique_ptr<Openers> m_openers;
 };
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <vector>
 
 namespace platform {
 
@@ -42,9 +43,17 @@ std::int32_t shellValueOf(int exitCode)
 
 }  // namespace
 
+struct SystemDesktop::Openers {
+    std::vector<QProcess*> running;
+};
+
+SystemDesktop::SystemDesktop()
+    : m_openers(std::make_unique<Openers>())
+{ }
+
 SystemDesktop::~SystemDesktop()
 {
-    for (QProcess* process : m_running) {
+    for (QProcess* process : m_openers->running) {
         process->disconnect();
         delete process;
     }
@@ -66,7 +75,8 @@ std::int32_t SystemDesktop::openAddress(const std::string& address, std::functio
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
     const auto forget = [this, process] {
-        m_running.erase(std::remove(m_running.begin(), m_running.end(), process), m_running.end());
+        auto& running = m_openers->running;
+        running.erase(std::remove(running.begin(), running.end(), process), running.end());
         process->deleteLater();
     };
     QObject::connect(process, &QProcess::finished, process,
@@ -81,7 +91,7 @@ std::int32_t SystemDesktop::openAddress(const std::string& address, std::functio
             forget();
         }
     });
-    m_running.push_back(process);
+    m_openers->running.push_back(process);
     process->start();
     return kAccepted;
 }

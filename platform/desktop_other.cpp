@@ -9,6 +9,9 @@ namespace platform {
 // Where there is no xdg-open, Qt's desktop services stand for the shell: accepted or "no
 // application is associated" (31).
 
+struct SystemDesktop::Openers { };
+
+SystemDesktop::SystemDesktop() = default;
 SystemDesktop::~SystemDesktop() = default;
 
 void SystemDesktop::openTextFile(const std::filesystem::path& file)

@@ -25,7 +25,7 @@ int main(int argc, char* argv[])
     app.setWindowIcon(ui::programIcon());
     platform::QtMessagePresenter messages;
     platform::QtColourPicker picker;
-    settings::Form1 window(platform::ProgramDirectory(), messages, picker);
+    settings::SettingsWindow window(platform::ProgramDirectory(), messages, picker);
     window.move(QGuiApplication::primaryScreen()->geometry().center() - window.rect().center());
     window.show();
     return app.exec();

@@ -60,11 +60,11 @@ std::filesystem::path CaptionFilePath(const std::filesystem::path& programDirect
 
 void ApplyCaptionTexts(const CaptionFields& fields, SettingsTexts& texts)
 {
-    texts.Settings_Title = fields[2];
-    texts.Language_Saved_Message = fields[21];
-    texts.Colours_Read_Error_Message = fields[22];
-    texts.Colours_Saved_Message = fields[23];
-    texts.Colours_Save_Error_Message = fields[24];
+    texts.Settings_Title = common::Field(fields, 3);
+    texts.Language_Saved_Message = common::Field(fields, 22);
+    texts.Colours_Read_Error_Message = common::Field(fields, 23);
+    texts.Colours_Saved_Message = common::Field(fields, 24);
+    texts.Colours_Save_Error_Message = common::Field(fields, 25);
 }
 
 }  // namespace settings

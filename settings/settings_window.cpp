@@ -1,10 +1,12 @@
 #include "settings/settings_window.h"
 
+#include "common/field_reader.h"
 #include "common/line_writer.h"
 #include "common/settings_files.h"
 #include "platform/colour_picker.h"
 #include "platform/message_presenter.h"
 #include "settings/colour_button.h"
+#include "ui/colours.h"
 #include "ui/naming.h"
 #include "ui/program_icon.h"
 #include "ui/twips.h"
@@ -22,6 +24,8 @@ namespace settings {
 using ui::fromView;
 using ui::named;
 using ui::placeInTwips;
+using ui::toDisplayColour;
+using ui::toQColor;
 
 namespace {
 
@@ -48,16 +52,6 @@ const std::array<ColourEntry, common::kBandColourCount + 1> kEntries = {{
     {"Body_Colour", "Label13", "Resistor Body Colour:"},
 }};
 
-QColor toQColor(common::DisplayColour colour)
-{
-    return QColor(colour.red(), colour.green(), colour.blue());
-}
-
-common::DisplayColour toDisplayColour(const QColor& colour)
-{
-    return common::DisplayColour::fromRgb(colour.red(), colour.green(), colour.blue());
-}
-
 QPushButton* boldButton(const char* name, const QString& caption, QWidget* parent)
 {
     auto* button = named(new QPushButton(caption, parent), name);
@@ -69,7 +63,7 @@ QPushButton* boldButton(const char* name, const QString& caption, QWidget* paren
 
 }  // namespace
 
-Form1::Form1(std::filesystem::path programDirectory, platform::MessagePresenter& messages,
+SettingsWindow::SettingsWindow(std::filesystem::path programDirectory, platform::MessagePresenter& messages,
     platform::ColourPicker& picker, QWidget* parent)
     : QWidget(parent,
           Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -87,7 +81,7 @@ Form1::Form1(std::filesystem::path programDirectory, platform::MessagePresenter&
     startUp();
 }
 
-void Form1::buildPaletteEditor()
+void SettingsWindow::buildPaletteEditor()
 {
     m_huebench = named(new QGroupBox(QStringLiteral("Huebench"), this), "Frame1");
     placeInTwips(m_huebench, 120, 120, 3495, 4455);
@@ -109,10 +103,10 @@ void Form1::buildPaletteEditor()
     }
     m_saveColours = boldButton("save_colour_settings", QStringLiteral("Save colour settings"), m_huebench);
     placeInTwips(m_saveColours, 240, 3720, 3015, 495);
-    connect(m_saveColours, &QPushButton::clicked, this, &Form1::saveColours);
+    connect(m_saveColours, &QPushButton::clicked, this, &SettingsWindow::saveColours);
 }
 
-void Form1::buildLanguageChoice()
+void SettingsWindow::buildLanguageChoice()
 {
     m_languageFrame = named(new QGroupBox(QStringLiteral("Language"), this), "Frame2");
     placeInTwips(m_languageFrame, 120, 4680, 3495, 1815);
@@ -123,10 +117,10 @@ void Form1::buildLanguageChoice()
     placeInTwips(m_languages, 120, 720, 3255, 360);
     m_saveLanguage = boldButton("save_language_settings", QStringLiteral("Save language settings"), m_languageFrame);
     placeInTwips(m_saveLanguage, 120, 1200, 3255, 495);
-    connect(m_saveLanguage, &QPushButton::clicked, this, &Form1::saveLanguage);
+    connect(m_saveLanguage, &QPushButton::clicked, this, &SettingsWindow::saveLanguage);
 }
 
-void Form1::startUp()
+void SettingsWindow::startUp()
 {
     m_texts = SettingsTexts();
     readColours();
@@ -138,7 +132,7 @@ void Form1::startUp()
     selectSavedLanguage();
 }
 
-void Form1::readColours()
+void SettingsWindow::readColours()
 {
     const std::filesystem::path file = m_programDirectory / std::string(common::kColoursFileName);
     std::error_code error;
@@ -157,7 +151,7 @@ void Form1::readColours()
         showMessage(true, m_texts.Colours_Read_Error_Message);
 }
 
-void Form1::selectSavedLanguage()
+void SettingsWindow::selectSavedLanguage()
 {
     const std::filesystem::path file = m_programDirectory / std::string(common::kLanguageFileName);
     std::error_code error;
@@ -175,27 +169,26 @@ void Form1::selectSavedLanguage()
         Language_Loader();
 }
 
-int Form1::Language_Loader()
+void SettingsWindow::Language_Loader()
 {
     const std::filesystem::path file = CaptionFilePath(m_programDirectory, m_languages->currentText().toStdString());
     std::error_code error;
     if (!std::filesystem::exists(file, error))
-        return 0;
+        return;
     // Read whole before anything changes, so a file that breaks off leaves every caption as it was.
     std::ifstream in(file, std::ios::binary);
     const std::optional<CaptionFields> fields = in ? ReadCaptionFields(in) : std::nullopt;
     if (!fields) {
         showMessage(true, std::string(kCaptionFileError));
-        return 0;
+        return;
     }
     ApplyCaptionTexts(*fields, m_texts);
     applyCaptions(*fields);
-    return 0;
 }
 
-void Form1::applyCaptions(const CaptionFields& fields)
+void SettingsWindow::applyCaptions(const CaptionFields& fields)
 {
-    const auto field = [&fields](int number) { return QString::fromStdString(fields[number - 1]); };
+    const auto field = [&fields](int number) { return QString::fromStdString(common::Field(fields, number)); };
     setWindowTitle(QString::fromStdString(m_texts.Settings_Title));
     m_huebench->setTitle(field(4));
     for (std::size_t i = 0; i < m_labels.size(); ++i)
@@ -206,20 +199,20 @@ void Form1::applyCaptions(const CaptionFields& fields)
     m_saveLanguage->setText(field(21));
 }
 
-void Form1::pickColour(ColourButton* button)
+void SettingsWindow::pickColour(ColourButton* button)
 {
     const std::int32_t picked = m_picker.ShowColorDialog(0, true, toDisplayColour(button->faceColour()).value);
     if (picked != -1)
         button->setFaceColour(toQColor(common::DisplayColour {picked}));
 }
 
-void Form1::mouseDoubleClickEvent(QMouseEvent* event)
+void SettingsWindow::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (childAt(event->position().toPoint()) == nullptr)
         chooseBackground();
 }
 
-void Form1::chooseBackground()
+void SettingsWindow::chooseBackground()
 {
     const std::int32_t picked = m_picker.ShowColorDialog(0, false, 0);
     if (picked == -1)
@@ -247,7 +240,7 @@ void Form1::chooseBackground()
     }
 }
 
-void Form1::saveColours()
+void SettingsWindow::saveColours()
 {
     common::BandPalette palette;
     for (std::size_t i = 0; i < palette.bands.size(); ++i)
@@ -260,7 +253,7 @@ void Form1::saveColours()
         showMessage(true, m_texts.Colours_Save_Error_Message);
 }
 
-void Form1::saveLanguage()
+void SettingsWindow::saveLanguage()
 {
     const std::string path = LanguagePathFor(m_languages->currentText().toStdString());
     if (common::WriteFileWhole(
@@ -270,7 +263,7 @@ void Form1::saveLanguage()
         showMessage(true, std::string(kLanguageIniSaveError));
 }
 
-void Form1::showMessage(bool failure, const std::string& text)
+void SettingsWindow::showMessage(bool failure, const std::string& text)
 {
     m_messages.show(failure ? platform::MessageIcon::Stop : platform::MessageIcon::Information,
         QString::fromStdString(m_texts.messageTitle()), QString::fromStdString(text));

@@ -30,14 +30,14 @@ namespace settings {
 
 class ColourButton;
 
-class Form1 : public QWidget {
+class SettingsWindow : public QWidget {
     Q_OBJECT
 public:
-    Form1(std::filesystem::path programDirectory, platform::MessagePresenter& messages, platform::ColourPicker& picker,
-        QWidget* parent = nullptr);
+    SettingsWindow(std::filesystem::path programDirectory, platform::MessagePresenter& messages,
+        platform::ColourPicker& picker, QWidget* parent = nullptr);
 
     // Applies the caption file of the language selected in the list.
-    int Language_Loader();
+    void Language_Loader();
 
     const SettingsTexts& texts() const { return m_texts; }
 

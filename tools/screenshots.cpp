@@ -83,7 +83,7 @@ int main(int argc, char* argv[])
         std::ofstream(program / "Language.ini", std::ios::binary) << common::LanguageFileBytes(path);
 
         bandwise::applyBandwiseLook(app);
-        bandwise::Form1 window(program, messages, desktop, QRect(0, 0, 1280, 1024));
+        bandwise::MainWindow window(program, messages, desktop, QRect(0, 0, 1280, 1024));
         window.show();
         // A resistor on each panel and a calculation, so that every output shows something.
         for (const char* option : {"r6b", "ye1", "vi2", "bl3", "brm", "got", "retc"})
@@ -100,7 +100,7 @@ int main(int argc, char* argv[])
         window.aboutDialog()->close();
 
         ui::applyTwipLayoutLook(app, 9.75);
-        settings::Form1 settingsWindow(program, messages, picker);
+        settings::SettingsWindow settingsWindow(program, messages, picker);
         settingsWindow.show();
         ok = save(&settingsWindow, output / (std::string("settings-") + code + ".png")) && ok;
     }

@@ -11,7 +11,8 @@ inline QString fromView(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Controls are addressed by the names the windows have always used.
+// Controls are addressed by their object names, so that tests and the language loader find them
+// without holding pointers.
 template <typename T>
 T* named(T* widget, const char* name)
 {

@@ -29,7 +29,8 @@ public:
     }
 
     // An option or check box reacts to a click anywhere in its rectangle, not only on its
-    // indicator and caption, as the wide options of the twip layout always have.
+    // indicator and caption: the layout makes them wider than their captions, and a click in
+    // the empty part should not be lost.
     QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override
     {
         if (element == SE_RadioButtonClickRect || element == SE_CheckBoxClickRect)

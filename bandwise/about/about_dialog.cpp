@@ -62,7 +62,7 @@ QLabel* wrappingLabel(const char* name, const QString& text, QWidget* parent)
 
 }  // namespace
 
-Dialog::Dialog(Actions actions, QWidget* parent)
+AboutDialog::AboutDialog(Actions actions, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_actions(std::move(actions))
 {
@@ -115,7 +115,7 @@ Dialog::Dialog(Actions actions, QWidget* parent)
     connect(m_readMe, &QPushButton::clicked, this, [this] { m_actions.showReadMe(); });
 }
 
-void Dialog::applyTexts(const AboutTexts& texts)
+void AboutDialog::applyTexts(const AboutTexts& texts)
 {
     const auto apply = [](const std::optional<std::string>& text, const std::function<void(const QString&)>& set) {
         if (text)

@@ -13,7 +13,7 @@ namespace bandwise {
 
 // The About box: product, credits, the author's e-mail and the maker's homepage as links,
 // "OK" and "Show ReadMe". It is not modal; what its buttons and links do is given to it.
-class Dialog : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 public:
     struct Actions {
@@ -22,7 +22,7 @@ public:
         std::function<void()> openHomepage;
     };
 
-    explicit Dialog(Actions actions, QWidget* parent = nullptr);
+    explicit AboutDialog(Actions actions, QWidget* parent = nullptr);
 
     void applyTexts(const AboutTexts& texts);
 

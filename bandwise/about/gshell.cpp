@@ -7,8 +7,6 @@ namespace bandwise {
 
 namespace {
 
-constexpr std::int32_t kShowHidden = 0;
-constexpr std::int32_t kShowNormal = 1;
 // User-defined error base plus 1048; the shell value is added to it.
 constexpr std::int64_t kDefaultErrorBase = 0x80040418;
 

@@ -6,6 +6,11 @@
 
 namespace bandwise {
 
+// How the opened window is shown, with the shell's own numbers.
+inline constexpr std::int32_t kShowHidden = 0;
+inline constexpr std::int32_t kShowNormal = 1;
+inline constexpr std::int32_t kShowDefault = 10;
+
 // What the desktop is asked to open, in the order of the shell's own arguments.
 struct ShellRequest {
     std::intptr_t ownerWindow = 0;

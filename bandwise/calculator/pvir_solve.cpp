@@ -120,7 +120,13 @@ SolveOutcome SolvePvir(const std::array<std::string, kCalculatorBoxCount>& texts
 
 bool AcceptsTypedCharacter(int code, std::string_view boxText)
 {
-    if ((code >= 0 && code <= 7) || (code >= 9 && code <= 44) || code == 47 || (code >= 58 && code <= 255))
+    // Among the 8-bit codes only these pass; codes beyond them (other scripts, and characters
+    // whose signed 16-bit code is negative) are let through as typed.
+    constexpr int kBackspace = 8;
+    constexpr int kLastEightBitCode = 255;
+    const bool eightBit = code >= 0 && code <= kLastEightBitCode;
+    const bool digit = code >= '0' && code <= '9';
+    if (eightBit && !digit && code != kBackspace && code != '-' && code != '.')
         return false;
     if (code == '-')
         return boxText.empty();

@@ -1,6 +1,5 @@
 #include "bandwise/decoding/decoding_panel.h"
 
-#include "bandwise/widgets/colours.h"
 #include "bandwise/widgets/look.h"
 #include "bandwise/widgets/polling_timer.h"
 #include "bandwise/widgets/sample_resistor.h"
@@ -8,6 +7,7 @@
 #include "bandwise/widgets/shape.h"
 #include "bandwise/widgets/text_updates.h"
 #include "common/ohm_sign.h"
+#include "ui/colours.h"
 #include "ui/naming.h"
 #include "ui/twips.h"
 
@@ -22,6 +22,7 @@ namespace bandwise {
 using ui::fromView;
 using ui::named;
 using ui::placeInTwips;
+using ui::toQColor;
 
 using common::BandColour;
 using common::BandScheme;
@@ -67,7 +68,7 @@ DecodingPanel::DecodingPanel(const common::BandPalette& palette, QWidget* parent
     applyScheme(BandScheme::FourBand);
     makeTitleBold(this);
 
-    m_timer = startPollingTimer(this, "Timer1", &DecodingPanel::tick);
+    startPollingTimer(this, "Timer1", &DecodingPanel::tick);
 }
 
 DecodingPanel::~DecodingPanel() = default;
@@ -191,7 +192,7 @@ void DecodingPanel::chooseColour(BandPosition position, int optionId)
     case BandPosition::Multiplier:
         m_selection.multiplier = colour;
         // In a four-band resistor the third stripe is the multiplier.
-        stripe = m_scheme->isFourBand() ? SampleResistor::ThirdStripe : SampleResistor::MultiplierStripe;
+        stripe = scheme() == BandScheme::FourBand ? SampleResistor::ThirdStripe : SampleResistor::MultiplierStripe;
         break;
     case BandPosition::Tolerance:
         m_selection.tolerance = common::ToleranceChoice(*colour);

@@ -13,7 +13,6 @@ class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
-class QTimer;
 
 namespace bandwise {
 
@@ -28,7 +27,6 @@ public:
     DecodingPanel(const common::BandPalette& palette, QWidget* parent);
     ~DecodingPanel() override;
 
-    const DecodingSelection& selection() const { return m_selection; }
     common::BandScheme scheme() const;
     ResultForm resultForm() const;
 
@@ -58,7 +56,6 @@ private:
     QLabel* m_tempcoLabel = nullptr;
     QLineEdit* m_tempcoValue = nullptr;
     std::unique_ptr<SampleResistor> m_resistor;
-    QTimer* m_timer = nullptr;
 };
 
 }  // namespace bandwise

@@ -1,13 +1,13 @@
 #include "bandwise/encoding/encoding_panel.h"
 
 #include "bandwise/shell/window_texts.h"
-#include "bandwise/widgets/colours.h"
 #include "bandwise/widgets/look.h"
 #include "bandwise/widgets/polling_timer.h"
 #include "bandwise/widgets/sample_resistor.h"
 #include "bandwise/widgets/scheme_options.h"
 #include "bandwise/widgets/shape.h"
 #include "bandwise/widgets/text_updates.h"
+#include "ui/colours.h"
 #include "ui/naming.h"
 #include "ui/twips.h"
 
@@ -21,6 +21,7 @@ namespace bandwise {
 using ui::fromView;
 using ui::named;
 using ui::placeInTwips;
+using ui::toQColor;
 
 using common::BandScheme;
 
@@ -78,7 +79,7 @@ EncodingPanel::EncodingPanel(const common::BandPalette& palette, const WindowTex
     applyScheme(BandScheme::FourBand);
     makeTitleBold(this);
 
-    m_timer = startPollingTimer(this, "Timer2", &EncodingPanel::tick);
+    startPollingTimer(this, "Timer2", &EncodingPanel::tick);
 }
 
 EncodingPanel::~EncodingPanel() = default;

@@ -11,7 +11,6 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QTimer;
 
 namespace bandwise {
 
@@ -50,7 +49,6 @@ private:
     std::array<QLabel*, kEncodingRowCount> m_resultLabels {};
     std::array<QLineEdit*, kEncodingRowCount> m_resultBoxes {};
     std::unique_ptr<SampleResistor> m_resistor;
-    QTimer* m_timer = nullptr;
 };
 
 }  // namespace bandwise

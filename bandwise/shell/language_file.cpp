@@ -15,11 +15,6 @@ constexpr int kNoneField = 27;
 constexpr int kFirstAboutField = 57;
 constexpr int kFirstMessageField = 66;
 
-const std::string& field(const LanguageFields& fields, int number)
-{
-    return fields[number - 1];
-}
-
 std::string commasRestored(std::string text)
 {
     std::replace(text.begin(), text.end(), '|', ',');
@@ -37,19 +32,19 @@ std::optional<LanguageFields> ReadLanguageFields(std::istream& in)
 void ApplyLanguageTexts(const LanguageFields& fields, WindowTexts& texts)
 {
     for (int i = 0; i < common::kBandColourCount; ++i)
-        texts.Colour_Names[i] = field(fields, kFirstColourField + i);
-    texts.None_Name = field(fields, kNoneField);
+        texts.Colour_Names[i] = common::Field(fields, kFirstColourField + i);
+    texts.None_Name = common::Field(fields, kNoneField);
     for (std::size_t i = 0; i < texts.About_Texts.size(); ++i)
-        texts.About_Texts[i] = field(fields, kFirstAboutField + static_cast<int>(i));
-    texts.Too_Few_Values_Message = commasRestored(field(fields, kFirstMessageField));
-    texts.Bad_Values_Message = commasRestored(field(fields, kFirstMessageField + 1));
-    texts.Settings_Load_Error_Message = commasRestored(field(fields, kFirstMessageField + 2));
-    texts.Settings_Save_Error_Message = commasRestored(field(fields, kFirstMessageField + 3));
+        texts.About_Texts[i] = common::Field(fields, kFirstAboutField + static_cast<int>(i));
+    texts.Too_Few_Values_Message = commasRestored(common::Field(fields, kFirstMessageField));
+    texts.Bad_Values_Message = commasRestored(common::Field(fields, kFirstMessageField + 1));
+    texts.Settings_Load_Error_Message = commasRestored(common::Field(fields, kFirstMessageField + 2));
+    texts.Settings_Save_Error_Message = commasRestored(common::Field(fields, kFirstMessageField + 3));
 }
 
 std::string LanguageWindowTitle(const LanguageFields& fields)
 {
-    return "Bandwise (" + field(fields, 3) + ")";
+    return "Bandwise (" + common::Field(fields, 3) + ")";
 }
 
 const std::vector<CaptionEntry>& LanguageCaptions()
@@ -132,8 +127,8 @@ LanguageChoice ResolveLanguagePath(const std::filesystem::path& programDirectory
     if (separator == std::string_view::npos)
         return {LanguageChoice::Kind::Malformed, {}, {}};
 
-    // Appended as text, the way the path has always been built, so that no part of it can
-    // replace the directory it is looked up in.
+    // Appended as text rather than joined as a path: an absolute path in Language.ini would
+    // otherwise replace the directory it is looked up in.
     std::string relative(languagePath);
     std::replace(relative.begin(), relative.end(), '\\', '/');
     std::filesystem::path file = programDirectory / std::string(common::kLanguageFilesDirectory);

@@ -13,7 +13,7 @@
 namespace bandwise {
 
 inline constexpr int kLanguageFieldCount = 69;
-// Field n of a language file is at index n - 1.
+// Numbered from 1: common::Field(fields, n).
 using LanguageFields = std::array<std::string, kLanguageFieldCount>;
 
 // The whole language file, or nullopt when it ends before its last field; what follows the

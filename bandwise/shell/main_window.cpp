@@ -7,7 +7,6 @@
 #include "bandwise/encoding/encoding_panel.h"
 #include "bandwise/shell/painting_table.h"
 #include "bandwise/shell/window_placement.h"
-#include "bandwise/widgets/colours.h"
 #include "bandwise/widgets/line_shape.h"
 #include "bandwise/widgets/look.h"
 #include "bandwise/widgets/sample_resistor.h"
@@ -18,6 +17,7 @@
 #include "common/settings_files.h"
 #include "platform/desktop.h"
 #include "platform/message_presenter.h"
+#include "ui/colours.h"
 #include "ui/naming.h"
 #include "ui/program_icon.h"
 #include "ui/twips.h"
@@ -35,6 +35,7 @@ namespace bandwise {
 using ui::fromView;
 using ui::kTwipsPerPixel;
 using ui::placeInTwips;
+using ui::toQColor;
 using ui::twipsRect;
 using ui::twipsToPixels;
 
@@ -54,8 +55,8 @@ std::filesystem::path fileIn(const std::filesystem::path& directory, std::string
 
 }  // namespace
 
-Form1::Form1(std::filesystem::path programDirectory, platform::MessagePresenter& messages, platform::Desktop& desktop,
-    const QRect& screen, QWidget* parent)
+MainWindow::MainWindow(std::filesystem::path programDirectory, platform::MessagePresenter& messages,
+    platform::Desktop& desktop, const QRect& screen, QWidget* parent)
     : QWidget(parent,
           Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
@@ -87,24 +88,24 @@ Form1::Form1(std::filesystem::path programDirectory, platform::MessagePresenter&
     m_stripesOutline->setObjectName(QStringLiteral("show_stripes_outline"));
     placeInTwips(m_stripesOutline, 7560, 9720, 1695, 735);
     m_stripesOutline->setChecked(true);
-    connect(m_stripesOutline, &QCheckBox::toggled, this, &Form1::applyStripesOutline);
+    connect(m_stripesOutline, &QCheckBox::toggled, this, &MainWindow::applyStripesOutline);
 
     m_aboutButton = new QPushButton(QStringLiteral("About"), this);
     m_aboutButton->setObjectName(QStringLiteral("Command1"));
     placeInTwips(m_aboutButton, 9240, 9840, 975, 495);
-    connect(m_aboutButton, &QPushButton::clicked, this, &Form1::showAbout);
+    connect(m_aboutButton, &QPushButton::clicked, this, &MainWindow::showAbout);
 
     m_exitButton = new QPushButton(QStringLiteral("Exit"), this);
     m_exitButton->setObjectName(QStringLiteral("exit_button"));
     placeInTwips(m_exitButton, 10320, 9840, 975, 495);
-    connect(m_exitButton, &QPushButton::clicked, this, &Form1::exitProgram);
+    connect(m_exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
 
     load(screen);
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-void Form1::load(const QRect& screen)
+void MainWindow::load(const QRect& screen)
 {
     place(screen);
     setOhmSigns();
@@ -113,7 +114,7 @@ void Form1::load(const QRect& screen)
     loadSettingsFiles();
 }
 
-void Form1::place(const QRect& screen)
+void MainWindow::place(const QRect& screen)
 {
     const auto toTwips = [](int pixels) { return static_cast<int>(pixels * kTwipsPerPixel); };
     const TwipsPosition position = PlaceMainWindow(toTwips(screen.width()), toTwips(screen.height()),
@@ -121,14 +122,14 @@ void Form1::place(const QRect& screen)
     move(screen.topLeft() + QPoint(twipsToPixels(position.left), twipsToPixels(position.top)));
 }
 
-void Form1::setOhmSigns()
+void MainWindow::setOhmSigns()
 {
     const QString ohm = fromView(common::kOhmSign);
     for (const char* name : {"unit_label", "omega_symbol_1", "omega_symbol_2"})
         findChild<QLabel*>(QString::fromLatin1(name))->setText(ohm);
 }
 
-void Form1::loadSettingsFiles()
+void MainWindow::loadSettingsFiles()
 {
     const auto failed = [this] {
         m_messages.show(platform::MessageIcon::Stop, QStringLiteral("Bandwise"),
@@ -162,7 +163,7 @@ void Form1::loadSettingsFiles()
     }
 }
 
-void Form1::paintPalette()
+void MainWindow::paintPalette()
 {
     for (const PaintStep& step : PaintingTable()) {
         const QColor colour = toQColor(step.colour ? m_palette[*step.colour] : m_palette.body);
@@ -174,13 +175,13 @@ void Form1::paintPalette()
     }
 }
 
-void Form1::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     unload();
     event->accept();
 }
 
-void Form1::unload()
+void MainWindow::unload()
 {
     if (m_unloaded)
         return;
@@ -193,7 +194,7 @@ void Form1::unload()
     }
 }
 
-void Form1::exitProgram()
+void MainWindow::exitProgram()
 {
     close();
     if (m_about)
@@ -201,12 +202,12 @@ void Form1::exitProgram()
     QCoreApplication::quit();
 }
 
-Dialog* Form1::aboutDialog() const
+AboutDialog* MainWindow::aboutDialog() const
 {
     return m_about;
 }
 
-void Form1::showAbout()
+void MainWindow::showAbout()
 {
     if (m_about) {
         m_about->raise();
@@ -215,9 +216,11 @@ void Form1::showAbout()
     }
     // No parent: an About box left open keeps the program running after the main window is
     // closed with its close box, until the box itself is closed.
-    m_about = new Dialog({[this] { m_desktop.openTextFile(ReadMeFile(m_programDirectory, m_texts)); },
-        [this] { m_shell.GShell(MailtoAddress(BANDWISE_AUTHOR_NAME, BANDWISE_AUTHOR_EMAIL), 10, "", "", "open", 0); },
-        [this] { m_shell.GShell(BANDWISE_HOMEPAGE, 10, "", "", "open", 0); }});
+    m_about = new AboutDialog({[this] { m_desktop.openTextFile(ReadMeFile(m_programDirectory, m_texts)); },
+        [this] {
+            m_shell.GShell(MailtoAddress(BANDWISE_AUTHOR_NAME, BANDWISE_AUTHOR_EMAIL), kShowDefault, "", "", "open", 0);
+        },
+        [this] { m_shell.GShell(BANDWISE_HOMEPAGE, kShowDefault, "", "", "open", 0); }});
     m_about->setAttribute(Qt::WA_DeleteOnClose);
     const TwipsPosition position = CentreWindow(static_cast<int>(m_screen.width() * kTwipsPerPixel),
         static_cast<int>(m_screen.height() * kTwipsPerPixel), 4935 + kFrameWidthTwips, 5055 + kFrameHeightTwips, 0);
@@ -226,7 +229,7 @@ void Form1::showAbout()
     m_about->show();
 }
 
-void Form1::applyStripesOutline(bool outlined)
+void MainWindow::applyStripesOutline(bool outlined)
 {
     m_decoding->sampleResistor().setStripesOutlined(outlined);
     m_encoding->sampleResistor().setStripesOutlined(outlined);

@@ -2,7 +2,7 @@
 
 // Data flow of the main window.
 //
-// Form1 owns the BandPalette and the WindowTexts; the decoding panel owns the DecodingSelection,
+// The main window owns the BandPalette and the WindowTexts; the decoding panel owns the DecodingSelection,
 // the encoding panel keeps its state in its controls. A click on a colour option records the
 // colour in the selection and paints one stripe of the decoding panel's sample resistor from
 // the palette; scheme clicks only enable, disable, show or hide controls of their own panel.
@@ -42,26 +42,26 @@ class MessagePresenter;
 namespace bandwise {
 
 class CalculatorPanel;
-class Dialog;
+class AboutDialog;
 class DecodingPanel;
 class EncodingPanel;
 class WrappingCheckBox;
 
-class Form1 : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
     // screen: the primary screen's geometry, which the window and its About box are placed on.
-    Form1(std::filesystem::path programDirectory, platform::MessagePresenter& messages, platform::Desktop& desktop,
+    MainWindow(std::filesystem::path programDirectory, platform::MessagePresenter& messages, platform::Desktop& desktop,
         const QRect& screen, QWidget* parent = nullptr);
-    ~Form1() override;
+    ~MainWindow() override;
 
     // Loads the language file named in Language.ini; the built-in English texts stay until it does.
-    int Language_Loader();
+    void Language_Loader();
     // Gives the open About box the texts of the language in use.
-    int Load_Language_For_About_Dialog();
+    void Load_Language_For_About_Dialog();
 
     // The About box while it is open, for the buttons that act on it.
-    Dialog* aboutDialog() const;
+    AboutDialog* aboutDialog() const;
     const Shell& shell() const { return m_shell; }
 
     const common::BandPalette& bandPalette() const { return m_palette; }
@@ -98,7 +98,7 @@ private:
     WrappingCheckBox* m_stripesOutline = nullptr;
     QPushButton* m_aboutButton = nullptr;
     QPushButton* m_exitButton = nullptr;
-    QPointer<Dialog> m_about;
+    QPointer<AboutDialog> m_about;
     bool m_unloaded = false;
 };
 

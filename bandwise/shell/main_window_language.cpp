@@ -4,6 +4,7 @@
 #include "bandwise/about/about_texts.h"
 #include "bandwise/shell/language_file.h"
 #include "bandwise/shell/main_window.h"
+#include "common/field_reader.h"
 #include "common/line_writer.h"
 #include "common/settings_files.h"
 #include "platform/message_presenter.h"
@@ -44,7 +45,7 @@ void setCaption(QWidget* control, const QString& caption)
 
 }  // namespace
 
-int Form1::Language_Loader()
+void MainWindow::Language_Loader()
 {
     const std::string languageName = m_texts.Language_Name;
     m_texts = WindowTexts();
@@ -59,20 +60,20 @@ int Form1::Language_Loader()
     if (!languagePath) {
         showError(std::string(kLanguageIniErrorMessage));
         common::WriteFileWhole(iniFile, common::LanguageFileBytes(common::kDefaultLanguage));  // failure ignored
-        return 0;
+        return;
     }
 
     const LanguageChoice choice = ResolveLanguagePath(m_programDirectory, *languagePath);
     if (choice.kind == LanguageChoice::Kind::BuiltIn)
-        return 0;
+        return;
     if (choice.kind == LanguageChoice::Kind::Malformed) {
         showError(LanguageFileErrorMessage(*languagePath));
-        return 0;
+        return;
     }
     m_texts.Language_Name = choice.name;
     std::error_code error;
     if (!std::filesystem::exists(choice.file, error))
-        return 0;
+        return;
 
     // Read whole before anything is applied, so a file that breaks off leaves no mixture of
     // its texts and the built-in ones.
@@ -80,19 +81,18 @@ int Form1::Language_Loader()
     const std::optional<LanguageFields> fields = in ? ReadLanguageFields(in) : std::nullopt;
     if (!fields) {
         showError(LanguageFileErrorMessage(*languagePath));
-        return 0;
+        return;
     }
     m_texts.Language_Changed = true;
     ApplyLanguageTexts(*fields, m_texts);
     applyCaptions(*fields);
-    return 0;
 }
 
-void Form1::applyCaptions(const LanguageFields& fields)
+void MainWindow::applyCaptions(const LanguageFields& fields)
 {
     setWindowTitle(QString::fromStdString(LanguageWindowTitle(fields)));
     for (const CaptionEntry& entry : LanguageCaptions()) {
-        const QString caption = QString::fromStdString(fields[entry.field - 1]) + fromView(entry.suffix);
+        const QString caption = QString::fromStdString(common::Field(fields, entry.field)) + fromView(entry.suffix);
         setCaption(findChild<QWidget*>(fromView(entry.control)), caption);
     }
 }
@@ -101,11 +101,10 @@ void Form1::applyCaptions(const LanguageFields& fields)
 
 namespace bandwise {
 
-int Form1::Load_Language_For_About_Dialog()
+void MainWindow::Load_Language_For_About_Dialog()
 {
     if (m_about)
         m_about->applyTexts(AboutDialogTexts(m_texts));
-    return 0;
 }
 
 }  // namespace bandwise

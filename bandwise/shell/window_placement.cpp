@@ -6,7 +6,8 @@ namespace bandwise {
 
 TwipsPosition CentreWindow(int screenWidth, int screenHeight, int outerWidth, int outerHeight, int lift)
 {
-    // Integer division truncates towards zero, as the placement has always done.
+    // Truncated towards zero: a window larger than the screen gets a negative offset, which the
+    // clamp below turns into the screen's edge.
     const int left = (screenWidth - outerWidth) / 2;
     const int top = (screenHeight - outerHeight) / 2 - lift;
     return {std::max(left, 0), std::max(top, 0)};

@@ -1,14 +1,15 @@
 #include "bandwise/widgets/sample_resistor.h"
 
-#include "bandwise/widgets/colours.h"
 #include "bandwise/widgets/line_shape.h"
 #include "bandwise/widgets/shape.h"
+#include "ui/colours.h"
 #include "ui/twips.h"
 
 namespace bandwise {
 
 using ui::kTwipsPerPixel;
 using ui::placeInTwips;
+using ui::toQColor;
 
 namespace {
 
@@ -49,14 +50,14 @@ SampleResistor::SampleResistor(QWidget* frame, const SampleResistorNames& names,
     const QColor body = toQColor(common::DefaultPalette().body);
     const QColor lead = Qt::black;
 
-    m_bodyParts[0] = makeShape(Shape::Kind::RoundedRectangle, body, names.leftCap, {960, 240, 375, 615}, frame);
-    m_bodyParts[1] = makeShape(Shape::Kind::RoundedRectangle, body, names.rightCap, {2160, 240, 375, 615}, frame);
-    m_bodyParts[2] = makeShape(Shape::Kind::Rectangle, body, names.middle, {1320, 315, 855, 460}, frame);
+    makeShape(Shape::Kind::RoundedRectangle, body, names.leftCap, {960, 240, 375, 615}, frame);
+    makeShape(Shape::Kind::RoundedRectangle, body, names.rightCap, {2160, 240, 375, 615}, frame);
+    makeShape(Shape::Kind::Rectangle, body, names.middle, {1320, 315, 855, 460}, frame);
     // The leads lie on top of the caps, and the stripes on top of everything.
     makeShape(Shape::Kind::Rectangle, lead, names.leftLead, {240, 480, 735, 135}, frame);
     makeShape(Shape::Kind::Rectangle, lead, names.rightLead, {2520, 480, 735, 135}, frame);
-    m_seams[0] = makeSeam(names.leftSeam, {1320, 325}, {1310, 740}, body, frame);
-    m_seams[1] = makeSeam(names.rightSeam, {2160, 325}, {2155, 730}, body, frame);
+    makeSeam(names.leftSeam, {1320, 325}, {1310, 740}, body, frame);
+    makeSeam(names.rightSeam, {2160, 325}, {2155, 730}, body, frame);
 
     const std::array<TwipsBox, 6> stripeBoxes = {{
         {1080, 250, 135, 590},
@@ -70,14 +71,6 @@ SampleResistor::SampleResistor(QWidget* frame, const SampleResistorNames& names,
         m_stripes[i] = makeShape(
             Shape::Kind::Rectangle, toQColor(kInitialStripeColours[i]), names.stripes[i], stripeBoxes[i], frame);
     }
-}
-
-void SampleResistor::setBodyColour(const QColor& colour)
-{
-    for (Shape* part : m_bodyParts)
-        part->setFillColour(colour);
-    for (LineShape* seam : m_seams)
-        seam->setLineColour(colour);
 }
 
 void SampleResistor::setStripesOutlined(bool outlined)

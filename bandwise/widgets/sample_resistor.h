@@ -36,13 +36,9 @@ public:
     Shape* stripe(Stripe which) const { return m_stripes[which]; }
     const std::array<Shape*, 6>& stripes() const { return m_stripes; }
 
-    // Caps, middle, then the two seam lines: the order in which start-up paints them.
-    void setBodyColour(const QColor& colour);
     void setStripesOutlined(bool outlined);
 
 private:
-    std::array<Shape*, 3> m_bodyParts {};
-    std::array<LineShape*, 2> m_seams {};
     std::array<Shape*, 6> m_stripes {};
 };
 

@@ -37,11 +37,6 @@ SchemeOptions::SchemeOptions(
     }
 }
 
-bool SchemeOptions::isFourBand() const
-{
-    return m_options[0]->isChecked();
-}
-
 BandScheme SchemeOptions::scheme() const
 {
     if (m_options[0]->isChecked())

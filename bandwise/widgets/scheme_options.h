@@ -25,7 +25,6 @@ public:
         QWidget* panel, const Names& names, int labelWidthTwips, std::function<void(common::BandScheme)> onChosen);
 
     common::BandScheme scheme() const;
-    bool isFourBand() const;
 
 private:
     std::array<QRadioButton*, 3> m_options {};

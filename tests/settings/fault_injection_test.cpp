@@ -27,9 +27,9 @@ protected:
         std::ifstream in(file(name), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
-    std::unique_ptr<settings::Form1> open()
+    std::unique_ptr<settings::SettingsWindow> open()
     {
-        auto window = std::make_unique<settings::Form1>(programDirectory(), messages, picker);
+        auto window = std::make_unique<settings::SettingsWindow>(programDirectory(), messages, picker);
         window->show();
         return window;
     }

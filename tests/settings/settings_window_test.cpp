@@ -57,9 +57,9 @@ protected:
     }
     void TearDown() override { bandwise::applyBandwiseLook(*qApp); }
 
-    std::unique_ptr<settings::Form1> open()
+    std::unique_ptr<settings::SettingsWindow> open()
     {
-        auto window = std::make_unique<settings::Form1>(programDirectory(), messages, picker);
+        auto window = std::make_unique<settings::SettingsWindow>(programDirectory(), messages, picker);
         window->show();
         return window;
     }
@@ -79,15 +79,15 @@ protected:
             std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
     }
 
-    static QColor face(const settings::Form1& window, const char* button)
+    static QColor face(const settings::SettingsWindow& window, const char* button)
     {
         return child<ColourButton>(&window, button)->faceColour();
     }
-    static QString language(const settings::Form1& window)
+    static QString language(const settings::SettingsWindow& window)
     {
         return child<QComboBox>(&window, "language_list")->currentText();
     }
-    static QStringList entries(const settings::Form1& window)
+    static QStringList entries(const settings::SettingsWindow& window)
     {
         QStringList items;
         auto* list = child<QComboBox>(&window, "language_list");
@@ -427,7 +427,7 @@ TEST_F(SettingsTest, bandwiseShowsWhatSettingsSaved)
         click(child<QPushButton>(window.get(), "save_language_settings"));
     }
     messages = testsupport::RecordingMessages();
-    bandwise::Form1 bandwise(programDirectory(), messages, desktop, screen());
+    bandwise::MainWindow bandwise(programDirectory(), messages, desktop, screen());
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(bandwise.windowTitle(), "Bandwise (Español)");
     EXPECT_EQ(child<QGroupBox>(&bandwise, "Frame1")->title(), "Convertir código de colores a valor");

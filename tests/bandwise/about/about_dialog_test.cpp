@@ -13,8 +13,8 @@
 #include <fstream>
 #include <memory>
 
-using bandwise::Dialog;
-using bandwise::Form1;
+using bandwise::AboutDialog;
+using bandwise::MainWindow;
 
 namespace {
 
@@ -23,17 +23,17 @@ protected:
     void SetUp() override
     {
         WidgetTest::SetUp();
-        window = std::make_unique<Form1>(programDirectory(), messages, desktop, screen());
+        window = std::make_unique<MainWindow>(programDirectory(), messages, desktop, screen());
         window->show();
     }
 
-    Dialog* openAbout()
+    AboutDialog* openAbout()
     {
         click(child<QPushButton>(window.get(), "Command1"));
         return window->aboutDialog();
     }
 
-    static QString text(const Dialog* dialog, const char* name)
+    static QString text(const AboutDialog* dialog, const char* name)
     {
         if (auto* button = dialog->findChild<QPushButton*>(QString::fromLatin1(name)))
             return button->text();
@@ -42,14 +42,14 @@ protected:
 
     static void flushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    std::unique_ptr<Form1> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 }  // namespace
 
 TEST_F(AboutDialogTest, englishTextsReadMeAndLinks)
 {
-    Dialog* dialog = openAbout();
+    AboutDialog* dialog = openAbout();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(dialog->isModal());
@@ -99,10 +99,10 @@ TEST_F(AboutDialogTest, languageFileTextsAndItsReadMe)
         << writer.bytes();
     std::ofstream(programDirectory() / "Language.ini", std::ios::binary)
         << common::LanguageFileBytes("Testish\\Testish.ini");
-    window = std::make_unique<Form1>(programDirectory(), messages, desktop, screen());
+    window = std::make_unique<MainWindow>(programDirectory(), messages, desktop, screen());
     window->show();
 
-    Dialog* dialog = openAbout();
+    AboutDialog* dialog = openAbout();
     EXPECT_EQ(dialog->windowTitle(), "Acerca de Bandwise");
     EXPECT_EQ(text(dialog, "Label2"), "por el equipo");
     EXPECT_EQ(text(dialog, "Label3"), "Envíe sus ideas, por favor:");
@@ -120,10 +120,10 @@ TEST_F(AboutDialogTest, namedLanguageWithoutItsFileBehavesAsEnglish)
 {
     std::ofstream(programDirectory() / "Language.ini", std::ios::binary)
         << common::LanguageFileBytes("Español\\Español.ini");
-    window = std::make_unique<Form1>(programDirectory(), messages, desktop, screen());
+    window = std::make_unique<MainWindow>(programDirectory(), messages, desktop, screen());
     window->show();
     ASSERT_EQ(window->windowTexts().Language_Name, "Español");
-    Dialog* dialog = openAbout();
+    AboutDialog* dialog = openAbout();
     EXPECT_EQ(dialog->windowTitle(), "About Bandwise");
     EXPECT_EQ(text(dialog, "Label9"), "If you want to help translate Bandwise to other language(s), contact me.");
     click(child<QPushButton>(dialog, "Command1"));
@@ -133,7 +133,7 @@ TEST_F(AboutDialogTest, namedLanguageWithoutItsFileBehavesAsEnglish)
 
 TEST_F(AboutDialogTest, oneNonModalBoxAtATimeCreatedAnewAfterClosing)
 {
-    Dialog* first = openAbout();
+    AboutDialog* first = openAbout();
     first->move(10, 10);
     EXPECT_EQ(openAbout(), first);  // brought to the front, not a second box
 
@@ -143,14 +143,14 @@ TEST_F(AboutDialogTest, oneNonModalBoxAtATimeCreatedAnewAfterClosing)
     click(child<QPushButton>(first, "OKButton"));
     flushDeletes();
     EXPECT_EQ(window->aboutDialog(), nullptr);
-    Dialog* second = openAbout();
+    AboutDialog* second = openAbout();
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(second->pos(), QPoint(471, 326));  // centred again
 }
 
 TEST_F(AboutDialogTest, exitClosesTheBoxButTheCloseBoxLeavesItOpen)
 {
-    Dialog* dialog = openAbout();
+    AboutDialog* dialog = openAbout();
     window->close();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(dialog->isVisible());
@@ -158,9 +158,9 @@ TEST_F(AboutDialogTest, exitClosesTheBoxButTheCloseBoxLeavesItOpen)
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(settings), {}), " 1 \r\n");
     dialog->close();
 
-    window = std::make_unique<Form1>(programDirectory(), messages, desktop, screen());
+    window = std::make_unique<MainWindow>(programDirectory(), messages, desktop, screen());
     window->show();
-    QPointer<Dialog> second = openAbout();
+    QPointer<AboutDialog> second = openAbout();
     click(child<QPushButton>(window.get(), "exit_button"));
     flushDeletes();
     EXPECT_FALSE(window->isVisible());

@@ -55,7 +55,7 @@ protected:
 
     void openWindow()
     {
-        window = std::make_unique<bandwise::Form1>(programDirectory(), messages, desktop, screen());
+        window = std::make_unique<bandwise::MainWindow>(programDirectory(), messages, desktop, screen());
         window->show();
         panel = child<DecodingPanel>(window.get(), "Frame1");
     }
@@ -67,7 +67,7 @@ protected:
     QString tempco() const { return child<QLineEdit>(window.get(), "tempco_value")->text(); }
     Shape* stripe(const char* name) const { return child<Shape>(window.get(), name); }
 
-    std::unique_ptr<bandwise::Form1> window;
+    std::unique_ptr<bandwise::MainWindow> window;
     DecodingPanel* panel = nullptr;
 };
 

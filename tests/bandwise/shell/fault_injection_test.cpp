@@ -13,7 +13,7 @@
 #include <fstream>
 #include <memory>
 
-using bandwise::Form1;
+using bandwise::MainWindow;
 
 namespace {
 
@@ -32,9 +32,9 @@ protected:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    std::unique_ptr<Form1> open()
+    std::unique_ptr<MainWindow> open()
     {
-        auto window = std::make_unique<Form1>(programDirectory(), messages, desktop, screen());
+        auto window = std::make_unique<MainWindow>(programDirectory(), messages, desktop, screen());
         window->show();
         return window;
     }
@@ -48,7 +48,7 @@ protected:
         return text;
     }
 
-    static bool showsDefaults(const Form1& window)
+    static bool showsDefaults(const MainWindow& window)
     {
         return window.bandPalette() == common::DefaultPalette() &&
             child<bandwise::Shape>(&window, "Shape3")->fillColour() == QColor(255, 0, 0) &&

@@ -28,7 +28,7 @@ class IdleTest : public testsupport::WidgetTest { };
 
 TEST_F(IdleTest, ticksThatFindNothingChangedRepaintNothing)
 {
-    bandwise::Form1 window(programDirectory(), messages, desktop, screen());
+    bandwise::MainWindow window(programDirectory(), messages, desktop, screen());
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     // Something to show in every output, so that the ticks have work to compare.

@@ -14,7 +14,7 @@
 #include <fstream>
 #include <memory>
 
-using bandwise::Form1;
+using bandwise::MainWindow;
 
 namespace {
 
@@ -150,9 +150,12 @@ protected:
         std::ofstream(file, std::ios::binary) << writer.bytes();
     }
 
-    std::unique_ptr<Form1> open() { return std::make_unique<Form1>(programDirectory(), messages, desktop, screen()); }
+    std::unique_ptr<MainWindow> open()
+    {
+        return std::make_unique<MainWindow>(programDirectory(), messages, desktop, screen());
+    }
 
-    QString caption(const Form1& window, const char* control) const
+    QString caption(const MainWindow& window, const char* control) const
     {
         return captionOf(child<QWidget>(&window, control));
     }
@@ -164,7 +167,7 @@ protected:
             "package again or using \"Settings.ini\" to set the desired language again may fix this problem.";
     }
 
-    void expectEnglish(const Form1& window) const
+    void expectEnglish(const MainWindow& window) const
     {
         EXPECT_EQ(window.windowTitle(), "Bandwise");
         EXPECT_FALSE(window.windowTexts().Language_Changed);

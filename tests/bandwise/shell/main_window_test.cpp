@@ -18,7 +18,7 @@ class MainWindowTest : public testsupport::WidgetTest { };
 
 TEST_F(MainWindowTest, mainWindowHasItsFixedLayout)
 {
-    bandwise::Form1 window(programDirectory(), messages, desktop, screen());
+    bandwise::MainWindow window(programDirectory(), messages, desktop, screen());
     window.show();
     EXPECT_EQ(window.windowTitle(), "Bandwise");
     EXPECT_EQ(window.size(), QSize(761, 697));
@@ -78,7 +78,7 @@ TEST_F(MainWindowTest, mainWindowHasItsFixedLayout)
 
 TEST_F(MainWindowTest, outlineToggleReachesBothSampleResistorsAndHiddenStripes)
 {
-    bandwise::Form1 window(programDirectory(), messages, desktop, screen());
+    bandwise::MainWindow window(programDirectory(), messages, desktop, screen());
     window.show();
     const char* stripes[] = {"band1_colour", "band2_colour", "band3_colour", "mul_colour", "tol_colour",
         "tempco_colour", "band1_colour1", "band2_colour1", "band3_colour1", "mul_colour1", "tol_colour1",
@@ -109,7 +109,7 @@ TEST_F(MainWindowTest, outlineToggleReachesBothSampleResistorsAndHiddenStripes)
 
 TEST_F(MainWindowTest, thePanelsSchemesAreIndependent)
 {
-    bandwise::Form1 window(programDirectory(), messages, desktop, screen());
+    bandwise::MainWindow window(programDirectory(), messages, desktop, screen());
     window.show();
     auto* decoding = child<bandwise::DecodingPanel>(&window, "Frame1");
     auto* encoding = child<bandwise::EncodingPanel>(&window, "Frame4");

@@ -16,7 +16,7 @@
 #include <fstream>
 #include <memory>
 
-using bandwise::Form1;
+using bandwise::MainWindow;
 using common::BandPalette;
 using common::DisplayColour;
 
@@ -35,10 +35,13 @@ protected:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    std::unique_ptr<Form1> open() { return std::make_unique<Form1>(programDirectory(), messages, desktop, screen()); }
+    std::unique_ptr<MainWindow> open()
+    {
+        return std::make_unique<MainWindow>(programDirectory(), messages, desktop, screen());
+    }
 
     // The colour each painted control shows, in painting order.
-    static std::vector<QColor> paintedColours(const Form1& window)
+    static std::vector<QColor> paintedColours(const MainWindow& window)
     {
         std::vector<QColor> colours;
         for (const bandwise::PaintStep& step : bandwise::PaintingTable()) {
@@ -72,7 +75,10 @@ protected:
         return palette;
     }
 
-    bool outlined(const Form1& window) const { return child<QCheckBox>(&window, "show_stripes_outline")->isChecked(); }
+    bool outlined(const MainWindow& window) const
+    {
+        return child<QCheckBox>(&window, "show_stripes_outline")->isChecked();
+    }
 };
 
 }  // namespace
@@ -100,9 +106,9 @@ TEST(WindowPlacement, centresAndKeepsTheTopLeftOnTheScreen)
 
 TEST_F(StartupTest, windowIsPlacedOnItsScreen)
 {
-    Form1 small(programDirectory(), messages, desktop, QRect(0, 0, 1024, 768));
+    MainWindow small(programDirectory(), messages, desktop, QRect(0, 0, 1024, 768));
     EXPECT_EQ(small.pos(), QPoint(127, 4));
-    Form1 second(programDirectory(), messages, desktop, QRect(1920, 0, 1024, 600));
+    MainWindow second(programDirectory(), messages, desktop, QRect(1920, 0, 1024, 600));
     EXPECT_EQ(second.pos(), QPoint(1920 + 127, 0));
 }
 
