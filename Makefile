@@ -14,7 +14,7 @@ FUZZ_SECONDS ?= 60
 BENCH_PACKAGES := xvfb python3 qt6-base-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps install-packages build run test sanitize fuzz fuzz-smoke install package screenshots bench clean
+.PHONY: all deps fuzz-deps install-packages build run test sanitize fuzz fuzz-smoke install package screenshots bench mutants clean
 
 all: build
 
@@ -87,9 +87,14 @@ bench: deps
 	cmake --build build-release
 	scripts/bench.py build-release docs/benchmarks.md
 
+# Mutation testing by hand (not in CI): each mutant of tests/mutants.txt is built in a scratch
+# copy and the tests are run against it; every mutant should be killed.
+mutants: deps
+	scripts/mutants.py $(MUTANTS_ARGS)
+
 # A .tar.gz of the program directory and its launchers.
 package: build
 	cd $(BUILD_DIR) && cpack
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) build-fuzz build-release
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) build-fuzz build-release build-mutants
