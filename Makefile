@@ -11,7 +11,7 @@ PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev
             desktop-file-utils appstream
 FUZZ_PACKAGES := cmake ninja-build clang libclang-rt-14-dev
 FUZZ_SECONDS ?= 60
-BENCH_PACKAGES := xvfb python3 qt6-base-dev
+BENCH_PACKAGES := xvfb python3 qt6-base-dev libx11-dev libxdamage-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps fuzz-deps install-packages build run test sanitize fuzz fuzz-smoke install package screenshots bench mutants clean

@@ -2,7 +2,6 @@
 #include "bandwise/widgets/look.h"
 #include "platform/desktop.h"
 #include "platform/display_check.h"
-#include "platform/first_frame_probe.h"
 #include "platform/message_presenter.h"
 #include "platform/program_directory.h"
 #include "platform/termination.h"
@@ -27,7 +26,6 @@ int main(int argc, char* argv[])
     platform::SystemDesktop desktop;
     bandwise::MainWindow window(
         platform::ProgramDirectory(), messages, desktop, QGuiApplication::primaryScreen()->geometry());
-    platform::ReportFirstFrame(&window);
     window.show();
     return app.exec();
 }

@@ -2,8 +2,6 @@
 // with BENCH_FLOOR_TIMERS=N also N idle 100 ms timers, the toolkit's own cost of polling; with
 // BENCH_FLOOR_CAPTION set, one caption, the toolkit's cost of loading fonts for any text.
 
-#include "platform/first_frame_probe.h"
-
 #include <QApplication>
 #include <QLabel>
 #include <QTimer>
@@ -23,7 +21,6 @@ int main(int argc, char* argv[])
     }
     if (qEnvironmentVariableIsSet("BENCH_FLOOR_CAPTION"))
         new QLabel(QStringLiteral("Bandwise"), &window);
-    platform::ReportFirstFrame(&window);
     window.show();
     return app.exec();
 }

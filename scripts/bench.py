@@ -1,14 +1,17 @@
 #!/usr/bin/env python3
 """Start-up, memory and idle CPU of Bandwise against a bare Qt Widgets window (the floor).
 
-Usage: bench.py BUILD_DIRECTORY REPORT_FILE. Runs on a private Xvfb screen: for each program the
-median over 15 runs of the time from process start to its first painted frame and of its peak
-resident memory, then the CPU time it uses in 30 s of idling; prints a table and writes it to
-REPORT_FILE with the machine it came from.
+Usage: bench.py [--runs N] BUILD_DIRECTORY REPORT_FILE. Runs on a private Xvfb screen: for each
+program the median over N runs (15 by default) of the time from its launch to its first painted
+frame and of its peak resident memory, then the CPU time it uses in 30 s of idling; prints a table
+and writes it to REPORT_FILE with the machine it came from. The programs hold no benchmark code:
+BUILD_DIRECTORY/bench/first_frame starts each one and watches its window from outside.
 """
+import argparse
 import os
 import platform
 import shutil
+import signal
 import statistics
 import subprocess
 import sys
@@ -20,20 +23,30 @@ IDLE_SECONDS = 30
 SETTLE_SECONDS = 0.2
 
 
-def start(command, env, exit_after_frame):
-    env = dict(env, BANDWISE_BENCH_T0=str(time.monotonic_ns()))
-    if exit_after_frame:
-        env["BANDWISE_BENCH_EXIT"] = "1"
-    else:
-        env.pop("BANDWISE_BENCH_EXIT", None)
-    return subprocess.Popen([command], env=env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+class Probe:
+    """BUILD_DIRECTORY/bench/first_frame running one program; its lines read as "name: value"."""
 
+    def __init__(self, probe, command, env, end_after_frame):
+        # The program's own messages go to a file, where they can neither fill a pipe nobody reads
+        # nor mix with the probe's lines, and still explain a failure.
+        self.messages = tempfile.TemporaryFile(mode="w+")
+        arguments = [probe] + (["--kill"] if end_after_frame else []) + ["--", command]
+        self.process = subprocess.Popen(arguments, env=env, stdout=subprocess.PIPE, stderr=self.messages, text=True)
+        self.values = {}
 
-def first_frame(process):
-    for line in process.stdout:
-        if line.startswith("first-frame-ms:"):
-            return float(line.split()[1])
-    raise RuntimeError("no first frame reported")
+    def read_until(self, name):
+        for line in self.process.stdout:
+            key, _, value = line.partition(":")
+            self.values[key] = float(value)
+            if key == name:
+                return self.values[key]
+        self.process.wait()
+        self.messages.seek(0)
+        raise RuntimeError(f"first_frame gave no {name}:\n{self.messages.read()}")
+
+    def close(self):
+        self.process.wait()
+        self.messages.close()
 
 
 def cpu_seconds(pid):
@@ -45,29 +58,31 @@ def cpu_seconds(pid):
     return total / 1e9
 
 
-def start_up(command, env):
+def start_up(probe, command, env):
     """One start to the first frame: milliseconds to the frame, peak resident megabytes."""
-    process = start(command, env, exit_after_frame=True)
-    frame = first_frame(process)
-    process.stdout.read()
-    _, _, usage = os.wait4(process.pid, 0)
-    return frame, usage.ru_maxrss / 1024
+    run = Probe(probe, command, env, end_after_frame=True)
+    frame = run.read_until("first-frame-ms")
+    peak_kb = run.read_until("peak-memory-kb")
+    run.close()
+    return frame, peak_kb / 1024
 
 
-def idle_cpu(command, env):
+def idle_cpu(probe, command, env):
     """Per cent of one core used over IDLE_SECONDS after the first frame."""
-    process = start(command, env, exit_after_frame=False)
-    first_frame(process)
+    run = Probe(probe, command, env, end_after_frame=False)
+    run.read_until("first-frame-ms")
+    pid = int(run.values["pid"])
     time.sleep(1)
-    before = cpu_seconds(process.pid)
+    before = cpu_seconds(pid)
     time.sleep(IDLE_SECONDS)
-    idle = (cpu_seconds(process.pid) - before) / IDLE_SECONDS * 100
-    process.terminate()
-    process.wait()
+    idle = (cpu_seconds(pid) - before) / IDLE_SECONDS * 100
+    os.kill(pid, signal.SIGTERM)
+    run.read_until("peak-memory-kb")
+    run.close()
     return idle
 
 
-def measure(programs):
+def measure(probe, programs, runs):
     """Medians of start-up and memory, and idle CPU, for each (name, command, env).
 
     The start-up runs take turns between the programs, so a machine that speeds up or slows down
@@ -75,17 +90,17 @@ def measure(programs):
     each round and each start waits for the screen to settle from the one before, so no program
     always follows the same one.
     """
-    runs = {name: [] for name, _, _ in programs}
-    for round_number in range(RUNS):
+    results_of_runs = {name: [] for name, _, _ in programs}
+    for round_number in range(runs):
         shift = round_number % len(programs)
         for name, command, env in programs[shift:] + programs[:shift]:
             time.sleep(SETTLE_SECONDS)
-            runs[name].append(start_up(command, env))
+            results_of_runs[name].append(start_up(probe, command, env))
     results = {}
     for name, command, env in programs:
-        frames = [frame for frame, _ in runs[name]]
-        peaks = [peak for _, peak in runs[name]]
-        results[name] = (statistics.median(frames), statistics.median(peaks), idle_cpu(command, env))
+        frames = [frame for frame, _ in results_of_runs[name]]
+        peaks = [peak for _, peak in results_of_runs[name]]
+        results[name] = (statistics.median(frames), statistics.median(peaks), idle_cpu(probe, command, env))
     return results
 
 
@@ -100,10 +115,21 @@ def machine():
 
 
 def main():
-    build, report = sys.argv[1], sys.argv[2]
+    parser = argparse.ArgumentParser(description="Start-up, memory and idle CPU against a bare Qt window.")
+    parser.add_argument("--runs", type=int, default=RUNS, help="start-up runs per program (default %(default)s)")
+    parser.add_argument("build")
+    parser.add_argument("report")
+    arguments = parser.parse_args()
+    build, report, runs = arguments.build, arguments.report, arguments.runs
+    probe = os.path.join(build, "bench", "first_frame")
+    if not os.access(probe, os.X_OK):
+        sys.exit(f"{probe} is missing: it is built only where libx11-dev and libxdamage-dev are installed")
     # Xvfb picks a free display and writes its number once it accepts connections.
     read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+    # -noreset: otherwise the server resets whenever its last client leaves, as it does after every
+    # run, and refuses the next run's connection if that comes during the reset.
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                             "-noreset"],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,))
     os.close(write_end)
     try:
@@ -116,12 +142,12 @@ def main():
             # As shipped, whatever language a developer chose in the build's program directory.
             shutil.copy(os.path.join(os.path.dirname(__file__), "..", "data", "Language.ini"), program)
             floor = os.path.join(build, "bench", "bench_floor")
-            results = measure([
+            results = measure(probe, [
                 ("bare Qt window (floor)", floor, env),
                 ("bare Qt window with one caption", floor, dict(env, BENCH_FLOOR_CAPTION="1")),
                 ("bare Qt window with two idle 100 ms timers", floor, dict(env, BENCH_FLOOR_TIMERS="2")),
                 ("Bandwise", os.path.join(program, "Bandwise"), env),
-            ])
+            ], runs)
     finally:
         xvfb.terminate()
         xvfb.wait()
@@ -129,7 +155,7 @@ def main():
     floor = results["bare Qt window (floor)"]
     bandwise = results["Bandwise"]
     lines = [
-        "| Program | First frame (median of %d) | Peak memory (median) | CPU while idle (%d s) |" % (RUNS, IDLE_SECONDS),
+        "| Program | First frame (median of %d) | Peak memory (median) | CPU while idle (%d s) |" % (runs, IDLE_SECONDS),
         "|---|---|---|---|",
     ]
     for name, (frame, peak, idle) in results.items():
@@ -153,8 +179,10 @@ def main():
     with open(report, "w") as out:
         out.write("# Benchmarks\n\n")
         out.write("Written by `make bench` (`scripts/bench.py`): a Release build on a private Xvfb screen; the "
-                  "first frame is timed from process start to the first painted and flushed frame, memory is "
-                  "the peak resident set, idle CPU is the time on the CPU of all its threads over %d s with both "
+                  "first frame is timed from outside the program by `bench/first_frame`, from just before it starts "
+                  "the program to the X server's first report, through its DAMAGE extension, of drawing in the "
+                  "program's window; memory is the peak resident set of such a start, ended with SIGTERM at its "
+                  "first frame; idle CPU is the time on the CPU of all its threads over %d s with both "
                   "timers running. The start-up runs take turns between the programs in a rotating order, each "
                   "after a pause that lets the screen settle.\n\n" % IDLE_SECONDS)
         out.write(f"Last run {time.strftime('%Y-%m-%d', time.gmtime())} on {machine()}.\n\n")
