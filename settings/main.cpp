@@ -5,7 +5,6 @@
 #include "platform/termination.h"
 #include "settings/settings_window.h"
 #include "ui/program_icon.h"
-#include "ui/twip_style.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -20,8 +19,7 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     platform::CloseWindowsOnTermination();
-    // The layout is made for Arial 9.75 points; Liberation Sans has the same metrics.
-    ui::applyTwipLayoutLook(app, 9.75);
+    settings::applySettingsLook(app);
     app.setWindowIcon(ui::programIcon());
     platform::QtMessagePresenter messages;
     platform::QtColourPicker picker;

@@ -9,8 +9,10 @@
 #include "ui/colours.h"
 #include "ui/naming.h"
 #include "ui/program_icon.h"
+#include "ui/twip_style.h"
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -62,6 +64,12 @@ QPushButton* boldButton(const char* name, const QString& caption, QWidget* paren
 }
 
 }  // namespace
+
+void applySettingsLook(QApplication& app)
+{
+    // The layout is made for Arial 9.75 points; Liberation Sans has the same metrics.
+    ui::applyTwipLayoutLook(app, 9.75);
+}
 
 SettingsWindow::SettingsWindow(std::filesystem::path programDirectory, platform::MessagePresenter& messages,
     platform::ColourPicker& picker, QWidget* parent)

@@ -16,6 +16,7 @@
 #include <array>
 #include <filesystem>
 
+class QApplication;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -29,6 +30,9 @@ class MessagePresenter;
 namespace settings {
 
 class ColourButton;
+
+// Style and default font of the Settings program, for which its twip layout is made.
+void applySettingsLook(QApplication& app);
 
 class SettingsWindow : public QWidget {
     Q_OBJECT

@@ -99,7 +99,7 @@ int main(int argc, char* argv[])
         ok = save(window.aboutDialog(), output / (std::string("about-") + code + ".png")) && ok;
         window.aboutDialog()->close();
 
-        ui::applyTwipLayoutLook(app, 9.75);
+        settings::applySettingsLook(app);
         settings::SettingsWindow settingsWindow(program, messages, picker);
         settingsWindow.show();
         ok = save(&settingsWindow, output / (std::string("settings-") + code + ".png")) && ok;
