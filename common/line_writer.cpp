@@ -2,9 +2,7 @@
 
 #include "common/code_page.h"
 
-#include <algorithm>
 #include <fstream>
-#include <optional>
 #include <system_error>
 
 namespace common {
@@ -22,22 +20,6 @@ void LineWriter::writeNumber(std::int32_t value)
         m_bytes += ' ';
     m_bytes += digits;
     m_bytes += " \r\n";
-}
-
-namespace {
-
-std::optional<std::size_t> g_failAfter;
-
-}  // namespace
-
-ScopedWriteFailure::ScopedWriteFailure(std::size_t bytes)
-{
-    g_failAfter = bytes;
-}
-
-ScopedWriteFailure::~ScopedWriteFailure()
-{
-    g_failAfter.reset();
 }
 
 bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes)
@@ -58,10 +40,9 @@ bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes)
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out)
             return false;
-        const std::size_t count = g_failAfter ? std::min(*g_failAfter, bytes.size()) : bytes.size();
-        out.write(bytes.data(), static_cast<std::streamsize>(count));
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.close();
-        if (!out || g_failAfter) {
+        if (!out) {
             std::error_code ignored;
             std::filesystem::remove(temporary, ignored);
             return false;

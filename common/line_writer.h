@@ -27,14 +27,4 @@ private:
 // once it is complete, so a failed save leaves the old file as it was. False on any failure.
 bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes);
 
-// For tests: while one exists, every whole-file write stops after `bytes` bytes and fails, as a
-// full disk would make it.
-class ScopedWriteFailure {
-public:
-    explicit ScopedWriteFailure(std::size_t bytes);
-    ~ScopedWriteFailure();
-    ScopedWriteFailure(const ScopedWriteFailure&) = delete;
-    ScopedWriteFailure& operator=(const ScopedWriteFailure&) = delete;
-};
-
 }  // namespace common

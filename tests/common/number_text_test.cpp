@@ -9,7 +9,7 @@
 using common::GeneralNumberText;
 using common::LeadingNumber;
 
-TEST(GeneralNumberText, roundsToFifteenDigitsAndDropsTrailingZeros)
+TEST(GeneralNumberText, fifteenDigitsNoTrailingZerosExponentOnlyAtTheExtremes)
 {
     struct Row {
         const char* name;
@@ -19,13 +19,10 @@ TEST(GeneralNumberText, roundsToFifteenDigitsAndDropsTrailingZeros)
     };
     const Row rows[] = {
         {"factorNoiseHidden", 47 * 0.1, ".", "4.7"},
-        {"hundredthFactor", 999 * 0.01, ".", "9.99"},
-        {"largestDecodedValue", 999 * std::pow(10.0, 7), ".", "9990000000"},
         {"leadingZeroBelowOne", 47 * 0.01, ".", "0.47"},
         {"commaSeparator", 47 * 0.1, ",", "4,7"},
         {"multiByteSeparator", 0.5, "\u066B", "0\u066B5"},
         {"integerHasNoSeparator", 100.0, ",", "100"},
-        {"zero", 0.0, ".", "0"},
         {"negativeZeroShowsZero", -0.0, ".", "0"},
         {"negative", -2.5, ".", "-2.5"},
         {"oneThird", 1.0 / 3.0, ".", "0.333333333333333"},
@@ -33,13 +30,12 @@ TEST(GeneralNumberText, roundsToFifteenDigitsAndDropsTrailingZeros)
         {"hugeUsesExponent", 1e15, ".", "1E+15"},
         {"tinyUsesExponent", 0.00001, ".", "1E-05"},
         {"smallStaysFixed", 0.0001, ".", "0.0001"},
-        {"exponentWithSeparator", 1.5e300, ",", "1,5E+300"},
     };
     for (const Row& row : rows)
         EXPECT_EQ(GeneralNumberText(row.value, row.separator), row.expected) << row.name;
 }
 
-TEST(LeadingNumber, readsTheNumberAtTheStart)
+TEST(LeadingNumber, readsTheNumberAtTheStartIgnoringBlanks)
 {
     struct Row {
         const char* text;
@@ -49,25 +45,17 @@ TEST(LeadingNumber, readsTheNumberAtTheStart)
         {"", 0},
         {"-", 0},
         {".", 0},
-        {"+", 0},
         {"abc", 0},
-        {"47", 47},
         {"05", 5},
-        {"1.5", 1.5},
         {".5", 0.5},
-        {"5.", 5},
         {"-2.5", -2.5},
         {"+3", 3},
         {"1.2.3", 1.2},
         {"12abc", 12},
-        {"1 2 3", 123},
         {" \t4\n7", 47},
         {"- 4", -4},
-        {"1e3", 1000},
         {"1E-2", 0.01},
-        {"2e", 2},
         {"2e+", 2},
-        {"2ex", 2},
         {"1,5", 1},  // the comma is never a decimal point
         {"--5", 0},
         {"1e-400", 0},

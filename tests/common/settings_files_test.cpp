@@ -1,76 +1,54 @@
 #include "common/code_page.h"
 #include "common/line_writer.h"
 #include "common/settings_files.h"
+#include "program_files.h"
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 using namespace common;
 
 namespace {
 
-std::string slurp(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-std::optional<BandPalette> readColours(const std::string& bytes)
+template <typename Read>
+auto readFrom(Read read, const std::string& bytes)
 {
     std::istringstream in(bytes);
-    return ReadColoursFile(in);
+    return read(in);
 }
 
-// Header, the thirteen default values one per line, and the footer.
-std::vector<std::string> defaultColourLines()
-{
-    return {";Bandwise - Colour Settings", " 0 ", " 16576 ", " 255 ", " 33023 ", " 65535 ", " 65280 ", " 16711680 ",
-        " 12583104 ", " 12632256 ", " 16777215 ", " 49344 ", " 14737632 ", " 9823999 ", std::string(kColoursFooter)};
-}
-
-std::string joined(const std::vector<std::string>& lines)
-{
-    std::string bytes;
-    for (const std::string& line : lines)
-        bytes += line + "\r\n";
-    return bytes;
-}
-
-class TemporaryDirectory : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/bandwise-files-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        directory = pattern;
-    }
-    void TearDown() override
-    {
-        std::filesystem::permissions(directory, std::filesystem::perms::owner_all);
-        std::filesystem::remove_all(directory);
-    }
-    std::filesystem::path directory;
-};
+// The built-in colours as every Colours.ini written so far holds them.
+const std::string kDefaultColoursFile = ";Bandwise - Colour Settings\r\n 0 \r\n 16576 \r\n 255 \r\n 33023 \r\n"
+                                        " 65535 \r\n 65280 \r\n 16711680 \r\n 12583104 \r\n 12632256 \r\n 16777215 \r\n"
+                                        " 49344 \r\n 14737632 \r\n 9823999 \r\n" +
+    std::string(kColoursFooter) + "\r\n";
 
 }  // namespace
 
-TEST(LineWriter, writesTextAndNumberLinesByteExact)
+TEST(SettingsFiles, writtenBytesAreExactAndReadBack)
 {
     LineWriter writer;
     writer.writeText("Español \"quoted\", as is");
-    writer.writeNumber(16576);
     writer.writeNumber(0);
     writer.writeNumber(-5);
-    writer.writeText("");
-    EXPECT_EQ(writer.bytes(), "Espa\xF1ol \"quoted\", as is\r\n 16576 \r\n 0 \r\n-5 \r\n\r\n");
+    EXPECT_EQ(writer.bytes(), "Espa\xF1ol \"quoted\", as is\r\n 0 \r\n-5 \r\n");
+
+    EXPECT_EQ(ColoursFileBytes(DefaultPalette()), kDefaultColoursFile);
+    EXPECT_EQ(readFrom(ReadColoursFile, kDefaultColoursFile), DefaultPalette());
+    EXPECT_EQ(SettingsFileBytes(true), " 1 \r\n");
+    EXPECT_EQ(SettingsFileBytes(false), " 0 \r\n");
+    const std::string path = "Português (Brasil)\\Português (Brasil).ini";
+    EXPECT_EQ(LanguageFileBytes(path),
+        ";Bandwise - Language Settings\r\nPortugu\xEAs (Brasil)\\Portugu\xEAs (Brasil).ini\r\n" +
+            std::string(kLanguageFooter) + "\r\n");
+    EXPECT_EQ(readFrom(ReadLanguageFile, LanguageFileBytes(path)), path);
+    EXPECT_EQ(readFrom(ReadLanguageFile, ";h\r\nDefault\r\n"), std::nullopt);
+    EXPECT_TRUE(IsDefaultLanguage("dEFAULT"));
+    EXPECT_FALSE(IsDefaultLanguage("Default "));
 }
 
-TEST(CodePage, everyByteSurvivesARoundTrip)
+TEST(SettingsFiles, everyByteOfTheCodePageSurvivesARoundTrip)
 {
     std::string all;
     for (int b = 0; b < 256; ++b)
@@ -80,85 +58,55 @@ TEST(CodePage, everyByteSurvivesARoundTrip)
     EXPECT_EQ(EncodeWindows1252("\xFF\xC3"), "??");  // malformed UTF-8
 }
 
-TEST(SettingsFiles, writtenFilesAreByteExactAndReadBack)
-{
-    EXPECT_EQ(ColoursFileBytes(DefaultPalette()), joined(defaultColourLines()));
-    EXPECT_EQ(readColours(ColoursFileBytes(DefaultPalette())), DefaultPalette());
-    EXPECT_EQ(SettingsFileBytes(true), " 1 \r\n");
-    EXPECT_EQ(SettingsFileBytes(false), " 0 \r\n");
-    EXPECT_EQ(LanguageFileBytes("Español\\Español.ini"),
-        ";Bandwise - Language Settings\r\nEspa\xF1ol\\Espa\xF1ol.ini\r\n" + std::string(kLanguageFooter) + "\r\n");
-    std::istringstream language(LanguageFileBytes("Português (Brasil)\\Português (Brasil).ini"));
-    EXPECT_EQ(ReadLanguageFile(language), "Português (Brasil)\\Português (Brasil).ini");
-}
-
-TEST(SettingsFiles, outlineStateIsZeroOrOne)
+TEST(SettingsFiles, readersRejectWhatTheProgramsNeverWrite)
 {
     struct Row {
         const char* bytes;
-        std::optional<bool> state;
+        std::optional<bool> outline;
     };
-    const Row rows[] = {{" 1 \r\n", true}, {" 0 \r\n", false}, {"1,junk", true}, {" 5 \r\n", std::nullopt},
-        {"2", std::nullopt}, {"-1", std::nullopt}, {"abc", std::nullopt}, {"", std::nullopt}, {"\r\n", false}};
-    for (const Row& row : rows) {
-        std::istringstream in(row.bytes);
-        EXPECT_EQ(ReadSettingsFile(in), row.state) << '"' << row.bytes << '"';
-    }
+    const Row outlines[] = {{" 1 \r\n", true}, {"\r\n", false}, {"1,junk", true}, {"2", std::nullopt},
+        {"-1", std::nullopt}, {"abc", std::nullopt}, {"", std::nullopt}};
+    for (const Row& row : outlines)
+        EXPECT_EQ(readFrom(ReadSettingsFile, row.bytes), row.outline) << '"' << row.bytes << '"';
+
+    const auto withBand = [](const std::string& first) {
+        return ";h\r\n" + first + kDefaultColoursFile.substr(kDefaultColoursFile.find("\r\n 16576"));
+    };
+    EXPECT_EQ(readFrom(ReadColoursFile, withBand(" 16777215 ")).value()[BandColour::Black].value, 0xFFFFFF);
+    for (const char* bad : {" 16777216 ", " -1 ", " red "})
+        EXPECT_EQ(readFrom(ReadColoursFile, withBand(bad)), std::nullopt) << bad;
+    // A body colour out of range is read as black rather than failing.
+    std::string body = kDefaultColoursFile;
+    body.replace(body.find(" 9823999 "), 9, " 16777216 ");
+    EXPECT_EQ(readFrom(ReadColoursFile, body).value().body, DisplayColour {0});
+    EXPECT_EQ(readFrom(ReadColoursFile, kDefaultColoursFile.substr(0, 40)), std::nullopt);
 }
 
-TEST_F(TemporaryDirectory, wholeFileWriteReplacesOnlyWhenComplete)
+using WholeFileWrite = testsupport::ProgramFiles;
+
+TEST_F(WholeFileWrite, replacesTheFileOnlyWhenComplete)
 {
-    const std::filesystem::path file = directory / "Settings.ini";
-    ASSERT_TRUE(WriteFileWhole(file, " 1 \r\n"));
-    EXPECT_EQ(slurp(file), " 1 \r\n");
-    ASSERT_TRUE(WriteFileWhole(file, " 0 \r\n"));
-    EXPECT_EQ(slurp(file), " 0 \r\n");
-
-    // A directory where the temporary file must go stops the write, even for root.
-    std::filesystem::create_directory(directory / "Settings.ini.tmp");
-    EXPECT_FALSE(WriteFileWhole(file, " 1 \r\n"));
-    EXPECT_EQ(slurp(file), " 0 \r\n");
-    std::filesystem::remove(directory / "Settings.ini.tmp");
-
-    // A directory standing where the file should be: the rename fails and nothing is left behind.
-    const std::filesystem::path blocked = directory / "Colours.ini";
-    std::filesystem::create_directory(blocked);
-    std::filesystem::create_directory(blocked / "inside");
-    EXPECT_FALSE(WriteFileWhole(blocked, "x"));
-    EXPECT_TRUE(std::filesystem::is_directory(blocked / "inside"));
-    EXPECT_FALSE(std::filesystem::exists(directory / "Colours.ini.tmp"));
-}
-
-TEST_F(TemporaryDirectory, failedWritesKeepTheOldFileAndItsPermissions)
-{
-    const std::filesystem::path file = directory / "Colours.ini";
-    ASSERT_TRUE(WriteFileWhole(file, "old\r\n"));
-
-    // A full disk: the temporary file is /dev/full, whose writes fail when flushed.
-    std::filesystem::create_symlink("/dev/full", directory / "Colours.ini.tmp");
-    EXPECT_FALSE(WriteFileWhole(file, std::string(100000, 'x')));
-    EXPECT_EQ(slurp(file), "old\r\n");
-    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(directory / "Colours.ini.tmp")));
-
-    // A file nobody may write is left alone, even by root.
+    ASSERT_TRUE(WriteFileWhole(file("Colours.ini"), "old\r\n"));
     using std::filesystem::perms;
-    std::filesystem::permissions(file, perms::owner_read | perms::group_read);
-    EXPECT_FALSE(WriteFileWhole(file, "new\r\n"));
-    EXPECT_EQ(slurp(file), "old\r\n");
+    std::filesystem::permissions(file("Colours.ini"), perms::owner_read | perms::owner_write | perms::group_read);
+    ASSERT_TRUE(WriteFileWhole(file("Colours.ini"), "new\r\n"));
+    EXPECT_EQ(read("Colours.ini"), "new\r\n");
+    EXPECT_EQ(std::filesystem::status(file("Colours.ini")).permissions(),
+        perms::owner_read | perms::owner_write | perms::group_read);
 
-    std::filesystem::permissions(file, perms::owner_read | perms::owner_write);
-    EXPECT_TRUE(WriteFileWhole(file, "new\r\n"));
-    EXPECT_EQ(slurp(file), "new\r\n");
-    EXPECT_EQ(std::filesystem::status(file).permissions(), perms::owner_read | perms::owner_write);
-}
+    {
+        const testsupport::ScopedFileSizeLimit diskFull(100);
+        EXPECT_FALSE(WriteFileWhole(file("Colours.ini"), std::string(1000, 'x')));
+    }
+    // A file nobody may write is left alone, even by root.
+    std::filesystem::permissions(file("Colours.ini"), perms::owner_read);
+    EXPECT_FALSE(WriteFileWhole(file("Colours.ini"), "newer\r\n"));
+    // A directory in the way of the file.
+    std::filesystem::create_directories(file("Settings.ini") / "inside");
+    EXPECT_FALSE(WriteFileWhole(file("Settings.ini"), "x"));
 
-TEST_F(TemporaryDirectory, readOnlyDirectoryKeepsTheOldFile)
-{
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only directories";
-    const std::filesystem::path file = directory / "Settings.ini";
-    ASSERT_TRUE(WriteFileWhole(file, " 1 \r\n"));
-    std::filesystem::permissions(directory, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    EXPECT_FALSE(WriteFileWhole(file, " 0 \r\n"));
-    EXPECT_EQ(slurp(file), " 1 \r\n");
+    EXPECT_EQ(read("Colours.ini"), "new\r\n");
+    EXPECT_TRUE(std::filesystem::is_directory(file("Settings.ini") / "inside"));
+    EXPECT_FALSE(std::filesystem::exists(file("Colours.ini.tmp")));
+    EXPECT_FALSE(std::filesystem::exists(file("Settings.ini.tmp")));
 }

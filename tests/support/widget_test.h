@@ -1,39 +1,26 @@
 #pragma once
 
 #include "common/settings_files.h"
+#include "program_files.h"
 #include "recording_desktop.h"
 #include "recording_messages.h"
 
 #include <QAbstractButton>
-#include <QFile>
 #include <QLocale>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-
 namespace testsupport {
 
-// Offscreen widgets (the test main sets the platform), a fresh program directory per test as
-// shipped (Language.ini selecting the built-in texts), recorded message boxes and a pinned locale.
-class WidgetTest : public ::testing::Test {
+// Offscreen widgets (the test main sets the platform), a program directory as shipped
+// (Language.ini selecting the built-in texts), recorded message boxes and a pinned locale.
+class WidgetTest : public ProgramFiles {
 protected:
     void SetUp() override
     {
+        ProgramFiles::SetUp();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        ASSERT_TRUE(m_directory.isValid());
-        // As shipped: Language.ini selects the built-in texts.
-        std::ofstream(programDirectory() / "Language.ini", std::ios::binary)
-            << common::LanguageFileBytes(common::kDefaultLanguage);
-    }
-
-    std::filesystem::path programDirectory() const
-    {
-        return std::filesystem::path(QFile::encodeName(m_directory.path()).toStdString());
+        write("Language.ini", common::LanguageFileBytes(common::kDefaultLanguage));
     }
 
     // Clicks near the right edge, far from the caption: options take clicks over their whole width.
@@ -53,11 +40,18 @@ protected:
         return found;
     }
 
+    // The texts of the messages shown so far, which are then forgotten.
+    std::vector<std::string> takeMessages()
+    {
+        std::vector<std::string> texts;
+        for (const auto& message : messages.shown)
+            texts.push_back(message.text.toStdString());
+        messages.shown.clear();
+        return texts;
+    }
+
     RecordingMessages messages;
     RecordingDesktop desktop;
-
-private:
-    QTemporaryDir m_directory;
 };
 
 }  // namespace testsupport

@@ -1,130 +1,297 @@
-#include "bandwise/decoding/decoding_panel.h"
+#include "bandwise/about/about_dialog.h"
 #include "bandwise/encoding/encoding_panel.h"
 #include "bandwise/shell/main_window.h"
+#include "bandwise/widgets/line_shape.h"
 #include "bandwise/widgets/shape.h"
 #include "caption_fit.h"
+#include "hostile_files.h"
 #include "widget_test.h"
 
-#include <QGroupBox>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
+
+#include <chrono>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <tuple>
+
+using bandwise::MainWindow;
+using common::BandColour;
+using Messages = std::vector<std::string>;
 
 namespace {
 
-class MainWindowTest : public testsupport::WidgetTest { };
+class ShellTest : public testsupport::WidgetTest {
+protected:
+    std::unique_ptr<MainWindow> open()
+    {
+        auto window = std::make_unique<MainWindow>(programDirectory(), messages, desktop, screen());
+        window->show();
+        return window;
+    }
+
+    // What a swatch, a part of a resistor's body or a seam is painted with.
+    static common::DisplayColour paint(const MainWindow& window, const char* name)
+    {
+        const auto* line = window.findChild<bandwise::LineShape*>(QString::fromLatin1(name));
+        const QColor colour = line ? line->lineColour() : child<bandwise::Shape>(&window, name)->fillColour();
+        return common::DisplayColour::fromRgb(colour.red(), colour.green(), colour.blue());
+    }
+
+    // The built-in texts, the default palette and outline, and a window that still answers a click.
+    static void expectDefaults(MainWindow& window)
+    {
+        EXPECT_EQ(window.windowTitle(), "Bandwise");
+        EXPECT_EQ(paint(window, "Shape3"), common::DefaultPalette()[BandColour::Red]);
+        EXPECT_TRUE(child<QCheckBox>(&window, "show_stripes_outline")->isChecked());
+        click(child<QRadioButton>(&window, "gr1"));
+        EXPECT_EQ(paint(window, "band1_colour"), common::DefaultPalette()[BandColour::Green]);
+        const QStringList clipped = testsupport::clippedCaptions(&window);
+        EXPECT_TRUE(clipped.isEmpty()) << clipped.join(QStringLiteral("; ")).toStdString();
+    }
+
+    const bandwise::WindowTexts english;
+};
+
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
 
 }  // namespace
 
-TEST_F(MainWindowTest, mainWindowHasItsFixedLayout)
+TEST_F(ShellTest, placesItselfOnItsScreenAtAFixedSizeWithOhmSigns)
 {
-    bandwise::MainWindow window(programDirectory(), messages, desktop, screen());
-    window.show();
-    EXPECT_EQ(window.windowTitle(), "Bandwise");
-    EXPECT_EQ(window.size(), QSize(761, 697));
-    EXPECT_EQ(window.minimumSize(), window.maximumSize());
-    EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
-
-    struct Row {
-        const char* name;
-        QRect pixels;
+    // 15 twips a pixel; the window is 11415 x 10455 twips, 11535 x 10965 with its frame, centred and lifted by
+    // 220 twips, its top-left corner kept on the screen. On 1024 x 768 (15360 x 11520 twips) the left is
+    // (15360 - 11535) / 2 = 1912 twips = 127 pixels and the top (11520 - 10965) / 2 - 220 = 57 twips = 4 pixels.
+    const std::tuple<const char*, QRect, QPoint> rows[] = {
+        {"1024x768", QRect(0, 0, 1024, 768), QPoint(127, 4)},
+        {"secondScreen", QRect(1920, 0, 1024, 768), QPoint(1920 + 127, 4)},
+        {"smallerThanTheWindow", QRect(1920, 1080, 640, 480), QPoint(1920, 1080)},
     };
-    const Row rows[] = {
-        {"Frame1", {8, 8, 745, 345}},
-        {"Frame4", {8, 360, 489, 329}},
-        {"Frame8", {504, 360, 249, 289}},
-        {"Command1", {616, 656, 65, 33}},
-        {"exit_button", {688, 656, 65, 33}},
-        {"show_stripes_outline", {504, 648, 113, 49}},
-        {"band1", {16, 56, 113, 193}},
-        {"tempco", {616, 56, 113, 193}},
-        {"Frame2", {16, 256, 473, 73}},
-        {"Frame3", {496, 256, 233, 73}},
-        {"Resistor_Value", {96, 16, 217, 21}},
-        {"Label1", {16, 24, 93, 29}},
-        {"r4b", {112, 32, 97, 17}},
-        {"r6b", {320, 32, 97, 17}},
-        {"nor_form", {96, 40, 81, 25}},
-        {"uni", {288, 40, 65, 25}},
-        {"tempco_value", {368, 40, 97, 21}},
-        {"Shape12", {16, 32, 49, 9}},
-        {"Shape14", {88, 21, 57, 31}},
-        {"band1_colour", {72, 17, 9, 39}},
-        {"mul_colour", {119, 22, 9, 29}},
-        {"mul_colour1", {119, 22, 9, 29}},
-        {"Frame9", {16, 56, 209, 73}},
-        {"res_value", {8, 32, 169, 20}},
-        {"omega_symbol_1", {184, 32, 13, 20}},
-        {"Frame7", {232, 56, 233, 73}},
-        {"Frame5", {16, 136, 209, 177}},
-        {"Frame6", {232, 136, 233, 177}},
-        {"band1_list", {104, 24, 89, 21}},
-        {"tempco_list", {104, 144, 89, 21}},
-        {"b1v", {128, 21, 89, 20}},
-        {"tempco_v", {128, 141, 89, 20}},
-        {"power_value", {40, 48, 89, 19}},
-        {"resistance_value", {40, 216, 89, 19}},
-        {"calc", {40, 256, 81, 25}},
-        {"res", {128, 256, 81, 25}},
-        {"omega_symbol_2", {176, 215, 10, 16}},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(child<QWidget>(&window, row.name)->geometry(), row.pixels) << row.name;
-
-    const QStringList clipped = testsupport::clippedCaptions(&window);
-    EXPECT_TRUE(clipped.isEmpty()) << clipped.join(QStringLiteral("; ")).toStdString();
-}
-
-TEST_F(MainWindowTest, outlineToggleReachesBothSampleResistorsAndHiddenStripes)
-{
-    bandwise::MainWindow window(programDirectory(), messages, desktop, screen());
-    window.show();
-    const char* stripes[] = {"band1_colour", "band2_colour", "band3_colour", "mul_colour", "tol_colour",
-        "tempco_colour", "band1_colour1", "band2_colour1", "band3_colour1", "mul_colour1", "tol_colour1",
-        "tempco_colour1"};
-    auto* outline = child<QAbstractButton>(&window, "show_stripes_outline");
-    ASSERT_TRUE(outline->isChecked());
-    for (const char* name : stripes)
-        EXPECT_TRUE(child<bandwise::Shape>(&window, name)->borderVisible()) << name;
-
-    click(outline);
-    EXPECT_FALSE(outline->isChecked());
-    click(child<QRadioButton>(&window, "r6b"));
-    click(child<QRadioButton>(&window, "r6b1"));
-    for (const char* name : stripes) {
-        auto* stripe = child<bandwise::Shape>(&window, name);
-        EXPECT_FALSE(stripe->borderVisible()) << name;
-        EXPECT_EQ(stripe->grab().toImage().pixelColor(0, 0), stripe->fillColour()) << name;
-    }
-
-    click(outline);
-    const QColor border = window.palette().color(QPalette::WindowText);
-    for (const char* name : stripes) {
-        auto* stripe = child<bandwise::Shape>(&window, name);
-        EXPECT_TRUE(stripe->borderVisible()) << name;
-        EXPECT_EQ(stripe->grab().toImage().pixelColor(0, 0), border) << name;
+    for (const auto& [name, screen, position] : rows) {
+        SCOPED_TRACE(name);
+        const MainWindow window(programDirectory(), messages, desktop, screen);
+        EXPECT_EQ(window.pos(), position);
+        EXPECT_EQ(window.size(), QSize(761, 697));
+        EXPECT_EQ(window.minimumSize(), window.maximumSize());
+        EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+        EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+        for (const char* sign : {"unit_label", "omega_symbol_1", "omega_symbol_2"})
+            EXPECT_EQ(child<QLabel>(&window, sign)->text(), QString(QChar(0x03A9))) << sign;
     }
 }
 
-TEST_F(MainWindowTest, thePanelsSchemesAreIndependent)
+TEST_F(ShellTest, coloursIniPaintsSwatchesStripesBodiesAndSeams)
 {
-    bandwise::MainWindow window(programDirectory(), messages, desktop, screen());
-    window.show();
-    auto* decoding = child<bandwise::DecodingPanel>(&window, "Frame1");
-    auto* encoding = child<bandwise::EncodingPanel>(&window, "Frame4");
+    common::BandPalette palette;
+    for (int i = 0; i < common::kBandColourCount; ++i)
+        palette.bands[i] = common::DisplayColour::fromRgb(20 * i, 100 + i, 250 - 3 * i);
+    palette.body = common::DisplayColour::fromRgb(1, 2, 3);
+    write("Colours.ini", common::ColoursFileBytes(palette));
+    const auto window = open();
+    EXPECT_EQ(paint(*window, "Shape3"), palette[BandColour::Red]);  // beside the first band's Red
+    EXPECT_EQ(paint(*window, "Shape24"), palette[BandColour::Black]);  // beside the second band's Black
+    EXPECT_EQ(paint(*window, "Shape50"), palette[BandColour::Gold]);  // beside the Gold tolerance
+    EXPECT_EQ(paint(*window, "Shape14"), palette.body);  // the middle of the decoding resistor
+    EXPECT_EQ(paint(*window, "Shape62"), palette.body);  // the middle of the encoding resistor
+    EXPECT_EQ(paint(*window, "Line1"), palette.body);  // a seam of the decoding resistor
+    click(child<QRadioButton>(window.get(), "vi2"));
+    EXPECT_EQ(paint(*window, "band2_colour"), palette[BandColour::Violet]);
+    child<QComboBox>(window.get(), "band1_list")->setCurrentText("3");
+    child<bandwise::EncodingPanel>(window.get(), "Frame4")->tick();
+    EXPECT_EQ(paint(*window, "band1_colour1"), palette[BandColour::Orange]);
+}
 
-    click(child<QRadioButton>(&window, "r6b"));
-    EXPECT_EQ(decoding->scheme(), common::BandScheme::SixBand);
-    EXPECT_EQ(encoding->scheme(), common::BandScheme::FourBand);
-    EXPECT_TRUE(child<QRadioButton>(&window, "r4b1")->isChecked());
-    EXPECT_FALSE(child<QWidget>(&window, "band3_list")->isEnabled());
+TEST_F(ShellTest, settingsIniSetsTheOutlineOfBothResistorsAndExitWritesItBack)
+{
+    for (const bool outlined : {false, true}) {
+        SCOPED_TRACE(outlined ? "outlined" : "plain");
+        write("Settings.ini", common::SettingsFileBytes(outlined));
+        const auto window = open();
+        auto* box = child<QCheckBox>(window.get(), "show_stripes_outline");
+        EXPECT_EQ(box->isChecked(), outlined);
+        click(box);
+        // The tempco stripes are hidden: they take the outline all the same.
+        for (const char* stripe : {"band1_colour", "tempco_colour", "band2_colour1", "tempco_colour1"})
+            EXPECT_EQ(child<bandwise::Shape>(window.get(), stripe)->borderVisible(), !outlined) << stripe;
 
-    click(child<QRadioButton>(&window, "r5b1"));
-    click(child<QRadioButton>(&window, "r4b1"));
-    click(child<QRadioButton>(&window, "r5b1"));
-    EXPECT_EQ(encoding->scheme(), common::BandScheme::FiveBand);
-    EXPECT_EQ(decoding->scheme(), common::BandScheme::SixBand);
-    EXPECT_TRUE(child<QRadioButton>(&window, "r6b")->isChecked());
-    EXPECT_TRUE(child<QWidget>(&window, "tempco")->isEnabled());
+        click(child<QPushButton>(window.get(), "Command1"));
+        const QPointer<QWidget> about = window->aboutDialog();
+        ASSERT_TRUE(about && about->isVisible());
+        click(child<QPushButton>(window.get(), "exit_button"));
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_TRUE(about.isNull() || !about->isVisible());
+        EXPECT_EQ(read("Settings.ini"), common::SettingsFileBytes(!outlined));
+    }
+}
+
+TEST_F(ShellTest, unreadableSettingsIniShowsTheLoadMessageOnceAndPutsBackTheDefaultPalette)
+{
+    write("Colours.ini", common::ColoursFileBytes(common::BandPalette {}));  // all black
+    write("Settings.ini", " 5 \r\n");
+    messages.expectMessages();
+    const auto window = open();
+    EXPECT_EQ(takeMessages(), Messages {english.Settings_Load_Error_Message});
+    expectDefaults(*window);
+}
+
+TEST_F(ShellTest, failedSaveShowsTheSaveMessageAndLeavesTheOldFile)
+{
+    messages.expectMessages();
+    for (const bool directory : {false, true}) {
+        SCOPED_TRACE(directory ? "directoryInPlace" : "diskFull");
+        // A directory in place of Settings.ini, or the old file.
+        const std::string old = directory ? "Settings.ini/old" : "Settings.ini";
+        std::filesystem::remove_all(file("Settings.ini"));
+        write(old, common::SettingsFileBytes(false));
+        const auto window = open();
+        takeMessages();  // a directory cannot be loaded either
+        click(child<QCheckBox>(window.get(), "show_stripes_outline"));
+        {
+            std::optional<testsupport::ScopedFileSizeLimit> diskFull;
+            if (!directory)
+                diskFull.emplace(2);
+            window->close();
+        }
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(takeMessages(), Messages {english.Settings_Save_Error_Message});
+        EXPECT_EQ(read(old), common::SettingsFileBytes(false));
+        EXPECT_FALSE(std::filesystem::exists(file("Settings.ini.tmp")));
+    }
+}
+
+TEST_F(ShellTest, hostileFilesOpenAtOnceWithTheirOneMessage)
+{
+    const std::string spanish = "Español\\Español.ini";
+    // The file, what Language.ini selects, and the message.
+    const std::tuple<std::string, std::string, std::string> targets[] = {
+        {"Settings.ini", "Default", english.Settings_Load_Error_Message},
+        {"Colours.ini", "Default", english.Settings_Load_Error_Message},
+        {"Language.ini", "Default", std::string(bandwise::kLanguageIniErrorMessage)},
+        {"Language Files/Español/Español.ini", spanish, bandwise::LanguageFileErrorMessage(spanish)},
+    };
+    messages.expectMessages();
+    for (const testsupport::HostileFile& hostile : testsupport::HostileFiles()) {
+        for (const auto& [target, languageIni, message] : targets) {
+            SCOPED_TRACE(std::string(hostile.name) + " " + target);
+            write("Language.ini", common::LanguageFileBytes(languageIni));
+            std::filesystem::remove(file(target));
+            std::filesystem::create_directories(file(target).parent_path());
+            hostile.make(file(target));
+            const auto started = std::chrono::steady_clock::now();
+            const auto window = open();
+            EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(500));
+            // Language.ini is the one file whose absence is an error too.
+            const bool silent = hostile.readsAsMissing && target != "Language.ini";
+            EXPECT_EQ(takeMessages(), silent ? Messages {} : Messages {message});
+            expectDefaults(*window);
+            std::filesystem::remove_all(file(target));
+        }
+    }
+}
+
+TEST_F(ShellTest, shippedLanguagesTranslateCaptionsColourWordsAndMessagesAndFit)
+{
+    const std::filesystem::path shipped = std::filesystem::path(BANDWISE_DATA_DIR) / "Language Files";
+    std::filesystem::copy(shipped, file("Language Files"), std::filesystem::copy_options::recursive);
+    write("Settings.ini", " 5 \r\n");  // unreadable, so that the load message shows in the language
+    messages.expectMessages();
+    ASSERT_TRUE(std::filesystem::exists(shipped / "Español"));
+    for (const auto& entry : std::filesystem::directory_iterator(shipped)) {
+        const std::string name = entry.path().filename().string();
+        SCOPED_TRACE(name);
+        // One field a line, read apart from the program's reader: the shipped files use no byte on which
+        // Windows-1252 and Latin-1 differ.
+        std::ifstream in(entry.path() / (name + ".ini"), std::ios::binary);
+        const QStringList fields =
+            QString::fromLatin1(std::string(std::istreambuf_iterator<char>(in), {})).split(QStringLiteral("\r\n"));
+        ASSERT_GE(fields.size(), 69);
+        const auto field = [&fields](int number) { return fields[number - 1]; };
+        write("Language.ini", common::LanguageFileBytes(name + "\\" + name + ".ini"));
+        const auto window = open();
+
+        EXPECT_EQ(window->windowTitle().toStdString(), "Bandwise (" + name + ")");
+        EXPECT_EQ(child<QGroupBox>(window.get(), "Frame1")->title(), field(4));
+        EXPECT_EQ(child<QLabel>(window.get(), "Label1")->text(), field(5) + ":");
+        EXPECT_EQ(child<QLabel>(window.get(), "Label16")->text(), field(48) + ", P:");
+        // The colour words run from Black in field 15 to Silver in field 26; None follows.
+        EXPECT_EQ(child<QRadioButton>(window.get(), "re1")->text(), field(17));
+        EXPECT_EQ(child<QRadioButton>(window.get(), "nont")->text(), field(27));
+        child<QComboBox>(window.get(), "band1_list")->setCurrentText("1");
+        child<bandwise::EncodingPanel>(window.get(), "Frame4")->tick();
+        EXPECT_EQ(child<QLineEdit>(window.get(), "b1v")->text(), field(16).toUpper());
+        ASSERT_TRUE(field(68).contains('|'));
+        EXPECT_EQ(takeMessages(), Messages {QString(field(68)).replace('|', ',').toStdString()});
+        const QStringList clipped = testsupport::clippedCaptions(window.get());
+        EXPECT_TRUE(clipped.isEmpty()) << clipped.join(QStringLiteral("; ")).toStdString();
+    }
+}
+
+TEST_F(ShellTest, languageIniKeepsEnglishAndReportsWhatCannotBeRead)
+{
+    const std::string iniError(bandwise::kLanguageIniErrorMessage);
+    const std::tuple<const char*, std::string, std::string> rows[] = {
+        {"anyLetterCase", common::LanguageFileBytes("dEFAULT"), ""},
+        {"noBackslash", common::LanguageFileBytes("Español.ini"), bandwise::LanguageFileErrorMessage("Español.ini")},
+        {"missingLanguageFile", common::LanguageFileBytes("Klingon\\Klingon.ini"), ""},
+        {"twoFields", ";Bandwise\r\nDefault\r\n", iniError},
+    };
+    messages.expectMessages();
+    for (const auto& [name, ini, message] : rows) {
+        SCOPED_TRACE(name);
+        write("Language.ini", ini);
+        const auto window = open();
+        EXPECT_EQ(takeMessages(), message.empty() ? Messages {} : Messages {message});
+        expectDefaults(*window);
+        // An unreadable Language.ini is replaced by one that selects English.
+        EXPECT_EQ(
+            read("Language.ini"), message == iniError ? common::LanguageFileBytes(common::kDefaultLanguage) : ini);
+    }
+}
+
+TEST(ResolveLanguagePath, keepsEveryLanguageFileUnderLanguageFiles)
+{
+    const std::filesystem::path program = "/opt/bandwise";
+    // The line of Language.ini, and the language and the file under "Language Files" it leads to.
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"Español\\Español.ini", "Español", "Español/Español.ini"},
+        {"\\etc\\passwd", "", "etc/passwd"},
+        {"/etc\\passwd", "/etc", "etc/passwd"},
+        {"C:\\Windows\\x.ini", "C:", "C:/Windows/x.ini"},
+    };
+    for (const auto& [line, name, file] : rows) {
+        SCOPED_TRACE(line);
+        const bandwise::LanguageChoice choice = bandwise::ResolveLanguagePath(program, line);
+        EXPECT_EQ(choice.kind, bandwise::LanguageChoice::Kind::Language);
+        EXPECT_EQ(choice.name, name);
+        EXPECT_EQ(choice.file.lexically_normal(), (program / "Language Files" / file).lexically_normal());
+    }
+}
+
+TEST_F(ShellTest, ticksThatFindNothingChangedRepaintNothing)
+{
+    const auto window = open();
+    // Something in every output, so that the ticks have results to compare.
+    for (const char* option : {"ye1", "vi2", "orm", "got"})
+        click(child<QRadioButton>(window.get(), option));
+    child<QComboBox>(window.get(), "band1_list")->setCurrentIndex(4);
+    child<QComboBox>(window.get(), "mul_list")->setCurrentIndex(2);
+    QTest::qWait(300);  // the first ticks write the results
+
+    PaintCounter counter;
+    for (QWidget* widget : window->findChildren<QWidget*>())
+        widget->installEventFilter(&counter);
+    QTest::qWait(500);  // five ticks of each timer
+    EXPECT_EQ(counter.paints, 0);
 }

@@ -1,0 +1,130 @@
+#include "bandwise/about/about_config.h"
+#include "bandwise/about/about_dialog.h"
+#include "bandwise/about/gshell.h"
+#include "bandwise/shell/main_window.h"
+#include "common/settings_files.h"
+#include "widget_test.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <memory>
+
+using namespace bandwise;
+
+namespace {
+
+const auto fields = [](const ErrorRecord& error) { return std::tie(error.number, error.source, error.description); };
+
+const std::string kInvitation = "If you want to help translate Bandwise to other language(s), contact me.";
+
+class AboutTest : public testsupport::WidgetTest {
+protected:
+    AboutDialog* openAbout()
+    {
+        if (!window)
+            window.reset(new MainWindow(programDirectory(), messages, desktop, screen()));
+        click(child<QPushButton>(window.get(), "Command1"));
+        return window->aboutDialog();
+    }
+
+    // The box has no parent: it goes with the window here rather than outlive it.
+    static void closeWithBox(MainWindow* window)
+    {
+        delete window->aboutDialog();
+        delete window;
+    }
+    std::unique_ptr<MainWindow, decltype(&closeWithBox)> window {nullptr, &closeWithBox};
+};
+
+}  // namespace
+
+TEST(GShell, buildsTheRequestFromItsArguments)
+{
+    // file, show command, parameters, directory, show command sent
+    const std::tuple<std::string, std::int32_t, std::string, std::string, std::int32_t> rows[] = {
+        {"setup.ExE", 5, "/quiet", "", kShowHidden}, {"SETUP.EXE", 3, "", "/tmp", kShowHidden},
+        {"setup.exe", 3, "", "", kShowNormal}, {"notes.txt", 3, "p", "", 3}, {"notes.txt", 2, "", "/tmp", 2}};
+    for (const auto& [file, show, parameters, directory, sentShow] : rows) {
+        SCOPED_TRACE(file + ", " + parameters + ", " + directory);
+        ShellRequest sent;
+        Shell shell([&sent](const ShellRequest& request, auto) { return sent = request, 33; }, "Bandwise");
+        shell.GShell(file, show, parameters, directory, "print", 77);
+        EXPECT_EQ(
+            std::tie(sent.ownerWindow, sent.operation, sent.file, sent.parameters, sent.directory, sent.showCommand),
+            std::make_tuple(std::intptr_t {77}, std::string("print"), file, parameters, directory, sentShow));
+    }
+}
+
+TEST(GShell, acceptsValuesAbove32OrNegativeAndRecordsTheErrorOfARefusal)
+{
+    const auto defaultNumber = [](std::uint32_t value) { return static_cast<std::int32_t>(0x80040418u + value); };
+    const std::string general = "An error occurred occurred whilst trying to open or print the selected file.";
+    // shell value, then the error number and message recorded, none when the request was accepted
+    const std::tuple<std::int32_t, std::int32_t, std::string> rows[] = {{33, 0, ""}, {-1, 0, ""}, {INT32_MIN, 0, ""},
+        {2, 53, "File not found"}, {31, defaultNumber(31), "No application is associated with this file type."},
+        {0, 7, "Out of memory"}, {8, 7, "Out of memory"}, {4, defaultNumber(4), general},
+        {32, 48, "The specified dynamic-link library was not found."}};
+    for (const auto& [value, number, message] : rows) {
+        SCOPED_TRACE(value);
+        Shell shell([value](const ShellRequest&, auto) { return value; }, "NAME");
+        EXPECT_EQ(shell.GShell("https://example.org", kShowDefault, "", "", "open", 0), message.empty());
+        EXPECT_EQ(fields(shell.currentError()), std::make_tuple(number, message.empty() ? "" : "NAME.GShell", message));
+    }
+}
+
+TEST_F(AboutTest, textsAndReadMeFollowTheLanguageInUse)
+{
+    std::filesystem::copy(std::filesystem::path(BANDWISE_DATA_DIR) / "Language Files", file("Language Files"),
+        std::filesystem::copy_options::recursive);
+    // Language.ini, title, a label, its text, read-me
+    const std::tuple<std::string, std::string, const char*, std::string, std::string> rows[] = {
+        {std::string(common::kDefaultLanguage), "About Bandwise", "Label9", kInvitation, "ReadMe.txt"},
+        // A language named without its file leaves the program, and so its read-me, in English.
+        {"Klingon\\Klingon.ini", "About Bandwise", "Label9", kInvitation, "ReadMe.txt"},
+        {"Español\\Español.ini", "Acerca de Bandwise", "Label3",
+            "Envíe sus comentarios, ideas y sugerencias a:", "ReadMe-Español.txt"}};
+    for (const auto& [language, title, label, text, readMe] : rows) {
+        SCOPED_TRACE(language);
+        write("Language.ini", common::LanguageFileBytes(language));
+        window.reset();
+        AboutDialog* dialog = openAbout();
+        EXPECT_EQ(dialog->windowTitle().toStdString(), title);
+        EXPECT_EQ(child<QLabel>(dialog, label)->text().toStdString(), text);
+        click(child<QPushButton>(dialog, "Command1"));
+        EXPECT_EQ(desktop.textFiles.back(), file(readMe));
+    }
+}
+
+TEST_F(AboutTest, linksOpenTheirAddressByClickEnterOrSpaceAndRefusalsAreOnlyRecorded)
+{
+    auto* mail = child<QLabel>(openAbout(), "Label8");
+    auto* homepage = child<QLabel>(window->aboutDialog(), "Label4");
+    QTest::mouseClick(mail, Qt::LeftButton);
+    QTest::keyClick(mail, Qt::Key_Space);
+    QTest::keyClick(homepage, Qt::Key_Return);
+    QTest::keyClick(homepage, Qt::Key_Enter);
+    const std::string mailto =
+        std::string("mailto:") + BANDWISE_AUTHOR_NAME + " <" + BANDWISE_AUTHOR_EMAIL + ">?subject=Bandwise";
+    EXPECT_EQ(desktop.addresses, (std::vector<std::string> {mailto, mailto, BANDWISE_HOMEPAGE, BANDWISE_HOMEPAGE}));
+
+    // A refusal at once or one reported later; the fixture fails the test on any message box.
+    const std::string program = QCoreApplication::applicationName().toStdString();
+    desktop.answer = 2;
+    QTest::mouseClick(mail, Qt::LeftButton);
+    EXPECT_EQ(fields(window->shell().currentError()), fields(ShellFailure(2, program)));
+    desktop.answer = 33;
+    QTest::mouseClick(homepage, Qt::LeftButton);
+    desktop.lateFailures.back()(31);
+    EXPECT_EQ(fields(window->shell().currentError()), fields(ShellFailure(31, program)));
+}
+
+TEST_F(AboutTest, oneBoxAtATimeWhichOkCloses)
+{
+    AboutDialog* first = openAbout();
+    EXPECT_EQ(openAbout(), first);
+    click(child<QPushButton>(first, "OKButton"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->aboutDialog(), nullptr);
+    EXPECT_NE(openAbout(), nullptr);
+}

@@ -1,0 +1,156 @@
+#include "bandwise/calculator/calculator_panel.h"
+#include "bandwise/shell/window_texts.h"
+#include "widget_test.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+using namespace bandwise;
+using Message = SolveOutcome::Message;
+
+namespace {
+
+// A number as a box must show it: 15 significant digits, the given decimal separator, and a
+// zero never signed (adding zero turns -0 into 0).
+std::string shown(double value, char separator)
+{
+    std::string text(32, '\0');
+    text.resize(std::snprintf(text.data(), text.size(), "%.15G", value + 0.0));
+    std::replace(text.begin(), text.end(), '.', separator);
+    return text;
+}
+
+struct Case {
+    const char* name;
+    std::array<std::string, kCalculatorBoxCount> texts;  // P, V, I, R
+    std::vector<std::pair<CalculatorBox, double>> results;
+    Message message = Message::None;
+};
+
+const std::string kGrey = "#e0e0e0", kWhite = "#ffffff";
+using Boxes = std::vector<std::pair<std::string, std::string>>;
+
+class CalculatorPanelTest : public testsupport::WidgetTest {
+protected:
+    QLineEdit* box(const char* name) const { return child<QLineEdit>(&panel, name); }
+    void press(const char* name) { click(child<QPushButton>(&panel, name)); }
+    // Each box's text and background colour.
+    Boxes boxes() const
+    {
+        Boxes state;
+        for (const char* name : {"power_value", "voltage_value", "current_value", "resistance_value"})
+            state.emplace_back(
+                box(name)->text().toStdString(), box(name)->palette().color(QPalette::Base).name().toStdString());
+        return state;
+    }
+
+    WindowTexts texts;
+    CalculatorPanel panel {texts, messages, nullptr};
+};
+
+}  // namespace
+
+TEST(PvirSolve, twoValuesGiveTheOtherTwoByOhmsLawOrAMessage)
+{
+    const double P = 2, V = 3, I = 0.7, R = 4.7;
+    const std::string p = "2", v = "3", i = "0.7", r = "4.7";
+    const Case cases[] = {{"powerVoltage", {p, v, "", ""}, {{CurrentBox, P / V}, {ResistanceBox, V * V / P}}},
+        {"powerCurrent", {p, "", i, ""}, {{VoltageBox, P / I}, {ResistanceBox, P / (I * I)}}},
+        {"powerResistance", {p, "", "", r}, {{VoltageBox, std::sqrt(P * R)}, {CurrentBox, std::sqrt(P / R)}}},
+        {"voltageCurrent", {"", v, i, ""}, {{PowerBox, V * I}, {ResistanceBox, V / I}}},
+        {"voltageResistance", {"", v, "", r}, {{PowerBox, V * V / R}, {CurrentBox, V / R}}},
+        {"currentResistance", {"", "", i, r}, {{PowerBox, I * I * R}, {VoltageBox, I * R}}},
+        // With more than two values the first pair in P, V, I, R order wins; the rest is overwritten.
+        {"threeGiven", {"", v, i, r}, {{PowerBox, V * I}, {ResistanceBox, V / I}}},
+        {"oneGiven", {"", "5", "", ""}, {}, Message::TooFewValues},
+        {"zeroVoltage", {"5", "0", "", ""}, {}, Message::BadValues},
+        // A failure keeps what was written before it.
+        {"zeroPowerKeepsAZeroCurrent", {"0", "-5", "", ""}, {{CurrentBox, 0 / -5.0}}, Message::BadValues},
+        {"negativeUnderTheRoot", {"-4", "", "", "1"}, {}, Message::BadValues},
+        {"squareOverflows", {"1", "1e308", "", ""}, {{CurrentBox, 1 / 1e308}}, Message::BadValues},
+        {"numberBeyondADouble", {"1e400", "1", "", ""}, {}, Message::BadValues}};
+    for (const Case& c : cases)
+        for (const char separator : {'.', ','}) {
+            SCOPED_TRACE(std::string(c.name) + " with " + separator);
+            const SolveOutcome outcome = SolvePvir(c.texts, std::string(1, separator));
+            ASSERT_EQ(outcome.results.size(), c.results.size());
+            for (std::size_t k = 0; k < c.results.size(); ++k)
+                EXPECT_EQ(std::pair(outcome.results[k].box, outcome.results[k].text),
+                    std::pair(c.results[k].first, shown(c.results[k].second, separator)));
+            std::vector<CalculatorBox> given;  // on success, the two boxes not computed
+            for (const CalculatorBox box : {PowerBox, VoltageBox, CurrentBox, ResistanceBox})
+                if (c.message == Message::None &&
+                    !std::ranges::count(c.results, box, &std::pair<CalculatorBox, double>::first))
+                    given.push_back(box);
+            EXPECT_EQ(outcome.givenBoxes, given);
+            EXPECT_EQ(outcome.message, c.message);
+        }
+}
+
+TEST(KeyFilter, acceptsOnlyWhatCanFormAPlainNumber)
+{
+    const std::tuple<int, const char*, bool> rows[] = {{'0', "1.5", true}, {'9', "", true}, {8, "-1.5", true},
+        {'.', "12", true}, {'.', "1.2", false}, {'-', "", true}, {'-', "5", false}, {'a', "", false}, {' ', "", false},
+        {',', "", false}, {'/', "", false}, {':', "", false}, {255, "", false}, {256, "", true}, {-1, "", true}};
+    for (const auto& [code, text, accepted] : rows) {
+        SCOPED_TRACE("code " + std::to_string(code) + " into \"" + text + "\"");
+        EXPECT_EQ(AcceptsTypedCharacter(code, text), accepted);
+    }
+}
+
+TEST_F(CalculatorPanelTest, typedKeysAreFilteredButDeleteStillWorks)
+{
+    QTest::keyClicks(box("voltage_value"), "-1a.2.-3");
+    EXPECT_EQ(box("voltage_value")->text(), "-1.23");
+    QTest::keyClick(box("voltage_value"), Qt::Key_Home);
+    // As a keyboard sends it: with the text of character 127, which the filter would refuse.
+    QTest::sendKeyEvent(QTest::Click, box("voltage_value"), Qt::Key_Delete, QString(QChar(127)), Qt::NoModifier);
+    EXPECT_EQ(box("voltage_value")->text(), "1.23");
+}
+
+TEST_F(CalculatorPanelTest, calculateGreysResultsAndWhitensGivenBoxesUntilReset)
+{
+    // I = P / V and R = V² / P with P = 12 and V = 6.
+    const std::string i = QString::number(12.0 / 6).toStdString(), r = QString::number(6.0 * 6 / 12).toStdString();
+    box("power_value")->setText("12");
+    box("voltage_value")->setText("6");
+    press("calc");
+    EXPECT_EQ(boxes(), (Boxes {{"12", kWhite}, {"6", kWhite}, {i, kGrey}, {r, kGrey}}));
+
+    // Working back from the results gives the values again and swaps the colours.
+    box("power_value")->clear();
+    box("voltage_value")->clear();
+    press("calc");
+    EXPECT_EQ(boxes(), (Boxes {{"12", kGrey}, {"6", kGrey}, {i, kWhite}, {r, kWhite}}));
+
+    press("res");
+    EXPECT_EQ(boxes(), Boxes(kCalculatorBoxCount, {"", kWhite}));
+}
+
+TEST_F(CalculatorPanelTest, failuresWarnWithTheWindowsMessages)
+{
+    messages.expectMessages();
+    box("power_value")->setText("5");
+    press("calc");
+    box("voltage_value")->setText("0");
+    press("calc");
+    for (const auto& message : messages.shown)
+        EXPECT_TRUE(message.icon == platform::MessageIcon::Warning && message.title == "Bandwise");
+    EXPECT_EQ(takeMessages(), (std::vector<std::string> {texts.Too_Few_Values_Message, texts.Bad_Values_Message}));
+}
+
+TEST_F(CalculatorPanelTest, tabGoesThroughTheBoxesThenTheButtons)
+{
+    panel.show();
+    panel.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
+    box("power_value")->setFocus();
+    for (const char* next : {"voltage_value", "current_value", "resistance_value", "calc", "res"}) {
+        QTest::keyClick(panel.focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(panel.focusWidget()->objectName(), next);
+    }
+}

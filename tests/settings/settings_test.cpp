@@ -1,0 +1,191 @@
+#include "bandwise/shell/main_window.h"
+#include "bandwise/widgets/look.h"
+#include "bandwise/widgets/shape.h"
+#include "caption_fit.h"
+#include "hostile_files.h"
+#include "platform/colour_picker.h"
+#include "settings/colour_button.h"
+#include "settings/settings_window.h"
+#include "widget_test.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <chrono>
+#include <sstream>
+
+using namespace settings;
+namespace fs = std::filesystem;
+using Texts = std::vector<std::string>;
+
+// The window's colour picker is answered by the test.
+class SettingsWindowTest : public testsupport::WidgetTest, public platform::ColourPicker {
+protected:
+    SettingsWindowTest() { messages.expectMessages(); }  // each test checks every message it gets
+    std::int32_t ShowColorDialog(std::intptr_t, bool fullOpen, std::int32_t initial) override
+    {
+        calls.emplace_back(fullOpen, initial);
+        return answer;
+    }
+    std::int32_t answer = -1;
+    std::vector<std::pair<bool, std::int32_t>> calls;
+};
+
+TEST(SettingsTexts, languagesColoursAndCaptionsAsRead)
+{
+    for (std::string_view entry : kLanguages)
+        EXPECT_EQ(LanguageEntryFor(LanguagePathFor(entry)), entry);
+    EXPECT_EQ(LanguagePathFor(kLanguages[0]), common::kDefaultLanguage);
+    const std::pair<const char*, std::optional<std::string_view>> paths[] = {{"deFAult", kLanguages[0]},
+        {"Español\\other.ini", kLanguages[1]}, {"..\\x.ini", std::nullopt}, {"Español", std::nullopt}};
+    for (const auto& [path, entry] : paths)
+        EXPECT_EQ(LanguageEntryFor(path), entry) << path;
+
+    // Colours 1 to 13 (fields may end at a comma), the first bad one at `bad`: those before it are kept.
+    const std::pair<std::size_t, const char*> colours[] = {{13, ";h,1,2,3,4,5,6,7,8,9,10,11,12,13"},
+        {3, ";h,1,2,3,abc,5,6,7,8,9,10,11,12,13"}, {3, ";h,1,2,3,16777216,5,6,7,8,9,10,11,12,13"},
+        {3, ";h,1,2,3,-1,5,6,7,8,9,10,11,12,13"}, {12, ";h,1,2,3,4,5,6,7,8,9,10,11,12,x"}};
+    for (const auto& [bad, bytes] : colours) {
+        std::istringstream in(bytes);
+        const ColoursRead read = ReadColoursForEditing(in).value();
+        EXPECT_EQ(read.complete, bad == 13) << bytes;
+        for (std::size_t i = 0; i < 13; ++i)
+            EXPECT_EQ(read.colours[i], i < bad ? std::optional(common::DisplayColour {int(i) + 1}) : std::nullopt);
+    }
+
+    std::ifstream in(CaptionFilePath(BANDWISE_DATA_DIR, kLanguages[1]), std::ios::binary);
+    SettingsTexts texts;
+    ApplyCaptionTexts(ReadCaptionFields(in).value(), texts);
+    EXPECT_EQ(texts.messageTitle(), "Configuración - Bandwise");
+    // Words that each message carries in Spanish: language, colours, processing, saving.
+    EXPECT_NE(texts.Language_Saved_Message.find("idioma"), std::string::npos);
+    EXPECT_NE(texts.Colours_Saved_Message.find("colores"), std::string::npos);
+    EXPECT_NE(texts.Colours_Read_Error_Message.find("procesar"), std::string::npos);
+    EXPECT_NE(texts.Colours_Save_Error_Message.find("guardar"), std::string::npos);
+}
+
+TEST_F(SettingsWindowTest, colourPickerSetsButtonsAndBackgroundAndBandwiseShowsTheSavedColours)
+{
+    // The colours before a bad body colour are taken; the body keeps its default.
+    write("Colours.ini", ";h\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\nabc\n");
+    SettingsWindow window(programDirectory(), messages, *this);
+    window.show();
+    EXPECT_EQ(takeMessages(), Texts {SettingsTexts().Colours_Read_Error_Message});
+    const auto buttons = window.findChildren<ColourButton*>();
+    ASSERT_EQ(buttons.size(), 13);
+    common::BandPalette picked;
+    for (std::size_t i = 0; i < 13; ++i) {
+        answer = ((i < 12 ? picked.bands[i] : picked.body) = {0x0000FF | int(i) << 8}).value;  // red, greener each
+        click(buttons[i]);
+        EXPECT_EQ(calls.at(i), std::pair(true, i < 12 ? int(i) + 1 : common::DefaultPalette().body.value));
+    }
+    answer = -1;
+    click(buttons[0]);
+    EXPECT_EQ(buttons[0]->faceColour(), QColor(255, 0, 0));
+    click(child<QPushButton>(&window, "save_colour_settings"));
+    EXPECT_EQ(read("Colours.ini"), common::ColoursFileBytes(picked));
+    EXPECT_EQ(messages.shown.at(0).icon, platform::MessageIcon::Information);
+    EXPECT_EQ(messages.shown.at(0).title, "Settings - Bandwise");
+    EXPECT_EQ(takeMessages(), Texts {SettingsTexts().Colours_Saved_Message});
+    bandwise::MainWindow bandwise(programDirectory(), messages, desktop, screen());
+    EXPECT_EQ(child<bandwise::Shape>(&bandwise, "Shape3")->fillColour(), QColor(255, 2, 0));  // Red's swatch
+
+    // A double-click outside every control picks the background.
+    calls.clear();
+    auto* label = child<QLabel>(&window, "Label13");
+    QTest::mouseDClick(label, Qt::LeftButton);
+    answer = 0x000080;  // dark red
+    QTest::mouseDClick(&window, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(calls, (std::vector {std::pair(false, 0)}));
+    EXPECT_EQ(window.grab().toImage().pixelColor(3, 3), QColor(128, 0, 0));
+    EXPECT_EQ(window.grab().toImage().pixelColor(label->mapTo(&window, QPoint(1, 1))), QColor(128, 0, 0));
+}
+
+TEST_F(SettingsWindowTest, savedLanguageIsSelectedAndCaptionedAndTheListedOneSavedForBandwise)
+{
+    applySettingsLook(*qApp);  // for the caption fit
+    fs::copy(fs::path(BANDWISE_DATA_DIR) / "Language Files", file("Language Files"), fs::copy_options::recursive);
+    for (std::string_view language : kLanguages) {
+        SCOPED_TRACE(language);
+        write("Language.ini", common::LanguageFileBytes(LanguagePathFor(language)));
+        SettingsWindow window(programDirectory(), messages, *this);
+        auto* list = child<QComboBox>(&window, "language_list");
+        EXPECT_EQ(list->currentText(), QString::fromUtf8(language.data(), std::ssize(language)));
+        SettingsTexts texts;
+        std::ifstream in(CaptionFilePath(programDirectory(), language), std::ios::binary);
+        if (const std::optional<CaptionFields> fields = ReadCaptionFields(in)) {
+            ApplyCaptionTexts(*fields, texts);
+            // The file numbers its fields from 1: the frame is field 4, the labels 5 to 17 and 20.
+            EXPECT_EQ(child<QGroupBox>(&window, "Frame1")->title(), QString::fromStdString(fields->at(3)));
+            EXPECT_EQ(child<QLabel>(&window, "Label13")->text(), QString::fromStdString(fields->at(16) + ":"));
+            EXPECT_EQ(child<QLabel>(&window, "Label14")->text(), QString::fromStdString(fields->at(19) + ":"));
+            EXPECT_EQ(
+                child<QPushButton>(&window, "save_colour_settings")->text(), QString::fromStdString(fields->at(17)));
+        }
+        EXPECT_EQ(window.windowTitle().toStdString(), texts.Settings_Title);
+        EXPECT_EQ(testsupport::clippedCaptions(&window).join("; ").toStdString(), "");
+        // What is saved is the entry listed now (here the one before); its texts come only at the next start.
+        list->setCurrentIndex((list->currentIndex() + list->count() - 1) % list->count());
+        click(child<QPushButton>(&window, "save_language_settings"));
+        EXPECT_EQ(read("Language.ini"), common::LanguageFileBytes(LanguagePathFor(list->currentText().toStdString())));
+        EXPECT_EQ(messages.shown.at(0).title.toStdString(), texts.messageTitle());
+        EXPECT_EQ(takeMessages(), Texts {texts.Language_Saved_Message});
+    }
+    bandwise::applyBandwiseLook(*qApp);
+    bandwise::MainWindow bandwise(programDirectory(), messages, desktop, screen());
+    EXPECT_EQ(bandwise.windowTitle(), QString::fromUtf8("Bandwise (Español)"));  // saved last
+}
+
+TEST_F(SettingsWindowTest, aFailedSaveSaysSoAndKeepsWhatWasThere)
+{
+    const std::tuple<std::string, const char*, std::string> saves[] = {
+        {"Colours.ini", "save_colour_settings", SettingsTexts().Colours_Save_Error_Message},
+        {"Language.ini", "save_language_settings", std::string(kLanguageIniSaveError)}};
+    // A file that may not grow past 40 bytes, a directory in the file's place, and a read-only
+    // directory (which root writes into anyway).
+    for (const std::string fault : {"fileSizeLimit", "directory", geteuid() != 0 ? "readOnlyDirectory" : ""}) {
+        if (fault.empty())
+            continue;
+        for (const auto& [name, button, error] : saves) {
+            SCOPED_TRACE(fault + " " + name);
+            SettingsWindow window(programDirectory(), messages, *this);
+            const std::string old = fault == "directory" ? name + "/old" : name;
+            write(old, ";old\r\n");
+            fs::permissions(programDirectory(),
+                fault == "readOnlyDirectory" ? fs::perms::owner_read | fs::perms::owner_exec : fs::perms::owner_all);
+            const testsupport::ScopedFileSizeLimit limit(fault == "fileSizeLimit" ? 40 : RLIM_INFINITY);
+            click(child<QPushButton>(&window, button));
+            fs::permissions(programDirectory(), fs::perms::owner_all);
+            EXPECT_EQ(read(old), ";old\r\n");
+            EXPECT_FALSE(fs::exists(file(name + ".tmp")));
+            EXPECT_EQ(messages.shown.at(0).icon, platform::MessageIcon::Stop);
+            EXPECT_EQ(takeMessages(), Texts {error});
+            fs::remove_all(file(name));
+        }
+    }
+}
+
+TEST_F(SettingsWindowTest, hostileFilesOpenAtOnceWithTheirReadError)
+{
+    const std::tuple<fs::path, std::string_view, std::string> targets[] = {
+        {file("Colours.ini"), kLanguages[0], SettingsTexts().Colours_Read_Error_Message},
+        {file("Language.ini"), kLanguages[0], std::string(kLanguageIniReadError)},
+        {CaptionFilePath(programDirectory(), kLanguages[1]), kLanguages[1], std::string(kCaptionFileError)}};
+    for (const auto& [path, language, error] : targets) {
+        for (const testsupport::HostileFile& hostile : testsupport::HostileFiles()) {
+            SCOPED_TRACE(path.filename().string() + " " + hostile.name);
+            write("Language.ini", common::LanguageFileBytes(LanguagePathFor(language)));
+            fs::remove_all(path);
+            fs::create_directories(path.parent_path());
+            hostile.make(path);
+            const auto started = std::chrono::steady_clock::now();
+            SettingsWindow window(programDirectory(), messages, *this);
+            EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(500));
+            EXPECT_EQ(takeMessages(), hostile.readsAsMissing ? Texts {} : Texts {error});
+            EXPECT_EQ(child<QComboBox>(&window, "language_list")->count(), std::ssize(kLanguages));
+            fs::remove_all(path);
+        }
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// Ways a file of the program directory can be damaged. Each program is opened with each of its
+// files damaged in each way: it must open at once, show that file's read error (or, for a file
+// that reads as missing, nothing), and keep working.
+struct HostileFile {
+    const char* name;
+    std::function<void(const std::filesystem::path&)> make;
+    bool readsAsMissing = false;
+};
+
+inline const std::vector<HostileFile>& HostileFiles()
+{
+    namespace fs = std::filesystem;
+    static const std::vector<HostileFile> files = {
+        {"empty", [](const fs::path& path) { std::ofstream(path, std::ios::binary); }},
+        {"directory", [](const fs::path& path) { fs::create_directories(path); }},
+        {"hugeSparse",
+            [](const fs::path& path) {
+                std::ofstream(path, std::ios::binary);
+                fs::resize_file(path, 200u * 1024 * 1024);
+            }},
+        {"quoteNeverClosed",
+            [](const fs::path& path) { std::ofstream(path, std::ios::binary) << '"' << std::string(300000, 'x'); }},
+        {"danglingLink", [](const fs::path& path) { fs::create_symlink(path.parent_path() / "nowhere", path); }, true},
+    };
+    return files;
+}
+
+}  // namespace testsupport
