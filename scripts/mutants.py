@@ -18,6 +18,7 @@ import json
 import os
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import time
@@ -149,6 +150,8 @@ def main():
     parser.add_argument("--before", type=Path, help="JSON of an earlier run, shown beside this one")
     args = parser.parse_args()
 
+    # Stopping a run still puts the mutated file back (the finally below), as does the next run's copy.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
     mutants = parse(args.list)
     if args.only:
         chosen = set(args.only.split(","))

@@ -1,6 +1,5 @@
 #include "band_meanings.h"
 #include "common/band_colour.h"
-#include "common/display_colour.h"
 
 #include <gtest/gtest.h>
 
@@ -30,14 +29,4 @@ TEST(BandColourTable, everyColourMeansWhatTheColourCodeSays)
     EXPECT_FALSE(BandColourFromOrdinal(-1).has_value());
     EXPECT_FALSE(BandColourFromOrdinal(kBandColourCount).has_value());
     EXPECT_FALSE(BandColourFromName("black").has_value());
-}
-
-TEST(DisplayColour, keepsRedInTheLowByteAsTheColourFilesDo)
-{
-    const DisplayColour brown {16576};  // 0x0040C0, as Colours.ini stores Brown
-    EXPECT_EQ(brown.red(), 192);
-    EXPECT_EQ(brown.green(), 64);
-    EXPECT_EQ(brown.blue(), 0);
-    EXPECT_EQ(DisplayColour::fromRgb(192, 64, 0), brown);
-    EXPECT_EQ(DefaultPalette().body, DisplayColour::fromRgb(255, 230, 149));
 }

@@ -24,46 +24,31 @@ std::vector<std::string> allFields(const std::string& bytes)
 
 TEST(FieldReader, splitsAtCommasAndEveryKindOfLineEnd)
 {
-    using Fields = std::vector<std::string>;
-    struct Row {
-        const char* name;
-        std::string bytes;
-        Fields fields;
+    const std::pair<std::string, std::vector<std::string>> rows[] = {
+        {"", {}},  // an empty file
+        {"a\rb\nc\r\nd", {"a", "b", "c", "d"}},  // CR, LF and CR LF
+        {"  x \t,\ty  \r\n", {"x", "y"}},  // blanks around a field
+        {"\" a,b \",c", {" a,b ", "c"}},  // quotes keep commas and blanks
+        {"\"a\" junk, b\r\nc", {"a", "b", "c"}},  // what follows a closing quote is dropped
+        {"\"abc", {"abc"}},  // a quote never closed runs to the end
+        {"\r\n\r\nx", {"", "", "x"}},  // empty lines are empty fields
+        {"Espa\xF1ol\r\n\x80\x96\x93", {"Español", "€–“"}},  // Windows-1252
+        {"\x81\x8D", {"\xC2\x81\xC2\x8D"}},  // bytes it leaves undefined survive
     };
-    const Row rows[] = {
-        {"empty file", "", {}},
-        {"lone cr, lf and crlf", "a\rb\nc\r\nd", {"a", "b", "c", "d"}},
-        {"blanks before and after", "  x \t,\ty  \r\n", {"x", "y"}},
-        {"quoted keeps commas and blanks", "\" a,b \",c", {" a,b ", "c"}},
-        {"text after closing quote dropped", "\"a\" junk, b\r\nc", {"a", "b", "c"}},
-        {"unterminated quote runs to the end", "\"abc", {"abc"}},
-        {"empty lines are empty fields", "\r\n\r\nx", {"", "", "x"}},
-        {"trailing comma then end", "a,,", {"a", ""}},
-        {"cp1252 decoded", "Espa\xF1ol\r\n\x80\x96\x93", {"Español", "€–“"}},
-        {"undefined bytes survive", "\x81\x8D", {"\xC2\x81\xC2\x8D"}},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(allFields(row.bytes), row.fields) << row.name;
-}
+    for (const auto& [bytes, fields] : rows)
+        EXPECT_EQ(allFields(bytes), fields) << '"' << bytes << '"';
 
-TEST(FieldReader, readsNoFurtherThanTheFieldAskedFor)
-{
-    std::istringstream in("first,second\r\nthird");
-    FieldReader reader(in);
-    ASSERT_EQ(reader.readText(), "first");
-    std::string rest;
-    std::getline(in, rest, '\0');
-    EXPECT_EQ(rest, "second\r\nthird");
+    const std::string fits(FieldReader::kMaxFieldBytes, 'x');
+    EXPECT_EQ(allFields(fits + ",y").size(), 2u);
+    // One byte more, quoted or not, fails rather than grow without end.
+    EXPECT_TRUE(allFields(fits + "x").empty());
+    EXPECT_TRUE(allFields("\"" + fits + "x\"").empty());
 }
 
 TEST(FieldReader, numbersAreWholeThirtyTwoBitValues)
 {
-    struct Row {
-        std::string text;
-        std::optional<std::int32_t> asField;  // readInteger: anything not a number is 0
-        std::optional<std::int32_t> asText;  // TextToInteger: anything not a number fails
-    };
-    const Row rows[] = {
+    // The text; read as a field, where anything not a number is 0; converted as text, where it fails.
+    const std::tuple<std::string, std::optional<std::int32_t>, std::optional<std::int32_t>> rows[] = {
         {" 16576 ", 16576, 16576},
         {"-5", -5, -5},
         {"abc", 0, std::nullopt},
@@ -74,23 +59,13 @@ TEST(FieldReader, numbersAreWholeThirtyTwoBitValues)
         {"2147483647", 2147483647, 2147483647},
         {"2147483648", 0, std::nullopt},
         {"- 1", 0, std::nullopt},
-        {".", 0, std::nullopt},
     };
-    for (const Row& row : rows) {
-        std::istringstream in(row.text);
-        EXPECT_EQ(FieldReader(in).readInteger(), row.asField) << '"' << row.text << '"';
-        EXPECT_EQ(TextToInteger(row.text), row.asText) << '"' << row.text << '"';
+    for (const auto& [text, asField, asText] : rows) {
+        std::istringstream in(text);
+        EXPECT_EQ(FieldReader(in).readInteger(), asField) << '"' << text << '"';
+        EXPECT_EQ(TextToInteger(text), asText) << '"' << text << '"';
     }
     std::istringstream blank("   ");
     EXPECT_EQ(FieldReader(blank).readInteger(), std::nullopt);
     EXPECT_EQ(TextToInteger(""), 0);
-}
-
-TEST(FieldReader, overlongFieldFailsInsteadOfGrowing)
-{
-    const std::string fits(FieldReader::kMaxFieldBytes, 'x');
-    EXPECT_EQ(allFields(fits + ",y").size(), 2u);
-    const std::string tooLong(FieldReader::kMaxFieldBytes + 1, 'x');
-    EXPECT_TRUE(allFields(tooLong).empty());
-    EXPECT_TRUE(allFields("\"" + tooLong + "\"").empty());
 }

@@ -28,12 +28,6 @@ const std::string kDefaultColoursFile = ";Bandwise - Colour Settings\r\n 0 \r\n 
 
 TEST(SettingsFiles, writtenBytesAreExactAndReadBack)
 {
-    LineWriter writer;
-    writer.writeText("Español \"quoted\", as is");
-    writer.writeNumber(0);
-    writer.writeNumber(-5);
-    EXPECT_EQ(writer.bytes(), "Espa\xF1ol \"quoted\", as is\r\n 0 \r\n-5 \r\n");
-
     EXPECT_EQ(ColoursFileBytes(DefaultPalette()), kDefaultColoursFile);
     EXPECT_EQ(readFrom(ReadColoursFile, kDefaultColoursFile), DefaultPalette());
     EXPECT_EQ(SettingsFileBytes(true), " 1 \r\n");
@@ -43,9 +37,6 @@ TEST(SettingsFiles, writtenBytesAreExactAndReadBack)
         ";Bandwise - Language Settings\r\nPortugu\xEAs (Brasil)\\Portugu\xEAs (Brasil).ini\r\n" +
             std::string(kLanguageFooter) + "\r\n");
     EXPECT_EQ(readFrom(ReadLanguageFile, LanguageFileBytes(path)), path);
-    EXPECT_EQ(readFrom(ReadLanguageFile, ";h\r\nDefault\r\n"), std::nullopt);
-    EXPECT_TRUE(IsDefaultLanguage("dEFAULT"));
-    EXPECT_FALSE(IsDefaultLanguage("Default "));
 }
 
 TEST(SettingsFiles, everyByteOfTheCodePageSurvivesARoundTrip)
@@ -60,14 +51,10 @@ TEST(SettingsFiles, everyByteOfTheCodePageSurvivesARoundTrip)
 
 TEST(SettingsFiles, readersRejectWhatTheProgramsNeverWrite)
 {
-    struct Row {
-        const char* bytes;
-        std::optional<bool> outline;
-    };
-    const Row outlines[] = {{" 1 \r\n", true}, {"\r\n", false}, {"1,junk", true}, {"2", std::nullopt},
-        {"-1", std::nullopt}, {"abc", std::nullopt}, {"", std::nullopt}};
-    for (const Row& row : outlines)
-        EXPECT_EQ(readFrom(ReadSettingsFile, row.bytes), row.outline) << '"' << row.bytes << '"';
+    const std::pair<const char*, std::optional<bool>> outlines[] = {{" 1 \r\n", true}, {"\r\n", false},
+        {"1,junk", true}, {"2", std::nullopt}, {"-1", std::nullopt}, {"abc", std::nullopt}, {"", std::nullopt}};
+    for (const auto& [bytes, outline] : outlines)
+        EXPECT_EQ(readFrom(ReadSettingsFile, bytes), outline) << '"' << bytes << '"';
 
     const auto withBand = [](const std::string& first) {
         return ";h\r\n" + first + kDefaultColoursFile.substr(kDefaultColoursFile.find("\r\n 16576"));

@@ -1,4 +1,4 @@
-#include "caption_fit.h"
+#include "widget_test.h"
 
 #include "bandwise/widgets/wrapping_check_box.h"
 

@@ -1,16 +1,68 @@
 #pragma once
 
 #include "common/settings_files.h"
+#include "platform/desktop.h"
+#include "platform/message_presenter.h"
 #include "program_files.h"
-#include "recording_desktop.h"
-#include "recording_messages.h"
 
 #include <QAbstractButton>
 #include <QLocale>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
 
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
 namespace testsupport {
+
+// Records messages instead of showing them. A message the test did not announce with
+// expectMessages() fails the test, so a stray error box never goes unnoticed.
+class RecordingMessages final : public platform::MessagePresenter {
+public:
+    struct Message {
+        platform::MessageIcon icon;
+        QString title;
+        QString text;
+    };
+
+    void show(platform::MessageIcon icon, const QString& title, const QString& text) override
+    {
+        shown.push_back({icon, title, text});
+        if (!m_expected)
+            ADD_FAILURE() << "unexpected message box: " << title.toStdString() << ": " << text.toStdString();
+    }
+
+    void expectMessages() { m_expected = true; }
+
+    std::vector<Message> shown;
+
+private:
+    bool m_expected = false;
+};
+
+// Records what the program asks the desktop to open, and answers with a chosen shell value.
+class RecordingDesktop final : public platform::Desktop {
+public:
+    void openTextFile(const std::filesystem::path& file) override { textFiles.push_back(file); }
+
+    std::int32_t openAddress(const std::string& address, std::function<void(std::int32_t)> lateFailure) override
+    {
+        addresses.push_back(address);
+        lateFailures.push_back(std::move(lateFailure));
+        return answer;
+    }
+
+    std::int32_t answer = 33;
+    std::vector<std::filesystem::path> textFiles;
+    std::vector<std::string> addresses;
+    std::vector<std::function<void(std::int32_t)>> lateFailures;
+};
+
+// Every visible text under root that does not fit its control, as "objectName: text".
+QStringList clippedCaptions(const QWidget* root);
 
 // Offscreen widgets (the test main sets the platform), a program directory as shipped
 // (Language.ini selecting the built-in texts), recorded message boxes and a pinned locale.

@@ -1,0 +1,185 @@
+#include "band_meanings.h"
+#include "bandwise/decoding/decoding_panel.h"
+#include "bandwise/decoding/decoding_result.h"
+#include "bandwise/shell/main_window.h"
+#include "bandwise/widgets/shape.h"
+#include "ui/colours.h"
+#include "widget_test.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <set>
+
+using bandwise::ComputeDecodingResult;
+using bandwise::DecodingPanel;
+using bandwise::DecodingSelection;
+using bandwise::ResultForm;
+using bandwise::Shape;
+using common::BandColour;
+using common::BandScheme;
+
+namespace {
+
+// "47" moved `places` decimal places: to the right with zeros, or to the left with a point.
+std::string shifted(const std::string& digits, int places)
+{
+    if (places >= 0)
+        return digits + std::string(places, '0');
+    const std::string padded = std::string(std::max(0, -places - int(digits.size()) + 1), '0') + digits;
+    return padded.substr(0, padded.size() + places) + "." + padded.substr(padded.size() + places);
+}
+
+std::optional<std::string> value(const DecodingSelection& selection, BandScheme scheme, ResultForm form)
+{
+    return ComputeDecodingResult(selection, scheme, form, ".").resistorValue;
+}
+
+class DecodingPanelTest : public testsupport::WidgetTest {
+protected:
+    void SetUp() override
+    {
+        WidgetTest::SetUp();
+        window = std::make_unique<bandwise::MainWindow>(programDirectory(), messages, desktop, screen());
+        window->show();
+        panel = child<DecodingPanel>(window.get(), "Frame1");
+    }
+    void click(const char* name) { WidgetTest::click(child<QAbstractButton>(window.get(), name)); }
+    QString value() const { return child<QLineEdit>(window.get(), "Resistor_Value")->text(); }
+    QString unit() const { return child<QLabel>(window.get(), "unit_label")->text(); }
+    QColor stripe(const char* name) const { return child<Shape>(window.get(), name)->fillColour(); }
+    static QColor colour(BandColour band) { return ui::toQColor(common::DefaultPalette()[band]); }
+
+    std::unique_ptr<bandwise::MainWindow> window;
+    DecodingPanel* panel = nullptr;
+};
+
+}  // namespace
+
+TEST(DecodingResult, everyMultiplierInEveryForm)
+{
+    DecodingSelection selection;
+    selection.firstBand = BandColour::Yellow;
+    selection.secondBand = BandColour::Violet;
+    selection.thirdBand = BandColour::White;  // not a digit of a four-band resistor
+    for (const testsupport::BandMeaning& row : testsupport::BandMeanings()) {
+        if (!row.exponent && !row.factor)
+            continue;
+        SCOPED_TRACE(row.name);
+        selection.multiplier = row.colour;
+        const int places = row.exponent ? *row.exponent : int(std::lround(std::log10(*row.factor)));
+        EXPECT_EQ(value(selection, BandScheme::FourBand, ResultForm::Normal), shifted("47", places));
+        EXPECT_EQ(value(selection, BandScheme::FourBand, ResultForm::Exponent),
+            places > 0 ? "47E" + std::to_string(places) : shifted("47", places));
+        EXPECT_EQ(value(selection, BandScheme::FiveBand, ResultForm::Normal), shifted("479", places));
+        // Units follow the exponent alone: kilo from 10^3, mega from 10^6.
+        const int prefixPower = places >= 6 ? 6 : places >= 3 ? 3 : 0;
+        const auto units = ComputeDecodingResult(selection, BandScheme::FourBand, ResultForm::InUnits, ".");
+        EXPECT_EQ(units.resistorValue, shifted("47", places - prefixPower));
+        EXPECT_EQ(units.unitCaption, std::string(prefixPower == 6 ? "M" : prefixPower == 3 ? "K" : "") + "Ω");
+    }
+}
+
+TEST(DecodingResult, noMultiplierReadsAsOneAndTheSeparatorIsTheLocales)
+{
+    DecodingSelection selection;
+    selection.firstBand = BandColour::Black;
+    selection.secondBand = BandColour::Brown;
+    selection.tolerance = common::ToleranceChoice::None();
+    EXPECT_EQ(value(selection, BandScheme::FourBand, ResultForm::Normal), "1" + testsupport::kNoBandTolerance);
+    selection.multiplier = BandColour::Silver;
+    EXPECT_EQ(ComputeDecodingResult(selection, BandScheme::FourBand, ResultForm::Normal, ",").resistorValue,
+        "0,01" + testsupport::kNoBandTolerance);
+}
+
+TEST_F(DecodingPanelTest, everyOptionMeansItsColourInItsBandAndShowsItBeside)
+{
+    using Meaning = testsupport::BandMeaning;
+    const auto digit = [](const Meaning& m) { return m.digit.has_value(); };
+    // Each group, the stripe it paints in a six-band resistor, and the colours that mean something there.
+    const std::tuple<const char*, const char*, std::function<bool(const Meaning&)>> groups[] = {
+        {"band1", "band1_colour", digit}, {"band2", "band2_colour", digit}, {"band3", "band3_colour", digit},
+        {"mul", "mul_colour", [](const Meaning& m) { return m.exponent || m.factor; }},
+        {"tol", "tol_colour", [](const Meaning& m) { return m.tolerance.has_value(); }},
+        {"tempco", "tempco_colour", [](const Meaning& m) { return m.tempco.has_value(); }}};
+    click("r6b");
+    for (const auto& [group, stripeName, means] : groups) {
+        std::set<QString> expected, offered;
+        for (const Meaning& meaning : testsupport::BandMeanings()) {
+            if (means(meaning))
+                expected.insert(QString::fromStdString(meaning.name));
+        }
+        if (QString::fromLatin1(group) == "tol")
+            expected.insert(QStringLiteral("None"));  // no tolerance band: the stripe takes the body colour
+        auto* box = child<QGroupBox>(window.get(), group);
+        for (QRadioButton* option : box->findChildren<QRadioButton*>()) {
+            SCOPED_TRACE(option->objectName().toStdString());
+            offered.insert(option->text());
+            WidgetTest::click(option);
+            const auto band = common::BandColourFromName(option->text().toStdString());
+            EXPECT_EQ(stripe(stripeName), band ? colour(*band) : ui::toQColor(common::DefaultPalette().body));
+            int swatches = 0;  // on the option's row
+            for (const Shape* swatch : box->findChildren<Shape*>()) {
+                if (std::abs(swatch->geometry().center().y() - option->geometry().center().y()) < 4) {
+                    ++swatches;
+                    EXPECT_TRUE(!band || swatch->fillColour() == colour(*band));
+                }
+            }
+            EXPECT_EQ(swatches, 1);
+        }
+        EXPECT_EQ(offered, expected) << group;
+    }
+}
+
+TEST_F(DecodingPanelTest, theTickWritesTheResultOfTheClicksSoFar)
+{
+    for (const char* option : {"ye1", "vi2", "orm", "got", "uni"})
+        click(option);
+    EXPECT_EQ(stripe("band3_colour"), colour(BandColour::Orange));  // a four-band multiplier is the third stripe
+    EXPECT_EQ(value(), "SPECIFY BAND COLOURS");  // nothing is computed before the tick
+    panel->tick();
+    EXPECT_EQ(value(), "47±5%");
+    EXPECT_EQ(unit(), "KΩ");
+    // Five bands keep the last result until the third digit is chosen.
+    for (const char* option : {"r5b", "bum", "nont"})
+        click(option);
+    panel->tick();
+    EXPECT_EQ(value(), "47±5%");
+    EXPECT_EQ(unit(), "KΩ");
+    click("bl3");
+    panel->tick();
+    EXPECT_EQ(value(), "470±20%");
+    EXPECT_EQ(unit(), "MΩ");
+    for (const char* form : {"exp_form", "nor_form"}) {
+        click("uni");
+        panel->tick();
+        ASSERT_EQ(unit(), "MΩ");
+        click(form);
+        EXPECT_EQ(unit(), "Ω") << form;  // at once, before the value follows at the tick
+    }
+}
+
+TEST_F(DecodingPanelTest, schemeEnablesItsGroupsAndStripes)
+{
+    const std::tuple<const char*, bool, bool> rows[] = {
+        {"r5b", true, false}, {"r6b", true, true}, {"r4b", false, false}};
+    for (const auto& [option, third, tempco] : rows) {
+        click(option);
+        EXPECT_EQ(child<QGroupBox>(window.get(), "band3")->isEnabled(), third) << option;
+        EXPECT_EQ(child<Shape>(window.get(), "mul_colour")->isVisible(), third) << option;
+        EXPECT_EQ(child<QGroupBox>(window.get(), "tempco")->isEnabled(), tempco) << option;
+        EXPECT_EQ(child<Shape>(window.get(), "tempco_colour")->isVisible(), tempco) << option;
+        EXPECT_EQ(child<QLineEdit>(window.get(), "tempco_value")->isEnabled(), tempco) << option;
+    }
+    click("r6b");
+    click("retc");
+    panel->tick();
+    EXPECT_EQ(child<QLineEdit>(window.get(), "tempco_value")->text(), "50 ppm");
+}

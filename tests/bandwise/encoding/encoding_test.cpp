@@ -1,0 +1,192 @@
+#include "band_meanings.h"
+#include "bandwise/encoding/encoding_panel.h"
+#include "bandwise/encoding/encoding_refresh.h"
+#include "bandwise/shell/window_texts.h"
+#include "bandwise/widgets/shape.h"
+#include "ui/colours.h"
+#include "widget_test.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+using common::BandColour;
+using common::BandScheme;
+using namespace bandwise;
+
+namespace {
+
+using Lists = std::array<std::string, kEncodingRowCount>;
+
+struct Refresh {
+    WindowTexts texts;
+    common::BandPalette palette = common::DefaultPalette();
+    std::string separator = ".";
+    // Marks the words, so that a test sees they went through the window's upper-casing.
+    std::function<std::string(std::string_view)> upper = [](std::string_view word) { return "^" + std::string(word); };
+
+    EncodingOutput operator()(const Lists& lists, BandScheme scheme) const
+    {
+        return ComputeEncodingRefresh({lists, scheme, texts.Colour_Names, texts.None_Name, palette, separator, upper});
+    }
+};
+
+// The list item that stands for a colour in a row, as the colour code writes it.
+std::optional<std::string> itemFor(EncodingRow row, const testsupport::BandMeaning& meaning)
+{
+    const auto number = [](std::optional<int> n) { return n ? std::optional(std::to_string(*n)) : std::nullopt; };
+    if (row == MultiplierRow)
+        return meaning.factor ? std::optional(*meaning.factor == 0.1 ? "x0.1" : "x0.01") : number(meaning.exponent);
+    if (row == ToleranceRow)
+        return meaning.tolerance;
+    return row == TempcoRow ? meaning.tempco : number(meaning.digit);
+}
+
+class EncodingPanelTest : public testsupport::WidgetTest {
+protected:
+    void SetUp() override
+    {
+        WidgetTest::SetUp();
+        panel = std::make_unique<EncodingPanel>(palette, texts, nullptr);
+        panel->fillDigitLists();
+        panel->show();
+    }
+    QComboBox* list(const char* name) const { return child<QComboBox>(panel.get(), name); }
+    void pick(const char* name, const QString& item) const { list(name)->setCurrentText(item); }
+    QString box(const char* name) const { return child<QLineEdit>(panel.get(), name)->text(); }
+    QColor swatch(const char* name) const { return child<Shape>(panel.get(), name)->fillColour(); }
+
+    common::BandPalette palette = common::DefaultPalette();
+    bandwise::WindowTexts texts;
+    std::unique_ptr<EncodingPanel> panel;
+};
+
+}  // namespace
+
+TEST(EncodingRefresh, everyItemShowsItsColourWordAndPaintsItsSwatch)
+{
+    Refresh refresh;
+    refresh.texts.Colour_Names[common::OrdinalOf(BandColour::Gold)] = "Oro";  // the words come from the language
+    for (EncodingRow row : {FirstDigitRow, ThirdDigitRow, MultiplierRow, ToleranceRow, TempcoRow}) {
+        for (const testsupport::BandMeaning& meaning : testsupport::BandMeanings()) {
+            const std::optional<std::string> item = itemFor(row, meaning);
+            if (!item)
+                continue;
+            SCOPED_TRACE(*item + " in row " + std::to_string(row));
+            Lists lists;
+            lists[row] = *item;
+            const EncodingOutput out = refresh(lists, BandScheme::SixBand);
+            const std::string word = "^" + refresh.texts.Colour_Names[common::OrdinalOf(meaning.colour)];
+            for (int i = 0; i < kEncodingRowCount; ++i) {
+                EXPECT_EQ(out.boxTexts[i], i == row ? std::optional(word) : std::nullopt) << i;
+                EXPECT_EQ(
+                    out.swatchColours[i], i == row ? std::optional(refresh.palette[meaning.colour]) : std::nullopt);
+            }
+        }
+    }
+    refresh.texts.None_Name = "Ninguna";
+    const EncodingOutput none = refresh({"", "", "", "", testsupport::kNoBandTolerance, ""}, BandScheme::FourBand);
+    EXPECT_EQ(none.boxTexts[ToleranceRow], "^Ninguna");
+    EXPECT_EQ(none.swatchColours[ToleranceRow], refresh.palette.body);  // no band: the stripe is body-coloured
+}
+
+TEST(EncodingRefresh, listsOfferEachMeaningOfTheirBandOnce)
+{
+    const std::pair<EncodingRow, std::vector<std::string_view>> lists[] = {
+        {FirstDigitRow, {DigitListItems().begin(), DigitListItems().end()}},
+        {MultiplierRow, {MultiplierListItems().begin(), MultiplierListItems().end()}},
+        {ToleranceRow, {ToleranceListItems().begin(), ToleranceListItems().end()}},
+        {TempcoRow, {TempcoListItems().begin(), TempcoListItems().end()}}};
+    for (const auto& [row, items] : lists) {
+        std::multiset<std::string> expected = {row == ToleranceRow ? testsupport::kNoBandTolerance : ""};
+        for (const testsupport::BandMeaning& meaning : testsupport::BandMeanings())
+            expected.insert(itemFor(row, meaning).value_or(""));
+        std::erase_if(expected, [](const std::string& item) { return item.empty(); });
+        EXPECT_EQ(std::multiset<std::string>(items.begin(), items.end()), expected) << row;
+    }
+}
+
+TEST(EncodingRefresh, valueTextJoinsDigitsAppliesFactorAndAppendsTolerance)
+{
+    // Scheme, the six lists (band1, band2, band3, mul, tol, tempco), decimal separator, value text.
+    const std::tuple<BandScheme, Lists, std::string, std::string> rows[] = {
+        {BandScheme::FourBand, {}, ".", "0"},
+        {BandScheme::FourBand, {"4", "7", "9", "2", "±5%", ""}, ".", "4700±5%"},
+        {BandScheme::FourBand, {"4", "7", "", "x0.01", "", ""}, ".", "0.47"},
+        {BandScheme::SixBand, {"1", "0", "0", "3", "±1%", "50 ppm"}, ".", "100000±1%"},
+        {BandScheme::FourBand, {"4", "", "", "2", "", ""}, ".", "400"},  // an empty second digit drops out
+        {BandScheme::FiveBand, {"0", "0", "5", "", "", ""}, ".", "5"},
+        {BandScheme::FiveBand, {"9", "9", "9", "7", "", ""}, ".", "9990000000"},
+        {BandScheme::FourBand, {"4", "7", "", "x0.1", "±0.5%", ""}, ",", "4,7±0.5%"},
+    };
+    for (const auto& [scheme, lists, separator, expected] : rows) {
+        Refresh refresh;
+        refresh.separator = separator;
+        EXPECT_EQ(refresh(lists, scheme).resValue, expected);
+    }
+}
+
+TEST(EncodingRefresh, fourBandMultiplierPaintsOverTheThirdDigit)
+{
+    const Refresh refresh;
+    const EncodingOutput out = refresh({"1", "0", "5", "3", "", ""}, BandScheme::FourBand);
+    EXPECT_EQ(out.boxTexts[ThirdDigitRow], "^Green");
+    EXPECT_EQ(out.boxTexts[MultiplierRow], "^Orange");
+    EXPECT_EQ(out.swatchColours[ThirdDigitRow], refresh.palette[BandColour::Orange]);
+    EXPECT_FALSE(out.swatchColours[MultiplierRow].has_value());
+}
+
+TEST(EncodingRefresh, textsMatchingNoItemLeaveTheirOutputsAlone)
+{
+    const EncodingOutput out = Refresh()({"10", "a", " 7", "8", "±20 %", "100ppm"}, BandScheme::SixBand);
+    EXPECT_EQ(out.boxTexts, decltype(out.boxTexts) {});
+    EXPECT_EQ(out.swatchColours, decltype(out.swatchColours) {});
+}
+
+TEST_F(EncodingPanelTest, theTickWritesWordsSwatchesAndValue)
+{
+    EXPECT_EQ(list("tol_list")->currentIndex(), -1);
+    panel->tick();
+    EXPECT_EQ(box("res_value"), "0");  // from the first tick, with nothing chosen
+    texts.Colour_Names[common::OrdinalOf(BandColour::Brown)] = "Marrón";
+    palette.bands[common::OrdinalOf(BandColour::Orange)] = common::DisplayColour {0x123456};
+    child<QRadioButton>(panel.get(), "r5b1")->setChecked(true);
+    pick("band1_list", "1");
+    pick("band2_list", "0");
+    pick("band3_list", "0");
+    pick("mul_list", "3");
+    pick("tol_list", "±1%");
+    EXPECT_TRUE(box("b1v").isEmpty());  // nothing is written before the tick
+    panel->tick();
+    EXPECT_EQ(box("b1v"), "MARRÓN");  // upper-cased beyond ASCII
+    EXPECT_EQ(box("mul_v"), "ORANGE");
+    EXPECT_EQ(box("res_value"), "100000±1%");
+    EXPECT_EQ(swatch("mul_colour1"), QColor(0x56, 0x34, 0x12));
+    EXPECT_EQ(swatch("band3_colour1"), ui::toQColor(palette[BandColour::Black]));
+
+    child<QRadioButton>(panel.get(), "r4b1")->setChecked(true);
+    panel->tick();
+    EXPECT_EQ(swatch("band3_colour1"), QColor(0x56, 0x34, 0x12));
+    EXPECT_EQ(box("res_value"), "10000±1%");
+}
+
+TEST_F(EncodingPanelTest, schemeEnablesAndShowsItsRows)
+{
+    const std::tuple<const char*, bool, bool> rows[] = {
+        {"r5b1", true, false}, {"r6b1", true, true}, {"r4b1", false, false}};
+    for (const auto& [option, third, tempco] : rows) {
+        child<QRadioButton>(panel.get(), option)->setChecked(true);
+        SCOPED_TRACE(option);
+        EXPECT_EQ(child<Shape>(panel.get(), "mul_colour1")->isVisible(), third);
+        for (const char* name : {"Label7", "band3_list", "Label13", "b3v"})
+            EXPECT_EQ(child<QWidget>(panel.get(), name)->isEnabled(), third) << name;
+        for (const char* name : {"Label24", "Label25", "tempco_list", "tempco_v"})
+            EXPECT_EQ(child<QWidget>(panel.get(), name)->isEnabled(), tempco) << name;
+        EXPECT_EQ(child<Shape>(panel.get(), "tempco_colour1")->isVisible(), tempco);
+    }
+}
