@@ -123,7 +123,7 @@ def run_tests(build_dir, timeout):
 
 
 def write_markdown(path, mutants, results, before):
-    lines = ["| mutant | area | fault modelled | " + ("before | " if before else "") + "result | caught by |",
+    lines = ["| mutant | area | fault modelled | " + ("before | after" if before else "result") + " | caught by |",
              "|---|---|---|" + ("---|" if before else "") + "---|---|"]
     for m in mutants:
         r = results.get(m.id)
