@@ -1,6 +1,7 @@
 #include "bandwise/shell/main_window.h"
 #include "bandwise/widgets/look.h"
 #include "bandwise/widgets/shape.h"
+#include "common/field_reader.h"
 #include "hostile_files.h"
 #include "platform/colour_picker.h"
 #include "settings/colour_button.h"
@@ -117,11 +118,11 @@ TEST_F(SettingsWindowTest, savedLanguageIsSelectedAndCaptionedAndTheListedOneSav
         if (const std::optional<CaptionFields> fields = ReadCaptionFields(in)) {
             ApplyCaptionTexts(*fields, texts);
             // The file numbers its fields from 1: the frame is field 4, the labels 5 to 17 and 20.
-            EXPECT_EQ(child<QGroupBox>(&window, "Frame1")->title(), QString::fromStdString(fields->at(3)));
-            EXPECT_EQ(child<QLabel>(&window, "Label13")->text(), QString::fromStdString(fields->at(16) + ":"));
-            EXPECT_EQ(child<QLabel>(&window, "Label14")->text(), QString::fromStdString(fields->at(19) + ":"));
-            EXPECT_EQ(
-                child<QPushButton>(&window, "save_colour_settings")->text(), QString::fromStdString(fields->at(17)));
+            const auto field = [&fields](int number) { return QString::fromStdString(common::Field(*fields, number)); };
+            EXPECT_EQ(child<QGroupBox>(&window, "Frame1")->title(), field(4));
+            EXPECT_EQ(child<QLabel>(&window, "Label13")->text(), field(17) + ":");
+            EXPECT_EQ(child<QLabel>(&window, "Label14")->text(), field(20) + ":");
+            EXPECT_EQ(child<QPushButton>(&window, "save_colour_settings")->text(), field(18));
         }
         EXPECT_EQ(window.windowTitle().toStdString(), texts.Settings_Title);
         EXPECT_EQ(testsupport::clippedCaptions(&window).join("; ").toStdString(), "");
