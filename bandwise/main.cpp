@@ -19,13 +19,17 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication app(argc, argv);
-    platform::CloseWindowsOnTermination();
     bandwise::applyBandwiseLook(app);
     app.setWindowIcon(ui::programIcon());
     platform::QtMessagePresenter messages;
     platform::SystemDesktop desktop;
-    bandwise::MainWindow window(
-        platform::ProgramDirectory(), messages, desktop, QGuiApplication::primaryScreen()->geometry());
+    const std::optional<std::filesystem::path> directory = platform::ProgramDirectory();
+    if (!directory) {
+        std::fprintf(stderr, "Bandwise cannot start: the directory it was started from cannot be found.\n");
+        return 1;
+    }
+    bandwise::MainWindow window(*directory, messages, desktop, QGuiApplication::primaryScreen()->geometry());
     window.show();
+    platform::CloseWindowsOnTermination();
     return app.exec();
 }

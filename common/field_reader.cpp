@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace common {
 
@@ -55,35 +56,47 @@ void FieldReader::consumeLineEnd(int first)
         m_in.get();
 }
 
-void FieldReader::skipToSeparator()
+bool FieldReader::skipToSeparator(std::size_t budget)
 {
     for (int c = m_in.get(); c != kEnd; c = m_in.get()) {
         if (c == ',')
-            return;
+            return true;
         if (c == '\r' || c == '\n') {
             consumeLineEnd(c);
-            return;
+            return true;
         }
+        if (budget-- == 0)
+            return false;
     }
+    return true;
+}
+
+int FieldReader::firstCharacter(std::size_t& budget)
+{
+    int c = m_in.get();
+    while (isBlank(c) && budget-- > 0)
+        c = m_in.get();
+    return isBlank(c) ? kEnd : c;
 }
 
 std::optional<std::string> FieldReader::readRawField()
 {
-    int c = m_in.get();
-    while (isBlank(c))
-        c = m_in.get();
+    // Every byte the field takes, blanks and what follows a closing quote included, counts
+    // against its cap, so no shape of file keeps the reader busy for long.
+    std::size_t budget = kMaxFieldBytes;
+    int c = firstCharacter(budget);
     if (c == kEnd)
         return std::nullopt;
 
     std::string field;
     if (c == '"') {
         for (c = m_in.get(); c != kEnd && c != '"'; c = m_in.get()) {
-            if (field.size() >= kMaxFieldBytes)
+            if (field.size() >= budget)
                 return std::nullopt;
             field += static_cast<char>(c);
         }
-        if (c == '"')
-            skipToSeparator();
+        if (c == '"' && !skipToSeparator(budget - field.size()))
+            return std::nullopt;
         return field;
     }
     for (; c != kEnd && c != ','; c = m_in.get()) {
@@ -91,11 +104,32 @@ std::optional<std::string> FieldReader::readRawField()
             consumeLineEnd(c);
             break;
         }
-        if (field.size() >= kMaxFieldBytes)
+        if (field.size() >= budget)
             return std::nullopt;
         field += static_cast<char>(c);
     }
     return std::string(trimmed(field));
+}
+
+bool FieldReader::skipField()
+{
+    // Not kept, so not capped: the files themselves are read only up to a size the programs set.
+    int c = m_in.get();
+    while (isBlank(c))
+        c = m_in.get();
+    if (c == kEnd)
+        return false;
+    if (c == '"') {
+        for (c = m_in.get(); c != kEnd && c != '"'; c = m_in.get()) { }
+        return c == kEnd || skipToSeparator(std::numeric_limits<std::size_t>::max());
+    }
+    for (; c != kEnd && c != ','; c = m_in.get()) {
+        if (c == '\r' || c == '\n') {
+            consumeLineEnd(c);
+            break;
+        }
+    }
+    return true;
 }
 
 std::optional<std::string> FieldReader::readText()

@@ -25,24 +25,34 @@ public:
 
     // nullopt when the input ends before a field begins, or a field is too long.
     std::optional<std::string> readText();
+    // Passes over a field the caller does not need, however long: false when the input ends
+    // before a field begins. A file is never refused for a part that is not used.
+    bool skipField();
     // The field as a 32-bit integer; surrounding blanks are ignored and a field that is not a
     // number gives 0. nullopt as for readText.
     std::optional<std::int32_t> readInteger();
 
 private:
     std::optional<std::string> readRawField();
-    void skipToSeparator();
+    int firstCharacter(std::size_t& budget);
+    bool skipToSeparator(std::size_t budget);
     void consumeLineEnd(int first);
 
     std::istream& m_in;
 };
 
 // The next N fields as text, or nullopt when the input ends (or a field fails) before the last.
+// The first `unused` of them are passed over and left empty.
 template <std::size_t N>
-std::optional<std::array<std::string, N>> ReadTextFields(FieldReader& reader)
+std::optional<std::array<std::string, N>> ReadTextFields(FieldReader& reader, std::size_t unused = 0)
 {
     std::array<std::string, N> fields;
-    for (std::string& field : fields) {
+    for (std::size_t i = 0; i < unused; ++i) {
+        if (!reader.skipField())
+            return std::nullopt;
+    }
+    for (std::size_t i = unused; i < N; ++i) {
+        std::string& field = fields[i];
         std::optional<std::string> text = reader.readText();
         if (!text)
             return std::nullopt;

@@ -20,7 +20,7 @@ bool isColour(std::int32_t value)
 std::optional<BandPalette> ReadColoursFile(std::istream& in)
 {
     FieldReader reader(in);
-    if (!reader.readText())
+    if (!reader.skipField())
         return std::nullopt;
     BandPalette palette;
     for (DisplayColour& colour : palette.bands) {
@@ -79,11 +79,14 @@ bool IsDefaultLanguage(std::string_view languagePath)
 
 std::optional<std::string> ReadLanguageFile(std::istream& in)
 {
+    // Only line 2 is used; the comment lines around it must be there, but may hold anything.
     FieldReader reader(in);
-    const auto fields = ReadTextFields<3>(reader);
-    if (!fields)
+    if (!reader.skipField())
         return std::nullopt;
-    return (*fields)[1];
+    std::optional<std::string> path = reader.readText();
+    if (!path || !reader.skipField())
+        return std::nullopt;
+    return path;
 }
 
 std::string LanguageFileBytes(std::string_view languagePath)

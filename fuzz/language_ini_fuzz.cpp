@@ -13,11 +13,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!path)
         return 0;
     const bandwise::LanguageChoice choice = bandwise::ResolveLanguagePath("/program", *path);
-    // Whatever the text, the language file is looked up below the program directory's
-    // "Language Files" (".." components resolve like any other path, never replace it).
-    if (choice.kind == bandwise::LanguageChoice::Kind::Language &&
-        choice.file.string().rfind("/program/Language Files/", 0) != 0)
-        std::abort();
+    // Whatever the text, a language file lies below the program directory's "Language Files":
+    // no part of its path climbs out or stands for the directory itself.
+    if (choice.kind == bandwise::LanguageChoice::Kind::Language) {
+        if (choice.file.lexically_normal().string().rfind("/program/Language Files/", 0) != 0)
+            std::abort();
+        for (const std::filesystem::path& part : choice.file) {
+            if (part == "." || part == "..")
+                std::abort();
+        }
+    }
     if (const auto entry = settings::LanguageEntryFor(*path)) {
         if (settings::LanguagePathFor(*entry).empty())
             std::abort();

@@ -25,14 +25,16 @@ public:
 
 class SystemDesktop final : public Desktop {
 public:
-    SystemDesktop();
+    // opener: the program that hands a file or address to the desktop, by name on the PATH or by path.
+    explicit SystemDesktop(std::string opener = "xdg-open");
     ~SystemDesktop() override;
     void openTextFile(const std::filesystem::path& file) override;
     std::int32_t openAddress(const std::string& address, std::function<void(std::int32_t)> lateFailure) override;
 
 private:
+    std::string m_opener;
     // Openers still running, in whatever form the platform starts them; a late report after the
-    // desktop object is gone is dropped.
+    // desktop object is gone is dropped, and the opener is left to run.
     struct Openers;
     std::unique_ptr<Openers> m_openers;
 };

@@ -5,7 +5,9 @@
 #include <QStandardPaths>
 #include <QString>
 
-#include <algorithm>
+#include <map>
+#include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -44,39 +46,66 @@ std::int32_t shellValueOf(int exitCode)
 }  // namespace
 
 struct SystemDesktop::Openers {
-    std::vector<QProcess*> running;
+    // One per address: a repeated click or an auto-repeated Enter while the opener still runs
+    // must not start another.
+    std::map<std::string, QProcess*> running;
 };
 
-SystemDesktop::SystemDesktop()
-    : m_openers(std::make_unique<Openers>())
+namespace {
+
+// An opener is the desktop's, not part of Bandwise: a session of its own keeps the terminal's
+// Ctrl+C and hang-up away from it (and from what it starts), and it reads no input of ours.
+void detachFromUs(QProcess& process)
+{
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setChildProcessModifier([] { ::setsid(); });
+}
+
+}  // namespace
+
+SystemDesktop::SystemDesktop(std::string opener)
+    : m_opener(std::move(opener))
+    , m_openers(std::make_unique<Openers>())
 { }
 
 SystemDesktop::~SystemDesktop()
 {
-    for (QProcess* process : m_openers->running) {
+    // Deleting a running QProcess kills it, and with it the browser or mail program it may be
+    // about to become. The objects are kept instead, reachable to the end of the program, so
+    // that they are neither deleted nor reported as leaked.
+    static auto* const leftRunning = new std::vector<QProcess*>;
+    for (const auto& [address, process] : m_openers->running) {
         process->disconnect();
-        delete process;
+        leftRunning->push_back(process);
     }
 }
 
 void SystemDesktop::openTextFile(const std::filesystem::path& file)
 {
-    QProcess::startDetached(QStringLiteral("xdg-open"), {QFile::decodeName(file.c_str())});
+    QProcess process;
+    process.setProgram(QString::fromStdString(m_opener));
+    process.setArguments({QFile::decodeName(file.c_str())});
+    // Qt 6.4 ignores the child modifier here, but starts a detached program in a session of its own.
+    detachFromUs(process);
+    process.startDetached();
 }
 
 std::int32_t SystemDesktop::openAddress(const std::string& address, std::function<void(std::int32_t)> lateFailure)
 {
+    if (m_openers->running.contains(address))
+        return kAccepted;
     // Looking the opener up is immediate; starting it is left to run in the background.
-    if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty())
+    const QString opener = QString::fromStdString(m_opener);
+    if (QStandardPaths::findExecutable(opener).isEmpty())
         return 0;
     auto* process = new QProcess;
-    process->setProgram(QStringLiteral("xdg-open"));
+    process->setProgram(opener);
     process->setArguments({QString::fromStdString(address)});
+    detachFromUs(*process);
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
-    const auto forget = [this, process] {
-        auto& running = m_openers->running;
-        running.erase(std::remove(running.begin(), running.end(), process), running.end());
+    const auto forget = [this, address, process] {
+        m_openers->running.erase(address);
         process->deleteLater();
     };
     QObject::connect(process, &QProcess::finished, process,
@@ -91,7 +120,7 @@ std::int32_t SystemDesktop::openAddress(const std::string& address, std::functio
             forget();
         }
     });
-    m_openers->running.push_back(process);
+    m_openers->running.emplace(address, process);
     process->start();
     return kAccepted;
 }

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QUrl>
 
+#include <utility>
+
 namespace platform {
 
 // Where there is no xdg-open, Qt's desktop services stand for the shell: accepted or "no
@@ -11,7 +13,9 @@ namespace platform {
 
 struct SystemDesktop::Openers { };
 
-SystemDesktop::SystemDesktop() = default;
+SystemDesktop::SystemDesktop(std::string opener)
+    : m_opener(std::move(opener))
+{ }
 SystemDesktop::~SystemDesktop() = default;
 
 void SystemDesktop::openTextFile(const std::filesystem::path& file)

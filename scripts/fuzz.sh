@@ -79,20 +79,26 @@ and applies what it read the way the program does.
 ${rows}
 ## Faults through the real windows
 
-The fault tests (\`FaultInjection*\`, and the start-up and language tests, run by \`make test\`) open
-the real windows in temporary program directories and check the message shown (or its absence),
-the window's state and the bytes of the files afterwards:
+The tests run by \`make test\` open the real windows in temporary program directories, with each
+file damaged in each of the ways of one shared table (\`tests/support/hostile_files.h\`), and check
+the message shown (or its absence), the window's state and the bytes of the files afterwards;
+the file, signal and opener tests do the same for the layers below:
 
 | Fault | What happens |
 |---|---|
-| a directory where \`Colours.ini\`, \`Settings.ini\` or \`Language.ini\` should be | the file's usual message; the window opens with the defaults; the directory is left alone |
-| a directory where a save's temporary file must go | the save message; the old file unchanged |
-| a save that fails part-way | the save message; the old file byte-identical; no temporary file left |
-| a read-only directory, files without read permission | as above (skipped when the tests run as root, for whom neither stops anything) |
+| an empty file, a directory, a FIFO, a device, a 200 MB or a 4 TB sparse file, a quote never closed, in place of any file read | that file's usual message at once; the window opens with the defaults. Only regular files are read, never waited on, at most 1 MiB of each, and every byte a field takes (blanks and what follows a closing quote too) counts against its 64 KiB limit |
 | a dangling link in place of a file | treated as a missing file: no message, defaults |
-| a 200 MB file with no line end and no comma | read no further than the field limit (64 KiB): the usual message, in well under a second |
+| a comment line longer than a field may be, in a part of the file the program does not use | passed over: the file is read as usual and never rewritten for it |
+| a damaged \`Colours.ini\` beside a good \`Settings.ini\` | the load message; \`Settings.ini\` is not overwritten at exit unless the check box is changed |
+| a save that fails part-way (a full disk) | the save message; the old file byte-identical; no temporary file left |
+| a link, a FIFO or a directory planted where a save's temporary file once went | never written through or waited on: each save creates its own temporary file exclusively |
+| a file without any write permission, or one this user may not write in a world-writable directory | left alone, with the save message |
+| rich-text markup in any text of any file | shown as plain text, character for character |
+| a language path with an empty, ".", ".." part, or a NUL or ":" in a part | the language file's error message; nothing outside \`Language Files\` is opened |
+| a program directory whose name is not UTF-8 | found by its bytes; the files are read and written there |
+| a burst of termination signals, or one while a message box is open | the windows close and save once; later signals still work |
+| repeated clicks on a link | one opener per address at a time, in a session of its own, reading /dev/null, left running at Exit |
 | bytes that Windows-1252 leaves undefined | read as the code points of the same value; the code page round trip keeps every byte |
-| a language path climbing out of \`Language Files\` with ".." | found or not found like any other path |
 REPORT
 echo "report: $report"
 exit $failed

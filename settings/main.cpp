@@ -18,13 +18,18 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication app(argc, argv);
-    platform::CloseWindowsOnTermination();
     settings::applySettingsLook(app);
     app.setWindowIcon(ui::programIcon());
     platform::QtMessagePresenter messages;
     platform::QtColourPicker picker;
-    settings::SettingsWindow window(platform::ProgramDirectory(), messages, picker);
+    const std::optional<std::filesystem::path> directory = platform::ProgramDirectory();
+    if (!directory) {
+        std::fprintf(stderr, "Settings cannot start: the directory it was started from cannot be found.\n");
+        return 1;
+    }
+    settings::SettingsWindow window(*directory, messages, picker);
     window.move(QGuiApplication::primaryScreen()->geometry().center() - window.rect().center());
     window.show();
+    platform::CloseWindowsOnTermination();
     return app.exec();
 }

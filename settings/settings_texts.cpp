@@ -30,7 +30,7 @@ std::optional<std::string_view> LanguageEntryFor(std::string_view languagePath)
 std::optional<ColoursRead> ReadColoursForEditing(std::istream& in)
 {
     common::FieldReader reader(in);
-    if (!reader.readText())
+    if (!reader.skipField())
         return std::nullopt;
     const auto texts = common::ReadTextFields<common::kBandColourCount + 1>(reader);
     if (!texts)
@@ -49,7 +49,7 @@ std::optional<ColoursRead> ReadColoursForEditing(std::istream& in)
 std::optional<CaptionFields> ReadCaptionFields(std::istream& in)
 {
     common::FieldReader reader(in);
-    return common::ReadTextFields<kCaptionFieldCount>(reader);
+    return common::ReadTextFields<kCaptionFieldCount>(reader, kUnusedCaptionFields);
 }
 
 std::filesystem::path CaptionFilePath(const std::filesystem::path& programDirectory, std::string_view entry)

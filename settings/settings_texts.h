@@ -59,6 +59,8 @@ std::optional<ColoursRead> ReadColoursForEditing(std::istream& in);
 // The caption file of one language, read whole: 25 fields.
 inline constexpr int kCaptionFieldCount = 25;
 using CaptionFields = std::array<std::string, kCaptionFieldCount>;
+// Fields 1 and 2 are the file's own comments.
+inline constexpr std::size_t kUnusedCaptionFields = 2;
 std::optional<CaptionFields> ReadCaptionFields(std::istream& in);
 std::filesystem::path CaptionFilePath(const std::filesystem::path& programDirectory, std::string_view entry);
 void ApplyCaptionTexts(const CaptionFields& fields, SettingsTexts& texts);

@@ -4,6 +4,7 @@
 #include "common/line_writer.h"
 #include "common/settings_files.h"
 #include "platform/colour_picker.h"
+#include "platform/file_access.h"
 #include "platform/message_presenter.h"
 #include "settings/colour_button.h"
 #include "ui/colours.h"
@@ -18,8 +19,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-
-#include <fstream>
 
 namespace settings {
 
@@ -146,8 +145,7 @@ void SettingsWindow::readColours()
     std::error_code error;
     if (!std::filesystem::exists(file, error))
         return;
-    std::ifstream in(file, std::ios::binary);
-    const std::optional<ColoursRead> read = in ? ReadColoursForEditing(in) : std::nullopt;
+    const std::optional<ColoursRead> read = platform::ReadFileWith(file, ReadColoursForEditing);
     if (read) {
         // Colours before a value that is not a colour are taken over; the rest stay.
         for (std::size_t i = 0; i < m_buttons.size(); ++i) {
@@ -165,8 +163,7 @@ void SettingsWindow::selectSavedLanguage()
     std::error_code error;
     if (!std::filesystem::exists(file, error))
         return;  // English, as for "Default"
-    std::ifstream in(file, std::ios::binary);
-    const std::optional<std::string> path = in ? common::ReadLanguageFile(in) : std::nullopt;
+    const std::optional<std::string> path = platform::ReadFileWith(file, common::ReadLanguageFile);
     const std::optional<std::string_view> entry = path ? LanguageEntryFor(*path) : std::nullopt;
     if (!entry) {
         showMessage(true, std::string(kLanguageIniReadError));
@@ -184,8 +181,7 @@ void SettingsWindow::Language_Loader()
     if (!std::filesystem::exists(file, error))
         return;
     // Read whole before anything changes, so a file that breaks off leaves every caption as it was.
-    std::ifstream in(file, std::ios::binary);
-    const std::optional<CaptionFields> fields = in ? ReadCaptionFields(in) : std::nullopt;
+    const std::optional<CaptionFields> fields = platform::ReadFileWith(file, ReadCaptionFields);
     if (!fields) {
         showMessage(true, std::string(kCaptionFileError));
         return;
@@ -254,7 +250,7 @@ void SettingsWindow::saveColours()
     for (std::size_t i = 0; i < palette.bands.size(); ++i)
         palette.bands[i] = toDisplayColour(m_buttons[i]->faceColour());
     palette.body = toDisplayColour(m_buttons.back()->faceColour());
-    if (common::WriteFileWhole(
+    if (platform::WriteFileWhole(
             m_programDirectory / std::string(common::kColoursFileName), common::ColoursFileBytes(palette)))
         showMessage(false, m_texts.Colours_Saved_Message);
     else
@@ -264,7 +260,7 @@ void SettingsWindow::saveColours()
 void SettingsWindow::saveLanguage()
 {
     const std::string path = LanguagePathFor(m_languages->currentText().toStdString());
-    if (common::WriteFileWhole(
+    if (platform::WriteFileWhole(
             m_programDirectory / std::string(common::kLanguageFileName), common::LanguageFileBytes(path)))
         showMessage(false, m_texts.Language_Saved_Message);
     else

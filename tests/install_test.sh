@@ -3,17 +3,20 @@
 # program starts, and on being asked to end it saves its settings into its own directory.
 set -euo pipefail
 build=$1
-prefix=$(mktemp -d "/tmp/bandwise install.XXXXXX")
+# A Latin-1 "ç" in the name, not valid UTF-8, as archives made elsewhere unpack: the programs must
+# still find their own directory.
+prefix=$(mktemp -d "/tmp/bandwise $(printf '\347') install.XXXXXX")
 # No kill before the program has a pid: "kill 0" would end the whole process group, ctest with it.
 trap 'if [ -n "${pid:-}" ]; then kill -KILL "$pid" 2>/dev/null || true; fi; rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 entry="$prefix/share/applications/bandwise.desktop"
-command=$(sed -n 's/^Exec="\(.*\)"$/\1/p' "$entry")
+command=$(LC_ALL=C sed -n 's/^Exec="\(.*\)"$/\1/p' "$entry")
 [ -x "$command" ] || { echo "Exec of $entry is not an executable: $command"; exit 1; }
 
-# A SIGTERM that comes before the program catches it just ends the process, saving nothing; so
-# wait until the launcher has become Bandwise and the kernel lists SIGTERM (bit 14) as caught.
+# Bandwise catches SIGTERM only once its window is shown; before that a SIGTERM just ends the
+# process, saving nothing. So wait until the launcher has become Bandwise and the kernel lists
+# SIGTERM (bit 14) as caught: that is, until the window is up.
 QT_QPA_PLATFORM=offscreen "$command" >/dev/null 2>&1 & pid=$!
 catches_term() {
   local caught
@@ -23,7 +26,7 @@ catches_term() {
   (( (16#${caught: -4} >> 14) & 1 ))
 }
 for _ in $(seq 300); do catches_term && break; kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-catches_term || { echo "Bandwise did not start, or did not get ready to be asked to end within 30 s"; exit 1; }
+catches_term || { echo "Bandwise did not start, or did not show its window within 30 s"; exit 1; }
 kill -TERM "$pid"
 for _ in $(seq 300); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$pid" 2>/dev/null; then echo "Bandwise did not end within 30 s of SIGTERM"; exit 1; fi

@@ -26,7 +26,7 @@ std::string commasRestored(std::string text)
 std::optional<LanguageFields> ReadLanguageFields(std::istream& in)
 {
     common::FieldReader reader(in);
-    return common::ReadTextFields<kLanguageFieldCount>(reader);
+    return common::ReadTextFields<kLanguageFieldCount>(reader, kUnusedLanguageFields);
 }
 
 void ApplyLanguageTexts(const LanguageFields& fields, WindowTexts& texts)
@@ -127,12 +127,21 @@ LanguageChoice ResolveLanguagePath(const std::filesystem::path& programDirectory
     if (separator == std::string_view::npos)
         return {LanguageChoice::Kind::Malformed, {}, {}};
 
-    // Appended as text rather than joined as a path: an absolute path in Language.ini would
-    // otherwise replace the directory it is looked up in.
-    std::string relative(languagePath);
-    std::replace(relative.begin(), relative.end(), '\\', '/');
+    // Joined one plain name at a time, so the file always lies under "Language Files": a segment
+    // that is empty (a leading or doubled separator), "." or "..", or that holds a NUL (which
+    // would cut the name short) or a ":" (a drive), names no language.
     std::filesystem::path file = programDirectory / std::string(common::kLanguageFilesDirectory);
-    file += "/" + relative;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = languagePath.find_first_of("\\/", start);
+        const std::string_view segment = languagePath.substr(start, end - start);
+        if (segment.empty() || segment == "." || segment == ".." ||
+            segment.find_first_of(std::string_view(":\0", 2)) != std::string_view::npos)
+            return {LanguageChoice::Kind::Malformed, {}, {}};
+        file /= std::string(segment);
+        if (end == std::string_view::npos)
+            break;
+        start = end + 1;
+    }
     return {LanguageChoice::Kind::Language, std::string(languagePath.substr(0, separator)), file};
 }
 

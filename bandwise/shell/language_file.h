@@ -15,6 +15,8 @@ namespace bandwise {
 inline constexpr int kLanguageFieldCount = 69;
 // Numbered from 1: common::Field(fields, n).
 using LanguageFields = std::array<std::string, kLanguageFieldCount>;
+// Fields 1 and 2 are the file's own comments.
+inline constexpr std::size_t kUnusedLanguageFields = 2;
 
 // The whole language file, or nullopt when it ends before its last field; what follows the
 // last field is never read.
@@ -39,7 +41,8 @@ const std::vector<CaptionEntry>& LanguageCaptions();
 
 // Where line 2 of Language.ini leads: the built-in texts ("default" in any letter case), or a
 // language named by the text before the first backslash, whose file lies under "Language Files"
-// with each backslash read as a path separator. A path without a backslash names no language.
+// with each backslash read as a path separator. A path without a backslash, or with a part that
+// could lead elsewhere (empty, "." or "..", or holding a NUL or a ":"), names no language.
 struct LanguageChoice {
     enum class Kind { BuiltIn, Language, Malformed };
     Kind kind = Kind::BuiltIn;

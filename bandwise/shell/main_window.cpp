@@ -16,6 +16,7 @@
 #include "common/ohm_sign.h"
 #include "common/settings_files.h"
 #include "platform/desktop.h"
+#include "platform/file_access.h"
 #include "platform/message_presenter.h"
 #include "ui/colours.h"
 #include "ui/naming.h"
@@ -27,8 +28,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
-
-#include <fstream>
 
 namespace bandwise {
 
@@ -141,22 +140,24 @@ void MainWindow::loadSettingsFiles()
     };
 
     const std::filesystem::path colours = fileIn(m_programDirectory, common::kColoursFileName);
+    const std::filesystem::path settings = fileIn(m_programDirectory, common::kSettingsFileName);
     std::error_code error;
     if (std::filesystem::exists(colours, error)) {
-        std::ifstream in(colours, std::ios::binary);
-        const std::optional<common::BandPalette> palette = in ? common::ReadColoursFile(in) : std::nullopt;
-        if (!palette)
+        const std::optional<common::BandPalette> palette = platform::ReadFileWith(colours, common::ReadColoursFile);
+        if (!palette) {
+            // Settings.ini goes unread: closing must not replace what it holds with a state the
+            // user never chose.
+            m_keepSettingsFile = std::filesystem::exists(settings, error);
             return failed();
+        }
         m_palette = *palette;
         paintPalette();
     } else {
         m_palette = common::DefaultPalette();
     }
 
-    const std::filesystem::path settings = fileIn(m_programDirectory, common::kSettingsFileName);
     if (std::filesystem::exists(settings, error)) {
-        std::ifstream in(settings, std::ios::binary);
-        const std::optional<bool> outlined = in ? common::ReadSettingsFile(in) : std::nullopt;
+        const std::optional<bool> outlined = platform::ReadFileWith(settings, common::ReadSettingsFile);
         if (!outlined)
             return failed();
         m_stripesOutline->setChecked(*outlined);
@@ -186,7 +187,9 @@ void MainWindow::unload()
     if (m_unloaded)
         return;
     m_unloaded = true;
-    const bool saved = common::WriteFileWhole(fileIn(m_programDirectory, common::kSettingsFileName),
+    if (m_keepSettingsFile)
+        return;
+    const bool saved = platform::WriteFileWhole(fileIn(m_programDirectory, common::kSettingsFileName),
         common::SettingsFileBytes(m_stripesOutline->isChecked()));
     if (!saved) {
         m_messages.show(platform::MessageIcon::Stop, QStringLiteral("Bandwise"),
@@ -231,6 +234,7 @@ void MainWindow::showAbout()
 
 void MainWindow::applyStripesOutline(bool outlined)
 {
+    m_keepSettingsFile = false;
     m_decoding->sampleResistor().setStripesOutlined(outlined);
     m_encoding->sampleResistor().setStripesOutlined(outlined);
 }

@@ -7,6 +7,7 @@
 #include "common/field_reader.h"
 #include "common/line_writer.h"
 #include "common/settings_files.h"
+#include "platform/file_access.h"
 #include "platform/message_presenter.h"
 #include "ui/naming.h"
 
@@ -15,21 +16,11 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include <fstream>
-
 namespace bandwise {
 
 using ui::fromView;
 
 namespace {
-
-std::optional<std::string> readLanguageIni(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    return common::ReadLanguageFile(in);
-}
 
 void setCaption(QWidget* control, const QString& caption)
 {
@@ -56,10 +47,10 @@ void MainWindow::Language_Loader()
     };
 
     const std::filesystem::path iniFile = m_programDirectory / std::string(common::kLanguageFileName);
-    const std::optional<std::string> languagePath = readLanguageIni(iniFile);
+    const std::optional<std::string> languagePath = platform::ReadFileWith(iniFile, common::ReadLanguageFile);
     if (!languagePath) {
         showError(std::string(kLanguageIniErrorMessage));
-        common::WriteFileWhole(iniFile, common::LanguageFileBytes(common::kDefaultLanguage));  // failure ignored
+        platform::WriteFileWhole(iniFile, common::LanguageFileBytes(common::kDefaultLanguage));  // failure ignored
         return;
     }
 
@@ -77,8 +68,7 @@ void MainWindow::Language_Loader()
 
     // Read whole before anything is applied, so a file that breaks off leaves no mixture of
     // its texts and the built-in ones.
-    std::ifstream in(choice.file, std::ios::binary);
-    const std::optional<LanguageFields> fields = in ? ReadLanguageFields(in) : std::nullopt;
+    const std::optional<LanguageFields> fields = platform::ReadFileWith(choice.file, ReadLanguageFields);
     if (!fields) {
         showError(LanguageFileErrorMessage(*languagePath));
         return;

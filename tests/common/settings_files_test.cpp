@@ -1,7 +1,6 @@
 #include "common/code_page.h"
 #include "common/line_writer.h"
 #include "common/settings_files.h"
-#include "program_files.h"
 
 #include <gtest/gtest.h>
 
@@ -37,6 +36,8 @@ TEST(SettingsFiles, writtenBytesAreExactAndReadBack)
         ";Bandwise - Language Settings\r\nPortugu\xEAs (Brasil)\\Portugu\xEAs (Brasil).ini\r\n" +
             std::string(kLanguageFooter) + "\r\n");
     EXPECT_EQ(readFrom(ReadLanguageFile, LanguageFileBytes(path)), path);
+    // Only line 2 is used: a comment line longer than any field may be does not spoil it.
+    EXPECT_EQ(readFrom(ReadLanguageFile, ";h\r\nKlingon\\k.ini\r\n;" + std::string(100000, 'x')), "Klingon\\k.ini");
 }
 
 TEST(SettingsFiles, everyByteOfTheCodePageSurvivesARoundTrip)
@@ -67,33 +68,4 @@ TEST(SettingsFiles, readersRejectWhatTheProgramsNeverWrite)
     body.replace(body.find(" 9823999 "), 9, " 16777216 ");
     EXPECT_EQ(readFrom(ReadColoursFile, body).value().body, DisplayColour {0});
     EXPECT_EQ(readFrom(ReadColoursFile, kDefaultColoursFile.substr(0, 40)), std::nullopt);
-}
-
-using WholeFileWrite = testsupport::ProgramFiles;
-
-TEST_F(WholeFileWrite, replacesTheFileOnlyWhenComplete)
-{
-    ASSERT_TRUE(WriteFileWhole(file("Colours.ini"), "old\r\n"));
-    using std::filesystem::perms;
-    std::filesystem::permissions(file("Colours.ini"), perms::owner_read | perms::owner_write | perms::group_read);
-    ASSERT_TRUE(WriteFileWhole(file("Colours.ini"), "new\r\n"));
-    EXPECT_EQ(read("Colours.ini"), "new\r\n");
-    EXPECT_EQ(std::filesystem::status(file("Colours.ini")).permissions(),
-        perms::owner_read | perms::owner_write | perms::group_read);
-
-    {
-        const testsupport::ScopedFileSizeLimit diskFull(100);
-        EXPECT_FALSE(WriteFileWhole(file("Colours.ini"), std::string(1000, 'x')));
-    }
-    // A file nobody may write is left alone, even by root.
-    std::filesystem::permissions(file("Colours.ini"), perms::owner_read);
-    EXPECT_FALSE(WriteFileWhole(file("Colours.ini"), "newer\r\n"));
-    // A directory in the way of the file.
-    std::filesystem::create_directories(file("Settings.ini") / "inside");
-    EXPECT_FALSE(WriteFileWhole(file("Settings.ini"), "x"));
-
-    EXPECT_EQ(read("Colours.ini"), "new\r\n");
-    EXPECT_TRUE(std::filesystem::is_directory(file("Settings.ini") / "inside"));
-    EXPECT_FALSE(std::filesystem::exists(file("Colours.ini.tmp")));
-    EXPECT_FALSE(std::filesystem::exists(file("Settings.ini.tmp")));
 }

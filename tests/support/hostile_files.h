@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -30,6 +32,13 @@ inline const std::vector<HostileFile>& HostileFiles()
             }},
         {"quoteNeverClosed",
             [](const fs::path& path) { std::ofstream(path, std::ios::binary) << '"' << std::string(300000, 'x'); }},
+        {"quoteThenSparseHole",  // 4 TB of nothing after a closed quote: "a" and then no separator
+            [](const fs::path& path) {
+                std::ofstream(path, std::ios::binary) << "\"a\"";
+                fs::resize_file(path, 1ULL << 42);
+            }},
+        {"fifo", [](const fs::path& path) { ::mkfifo(path.c_str(), 0600); }},
+        {"device", [](const fs::path& path) { fs::create_symlink("/dev/zero", path); }},
         {"danglingLink", [](const fs::path& path) { fs::create_symlink(path.parent_path() / "nowhere", path); }, true},
     };
     return files;

@@ -134,17 +134,6 @@ TEST_F(ShellTest, settingsIniSetsTheOutlineOfBothResistorsAndExitWritesItBack)
     }
 }
 
-TEST_F(ShellTest, unreadableSettingsIniShowsTheLoadMessageOnceAndPutsBackTheDefaultPalette)
-{
-    write("Colours.ini", common::ColoursFileBytes(common::BandPalette {}));  // all black
-    write("Settings.ini", " 5 \r\n");
-    messages.expectMessages();
-    const auto window = open();
-    EXPECT_EQ(messages.shown.at(0).icon, platform::MessageIcon::Stop);
-    EXPECT_EQ(takeMessages(), Messages {english.Settings_Load_Error_Message});
-    expectDefaults(*window);
-}
-
 TEST_F(ShellTest, failedSaveShowsTheSaveMessageAndLeavesTheOldFile)
 {
     write("Settings.ini", common::SettingsFileBytes(false));
@@ -158,6 +147,20 @@ TEST_F(ShellTest, failedSaveShowsTheSaveMessageAndLeavesTheOldFile)
     EXPECT_EQ(messages.shown.at(0).icon, platform::MessageIcon::Stop);
     EXPECT_EQ(takeMessages(), Messages {english.Settings_Save_Error_Message});
     EXPECT_EQ(read("Settings.ini"), common::SettingsFileBytes(false));
+}
+
+TEST_F(ShellTest, aSettingsIniLeftUnreadIsKeptUnlessTheUserTouchesTheBox)
+{
+    messages.expectMessages();  // the damaged Colours.ini's
+    for (const int clicks : {0, 2}) {
+        write("Colours.ini", "damaged");
+        write("Settings.ini", common::SettingsFileBytes(false));
+        const auto window = open();
+        for (int i = 0; i < clicks; ++i)
+            click(child<QCheckBox>(window.get(), "show_stripes_outline"));
+        window->close();
+        EXPECT_EQ(read("Settings.ini"), common::SettingsFileBytes(clicks > 0)) << clicks;
+    }
 }
 
 TEST_F(ShellTest, hostileFilesOpenAtOnceWithTheirOneMessage)
@@ -178,14 +181,22 @@ TEST_F(ShellTest, hostileFilesOpenAtOnceWithTheirOneMessage)
             std::filesystem::remove(file(target));
             std::filesystem::create_directories(file(target).parent_path());
             hostile.make(file(target));
+            // A good but black Colours.ini beside a damaged Settings.ini: its colours must give way to the defaults.
+            const bool blackColours = target == "Settings.ini" && !hostile.readsAsMissing;
+            if (blackColours)
+                write("Colours.ini", common::ColoursFileBytes(common::BandPalette {}));
             const auto started = std::chrono::steady_clock::now();
             const auto window = open();
             EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(500));
             // Language.ini is the one file whose absence is an error too.
             const bool silent = hostile.readsAsMissing && target != "Language.ini";
+            for (const auto& shown : messages.shown)
+                EXPECT_EQ(shown.icon, platform::MessageIcon::Stop);
             EXPECT_EQ(takeMessages(), silent ? Messages {} : Messages {message});
             expectDefaults(*window);
             std::filesystem::remove_all(file(target));
+            if (blackColours)
+                std::filesystem::remove(file("Colours.ini"));
         }
     }
 }
@@ -252,19 +263,13 @@ TEST_F(ShellTest, languageIniKeepsEnglishAndReportsWhatCannotBeRead)
 TEST(ResolveLanguagePath, keepsEveryLanguageFileUnderLanguageFiles)
 {
     const std::filesystem::path program = "/opt/bandwise";
-    // The line of Language.ini, and the language and the file under "Language Files" it leads to.
-    const std::tuple<const char*, const char*, const char*> rows[] = {
-        {"Español\\Español.ini", "Español", "Español/Español.ini"},
-        {"\\etc\\passwd", "", "etc/passwd"},
-        {"C:\\Windows\\x.ini", "C:", "C:/Windows/x.ini"},
-    };
-    for (const auto& [line, name, file] : rows) {
-        SCOPED_TRACE(line);
-        const bandwise::LanguageChoice choice = bandwise::ResolveLanguagePath(program, line);
-        EXPECT_EQ(choice.kind, bandwise::LanguageChoice::Kind::Language);
-        EXPECT_EQ(choice.name, name);
-        EXPECT_EQ(choice.file.lexically_normal(), (program / "Language Files" / file).lexically_normal());
-    }
+    EXPECT_EQ(bandwise::ResolveLanguagePath(program, "Español\\Español.ini").file,
+        program / "Language Files" / "Español" / "Español.ini");
+    // Whatever could lead elsewhere, or is not what it shows, names no language.
+    const std::string lines[] = {"\\etc\\passwd", "C:\\Windows\\x.ini", "..\\..\\tmp\\fifo", "Español\\.\\x.ini",
+        "Español\\x/../../y.ini", std::string("Español\\Español.ini") + '\0' + "/../../zzz"};
+    for (const std::string& line : lines)
+        EXPECT_EQ(bandwise::ResolveLanguagePath(program, line).kind, bandwise::LanguageChoice::Kind::Malformed) << line;
 }
 
 TEST_F(ShellTest, ticksThatFindNothingChangedRepaintNothing)

@@ -1,0 +1,56 @@
+#include "platform/file_access.h"
+
+#include <fstream>
+
+namespace platform {
+
+// The portable fallback: the same contract with what the standard library offers; it cannot tell
+// this user's own write access from any write permission.
+
+std::optional<std::string> ReadSmallFile(const std::filesystem::path& path)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes(kMaxFileBytes, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad())
+        return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status old = fs::status(path, error);
+    const bool replacing = fs::is_regular_file(old);
+    constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if (replacing && (old.permissions() & kAnyWrite) == fs::perms::none)
+        return false;
+    fs::path temporary = path;
+    temporary += ".tmp";
+    if (fs::exists(fs::symlink_status(temporary, error)))
+        return false;
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            fs::remove(temporary, error);
+            return false;
+        }
+    }
+    if (replacing)
+        fs::permissions(temporary, old.permissions(), error);
+    fs::rename(temporary, path, error);
+    if (error) {
+        fs::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace platform

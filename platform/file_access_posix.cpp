@@ -1,0 +1,105 @@
+#include "platform/file_access.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+// Closes on every path out of a function.
+class Descriptor {
+public:
+    explicit Descriptor(int fd)
+        : m_fd(fd)
+    { }
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const { return m_fd; }
+    bool close()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+bool writeAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+mode_t newFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadSmallFile(const std::filesystem::path& path)
+{
+    // Non-blocking, so that opening a FIFO planted in place of a file returns at once.
+    const Descriptor in(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    struct stat status { };
+    if (in.get() < 0 || ::fstat(in.get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    std::string bytes(kMaxFileBytes, '\0');
+    std::size_t size = 0;
+    while (size < bytes.size()) {
+        const ssize_t got = ::read(in.get(), bytes.data() + size, bytes.size() - size);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            break;
+        size += static_cast<std::size_t>(got);
+    }
+    bytes.resize(size);
+    return bytes;
+}
+
+bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes)
+{
+    struct stat old { };
+    const bool replacing = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    // A file without any write permission stays as it is even for root, as a read-only file
+    // does elsewhere; otherwise this user's own access decides, as opening it for writing would.
+    if (replacing && ((old.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0))
+        return false;
+
+    std::string name = path.string() + ".XXXXXX";
+    Descriptor out(::mkostemp(name.data(), O_CLOEXEC));
+    if (out.get() < 0)
+        return false;
+    const mode_t mode = replacing ? (old.st_mode & 07777) : newFileMode();
+    const bool written = writeAll(out.get(), bytes) && ::fchmod(out.get(), mode) == 0;
+    if (!out.close() || !written || ::rename(name.c_str(), path.c_str()) != 0) {
+        ::unlink(name.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace platform

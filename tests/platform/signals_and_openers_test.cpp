@@ -1,0 +1,55 @@
+#include "bandwise/shell/main_window.h"
+#include "platform/termination.h"
+#include "widget_test.h"
+
+#include <algorithm>
+#include <csignal>
+#include <regex>
+
+namespace {
+
+using PlatformTest = testsupport::WidgetTest;
+
+// ctest runs each test in a process of its own: the handlers installed here end with it.
+TEST_F(PlatformTest, aBurstOfTerminationSignalsClosesAndSavesAndALaterSignalStillCloses)
+{
+    bandwise::MainWindow window(programDirectory(), messages, desktop, screen());
+    window.show();
+    platform::CloseWindowsOnTermination();
+    for (int i = 0; i < 100000; ++i)
+        std::raise(SIGTERM);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }));
+    EXPECT_EQ(read("Settings.ini"), common::SettingsFileBytes(true));
+
+    bandwise::MainWindow second(programDirectory(), messages, desktop, screen());
+    second.show();
+    QTest::qWait(100);
+    EXPECT_TRUE(second.isVisible()) << "the burst was more than one request";
+    std::raise(SIGINT);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !second.isVisible(); }));
+}
+
+TEST_F(PlatformTest, openersRunOncePerAddressInASessionOfTheirOwnAndOutliveTheDesktop)
+{
+    // Records its session, its input and its pid, then gives up as xdg-open does when
+    // it finds no tool for the address.
+    write("opener",
+        "#!/bin/sh\ncd \"${0%/*}\"; set -- $(cat /proc/$$/stat)\n"
+        "echo $$ >pid; echo $6 $(readlink /proc/$$/fd/0) $$ >>starts; sleep 1; exit 3\n");
+    std::filesystem::permissions(file("opener"), std::filesystem::perms::owner_all);
+    auto system = std::make_unique<platform::SystemDesktop>(file("opener").string());
+    std::vector<std::int32_t> late;
+    for (const char* address : {"https://a.example/", "https://a.example/", "mailto:b@example.org"})
+        EXPECT_EQ(system->openAddress(address, [&late](std::int32_t value) { late.push_back(value); }), 33);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return late.size() == 2; }));
+    EXPECT_EQ(late, (std::vector<std::int32_t> {31, 31}));
+    // Two starts, each the leader of a session of its own (session id = pid), reading /dev/null.
+    EXPECT_TRUE(std::regex_match(read("starts"), std::regex(R"(((\d+) /dev/null \2\n){2})"))) << read("starts");
+
+    system->openAddress("https://c.example/", [](std::int32_t) {});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return std::ranges::count(read("starts"), '\n') == 3; }));
+    system.reset();
+    EXPECT_EQ(::kill(std::stoi(read("pid")), 0), 0) << "the opener did not outlive the desktop";
+}
+
+}  // namespace
