@@ -20,7 +20,11 @@ void QtMessagePresenter::show(MessageIcon icon, const QString& title, const QStr
         break;
     }
     // Over the window the user is working in, rather than wherever the desktop puts it.
-    QMessageBox box(boxIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(boxIcon, title, QString(), QMessageBox::Ok, QApplication::activeWindow());
+    // The text may come from a file (a language file's message, the path in Language.ini); as
+    // rich text its markup could load images from anywhere. Plain before the text arrives.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
     box.exec();
 }
 

@@ -9,6 +9,7 @@
 #include "settings/colour_button.h"
 #include "ui/colours.h"
 #include "ui/naming.h"
+#include "ui/plain_text.h"
 #include "ui/program_icon.h"
 #include "ui/twip_style.h"
 #include "ui/twips.h"
@@ -85,6 +86,7 @@ SettingsWindow::SettingsWindow(std::filesystem::path programDirectory, platform:
     setWindowIcon(ui::programIcon());
     buildPaletteEditor();
     buildLanguageChoice();
+    ui::keepLabelsPlain(this);
     startUp();
 }
 

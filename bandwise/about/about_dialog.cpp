@@ -2,6 +2,7 @@
 
 #include "bandwise/about/about_config.h"
 #include "ui/naming.h"
+#include "ui/plain_text.h"
 #include "ui/program_icon.h"
 #include "ui/twips.h"
 
@@ -113,6 +114,7 @@ AboutDialog::AboutDialog(Actions actions, QWidget* parent)
     placeInTwips(m_readMe, 2520, 4560, 1455, 375);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::close);
     connect(m_readMe, &QPushButton::clicked, this, [this] { m_actions.showReadMe(); });
+    ui::keepLabelsPlain(this);
 }
 
 void AboutDialog::applyTexts(const AboutTexts& texts)

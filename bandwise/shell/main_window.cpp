@@ -20,6 +20,7 @@
 #include "platform/message_presenter.h"
 #include "ui/colours.h"
 #include "ui/naming.h"
+#include "ui/plain_text.h"
 #include "ui/program_icon.h"
 #include "ui/twips.h"
 
@@ -99,6 +100,7 @@ MainWindow::MainWindow(std::filesystem::path programDirectory, platform::Message
     placeInTwips(m_exitButton, 10320, 9840, 975, 495);
     connect(m_exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
 
+    ui::keepLabelsPlain(this);
     load(screen);
 }
 

@@ -37,9 +37,7 @@ TEST(LeadingNumber, readsTheNumberAtTheStartIgnoringBlanks)
         {"12abc", 12},
         {" \t4\n7", 47},
         {"- 4", -4},
-        {"1E-2", 0.01},
         {"1,5", 1},  // the comma is never a decimal point
-        {"--5", 0},
         {"1e-400", 0},
     };
     for (const auto& [text, expected] : rows)

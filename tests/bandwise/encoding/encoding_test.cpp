@@ -167,7 +167,6 @@ TEST_F(EncodingPanelTest, theTickWritesWordsSwatchesAndValue)
     EXPECT_EQ(box("mul_v"), "ORANGE");
     EXPECT_EQ(box("res_value"), "100000±1%");
     EXPECT_EQ(swatch("mul_colour1"), QColor(0x56, 0x34, 0x12));
-    EXPECT_EQ(swatch("band3_colour1"), ui::toQColor(palette[BandColour::Black]));
 
     child<QRadioButton>(panel.get(), "r4b1")->setChecked(true);
     panel->tick();

@@ -99,7 +99,6 @@ TEST_F(ShellTest, coloursIniPaintsSwatchesStripesBodiesAndSeams)
     write("Colours.ini", common::ColoursFileBytes(palette));
     const auto window = open();
     EXPECT_EQ(paint(*window, "Shape3"), palette[BandColour::Red]);  // beside the first band's Red
-    EXPECT_EQ(paint(*window, "Shape24"), palette[BandColour::Black]);  // beside the second band's Black
     EXPECT_EQ(paint(*window, "Shape50"), palette[BandColour::Gold]);  // beside the Gold tolerance
     EXPECT_EQ(paint(*window, "Shape14"), palette.body);  // the middle of the decoding resistor
     EXPECT_EQ(paint(*window, "Shape62"), palette.body);  // the middle of the encoding resistor
@@ -263,8 +262,6 @@ TEST_F(ShellTest, languageIniKeepsEnglishAndReportsWhatCannotBeRead)
 TEST(ResolveLanguagePath, keepsEveryLanguageFileUnderLanguageFiles)
 {
     const std::filesystem::path program = "/opt/bandwise";
-    EXPECT_EQ(bandwise::ResolveLanguagePath(program, "Español\\Español.ini").file,
-        program / "Language Files" / "Español" / "Español.ini");
     // Whatever could lead elsewhere, or is not what it shows, names no language.
     const std::string lines[] = {"\\etc\\passwd", "C:\\Windows\\x.ini", "..\\..\\tmp\\fifo", "Español\\.\\x.ini",
         "Español\\x/../../y.ini", std::string("Español\\Español.ini") + '\0' + "/../../zzz"};

@@ -1,0 +1,39 @@
+#include "bandwise/about/about_dialog.h"
+#include "bandwise/shell/main_window.h"
+#include "platform/colour_picker.h"
+#include "settings/settings_window.h"
+#include "widget_test.h"
+
+#include <QtWidgets>
+
+using PlainText = testsupport::WidgetTest;
+
+// Markup in every field of the files: a label or box taking it as rich text would load the image,
+// and /dev/zero is read until memory runs out. Each must show the markup as written instead.
+TEST_F(PlainText, labelsAndMessageBoxesShowMarkupFromFilesAsWritten)
+{
+    // The start-up message that carries the path from Language.ini, in a real box.
+    QTimer::singleShot(0, qApp, [] {
+        EXPECT_EQ(QApplication::activeModalWidget()->property("textFormat").toString().toStdString(), "PlainText");
+        QApplication::closeAllWindows();  // whatever is modal, so that no failure can hang the test
+    });
+    platform::QtMessagePresenter().show(platform::MessageIcon::Stop, QStringLiteral("Bandwise"),
+        QString::fromStdString(bandwise::LanguageFileErrorMessage("<b>F</b><img src=nowhere>")));
+
+    // One file for both programs: Bandwise reads its 69 fields, Settings the first 25 as its captions.
+    write("Language.ini", common::LanguageFileBytes("Español\\Español_Settings.ini"));
+    std::string bytes;
+    for (int field = 1; field <= bandwise::kLanguageFieldCount; ++field)
+        bytes += "<b>F" + std::to_string(field) + "</b><img src=/dev/zero>\n";
+    write("Language Files/Español/Español_Settings.ini", bytes);
+    // The About box and the Settings window in the main window's keeping: one search finds every
+    // label, and they go with it.
+    bandwise::MainWindow window(programDirectory(), messages, desktop, screen());
+    click(child<QAbstractButton>(&window, "Command1"));
+    window.aboutDialog()->setParent(&window);
+    platform::QtColourPicker picker;
+    const settings::SettingsWindow settingsWindow(programDirectory(), messages, picker, &window);
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+    EXPECT_EQ(child<QLabel>(&settingsWindow, "Label14")->text().toStdString(), "<b>F20</b><img src=/dev/zero>:");
+}
