@@ -43,6 +43,8 @@ TEST(FieldReader, splitsAtCommasAndEveryKindOfLineEnd)
     // One byte more, quoted or not, fails rather than grow without end.
     EXPECT_TRUE(allFields(fits + "x").empty());
     EXPECT_TRUE(allFields("\"" + fits + "x\"").empty());
+    EXPECT_TRUE(allFields(std::string(FieldReader::kMaxFieldBytes + 1, ' ') + "x").empty());
+    EXPECT_TRUE(allFields("\"a\"" + fits).empty());  // what follows a closing quote counts too
 }
 
 TEST(FieldReader, numbersAreWholeThirtyTwoBitValues)

@@ -32,7 +32,6 @@ TEST(LeadingNumber, readsTheNumberAtTheStartIgnoringBlanks)
     const std::pair<const char*, double> rows[] = {
         {"", 0},
         {".5", 0.5},
-        {"-2.5", -2.5},
         {"1.2.3", 1.2},
         {"12abc", 12},
         {" \t4\n7", 47},
