@@ -103,7 +103,9 @@ def sync(source, scratch):
         if dst.is_file() and dst.read_bytes() == src.read_bytes():
             continue
         dst.parent.mkdir(parents=True, exist_ok=True)
-        shutil.copy2(src, dst)
+        # A fresh time stamp, not the source's: an object built after the source was edited, from
+        # the scratch copy's older text, must still be rebuilt.
+        shutil.copy(src, dst)
     for dst in scratch.rglob("*"):
         if dst.is_file() and str(dst.relative_to(scratch)) not in wanted:
             dst.unlink()
