@@ -131,7 +131,8 @@ def write_markdown(path, mutants, results, before):
         r = results.get(m.id)
         if r is None:
             continue
-        cells = [f"`{m.id}`", m.area, m.fault]
+        fault = m.fault.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;").replace("|", "\\|")
+        cells = [f"`{m.id}`", m.area, fault]
         if before:
             cells.append(before.get(m.id, {}).get("status", "-"))
         cells += [r["status"], ", ".join(f"`{t}`" for t in r.get("tests", [])[:1])]
