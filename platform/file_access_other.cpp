@@ -13,6 +13,8 @@ std::optional<std::string> ReadSmallFile(const std::filesystem::path& path)
     if (!std::filesystem::is_regular_file(path, error))
         return std::nullopt;
     std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
     std::string bytes(kMaxFileBytes, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (in.bad())

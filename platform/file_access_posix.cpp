@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,11 +49,18 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
-mode_t newFileMode()
+// A name of its own beside the target, created exclusively and never through a link; a new file
+// gets the permissions the umask leaves, as any file the program creates.
+int createTemporary(const std::filesystem::path& path, std::string& name)
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = path.string() + "." + std::to_string(random() % 1000000000U) + ".tmp";
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -89,12 +97,11 @@ bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes)
     if (replacing && ((old.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0))
         return false;
 
-    std::string name = path.string() + ".XXXXXX";
-    Descriptor out(::mkostemp(name.data(), O_CLOEXEC));
+    std::string name;
+    Descriptor out(createTemporary(path, name));
     if (out.get() < 0)
         return false;
-    const mode_t mode = replacing ? (old.st_mode & 07777) : newFileMode();
-    const bool written = writeAll(out.get(), bytes) && ::fchmod(out.get(), mode) == 0;
+    const bool written = writeAll(out.get(), bytes) && (!replacing || ::fchmod(out.get(), old.st_mode & 07777) == 0);
     if (!out.close() || !written || ::rename(name.c_str(), path.c_str()) != 0) {
         ::unlink(name.c_str());
         return false;

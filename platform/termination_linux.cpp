@@ -48,8 +48,12 @@ void CloseWindowsOnTermination()
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signal : {SIGTERM, SIGINT, SIGHUP})
-        ::sigaction(signal, &action, nullptr);
+    // A signal the program was started ignoring (nohup, a background job) stays ignored.
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        struct sigaction inherited = {};
+        if (::sigaction(signal, nullptr, &inherited) == 0 && inherited.sa_handler != SIG_IGN)
+            ::sigaction(signal, &action, nullptr);
+    }
 }
 
 }  // namespace platform

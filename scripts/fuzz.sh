@@ -89,14 +89,14 @@ the file, signal and opener tests do the same for the layers below:
 | an empty file, a directory, a FIFO, a device, a 200 MB or a 4 TB sparse file, a quote never closed, in place of any file read | that file's usual message at once; the window opens with the defaults. Only regular files are read, never waited on, at most 1 MiB of each, and every byte a field takes (blanks and what follows a closing quote too) counts against its 64 KiB limit |
 | a dangling link in place of a file | treated as a missing file: no message, defaults |
 | a comment line longer than a field may be, in a part of the file the program does not use | passed over: the file is read as usual and never rewritten for it |
-| a damaged \`Colours.ini\` beside a good \`Settings.ini\` | the load message; \`Settings.ini\` is not overwritten at exit unless the check box is changed |
+| a damaged \`Colours.ini\` or \`Settings.ini\` | the load message; \`Settings.ini\`, left unread, is not overwritten at exit unless the check box is changed |
 | a save that fails part-way (a full disk) | the save message; the old file byte-identical; no temporary file left |
 | a link, a FIFO or a directory planted where a save's temporary file once went | never written through or waited on: each save creates its own temporary file exclusively |
 | a file without any write permission, or one this user may not write in a world-writable directory | left alone, with the save message |
 | rich-text markup in any text of any file | shown as plain text, character for character |
 | a language path with an empty, ".", ".." part, or a NUL or ":" in a part | the language file's error message; nothing outside \`Language Files\` is opened |
 | a program directory whose name is not UTF-8 | found by its bytes; the files are read and written there |
-| a burst of termination signals, or one while a message box is open | the windows close and save once; later signals still work |
+| a burst of termination signals once the window is up | the windows close and save once; later signals still work. Before the window is up a signal ends the program at once, saving nothing; one it was started ignoring (nohup) stays ignored |
 | repeated clicks on a link | one opener per address at a time, in a session of its own, reading /dev/null, left running at Exit |
 | bytes that Windows-1252 leaves undefined | read as the code points of the same value; the code page round trip keeps every byte |
 REPORT

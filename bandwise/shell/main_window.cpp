@@ -147,8 +147,8 @@ void MainWindow::loadSettingsFiles()
     if (std::filesystem::exists(colours, error)) {
         const std::optional<common::BandPalette> palette = platform::ReadFileWith(colours, common::ReadColoursFile);
         if (!palette) {
-            // Settings.ini goes unread: closing must not replace what it holds with a state the
-            // user never chose.
+            // Settings.ini goes unread (here or below, when it cannot be read): closing must not
+            // replace what it holds with a state the user never chose.
             m_keepSettingsFile = std::filesystem::exists(settings, error);
             return failed();
         }
@@ -160,8 +160,10 @@ void MainWindow::loadSettingsFiles()
 
     if (std::filesystem::exists(settings, error)) {
         const std::optional<bool> outlined = platform::ReadFileWith(settings, common::ReadSettingsFile);
-        if (!outlined)
+        if (!outlined) {
+            m_keepSettingsFile = true;
             return failed();
+        }
         m_stripesOutline->setChecked(*outlined);
     }
 }

@@ -100,7 +100,7 @@ private:
     QPushButton* m_exitButton = nullptr;
     QPointer<AboutDialog> m_about;
     bool m_unloaded = false;
-    // Settings.ini was left unread at start-up and the check box has not been touched since.
+    // Settings.ini could not be read at start-up and the check box has not been touched since.
     bool m_keepSettingsFile = false;
 };
 

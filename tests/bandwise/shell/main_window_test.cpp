@@ -150,15 +150,19 @@ TEST_F(ShellTest, failedSaveShowsTheSaveMessageAndLeavesTheOldFile)
 
 TEST_F(ShellTest, aSettingsIniLeftUnreadIsKeptUnlessTheUserTouchesTheBox)
 {
-    messages.expectMessages();  // the damaged Colours.ini's
-    for (const int clicks : {0, 2}) {
-        write("Colours.ini", "damaged");
-        write("Settings.ini", common::SettingsFileBytes(false));
-        const auto window = open();
-        for (int i = 0; i < clicks; ++i)
-            click(child<QCheckBox>(window.get(), "show_stripes_outline"));
-        window->close();
-        EXPECT_EQ(read("Settings.ini"), common::SettingsFileBytes(clicks > 0)) << clicks;
+    messages.expectMessages();  // the damaged file's
+    for (const std::string damaged : {"Colours.ini", "Settings.ini"}) {
+        for (const int clicks : {0, 2}) {
+            write("Settings.ini", common::SettingsFileBytes(false));
+            write(damaged, "damaged");
+            const auto window = open();
+            for (int i = 0; i < clicks; ++i)
+                click(child<QCheckBox>(window.get(), "show_stripes_outline"));
+            window->close();
+            const std::string kept = damaged == "Settings.ini" ? "damaged" : common::SettingsFileBytes(false);
+            EXPECT_EQ(read("Settings.ini"), clicks > 0 ? common::SettingsFileBytes(true) : kept) << damaged << clicks;
+            std::filesystem::remove(file("Colours.ini"));
+        }
     }
 }
 
