@@ -8,6 +8,7 @@
 #include "platform/message_presenter.h"
 #include "settings/colour_button.h"
 #include "ui/colours.h"
+#include "ui/keyboard.h"
 #include "ui/naming.h"
 #include "ui/plain_text.h"
 #include "ui/program_icon.h"
@@ -87,6 +88,7 @@ SettingsWindow::SettingsWindow(std::filesystem::path programDirectory, platform:
     buildPaletteEditor();
     buildLanguageChoice();
     ui::keepLabelsPlain(this);
+    ui::pressButtonsOnEnter(this);
     startUp();
 }
 

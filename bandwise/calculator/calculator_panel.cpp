@@ -29,9 +29,13 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override
     {
-        // Delete edits like the arrow keys do; it is not a typed character, although Qt gives it
-        // the text of character 127.
-        const QString typed = event->key() == Qt::Key_Delete ? QString() : event->text();
+        // Editing shortcuts, as the box's own menu offers them, and Enter, which calculates, are
+        // not typed characters; nor is Delete, although Qt gives it the text of character 127.
+        const bool editing = event->key() == Qt::Key_Delete || event->key() == Qt::Key_Return ||
+            event->key() == Qt::Key_Enter || event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
+            event->matches(QKeySequence::Paste) || event->matches(QKeySequence::SelectAll) ||
+            event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo);
+        const QString typed = editing ? QString() : event->text();
         if (!typed.isEmpty()) {
             const int code = static_cast<std::int16_t>(typed.at(0).unicode());
             if (!AcceptsTypedCharacter(code, text().toStdString())) {
@@ -91,6 +95,8 @@ CalculatorPanel::CalculatorPanel(const WindowTexts& texts, platform::MessagePres
     m_reset = named(new QPushButton(QStringLiteral("Reset"), this), "res");
     placeInTwips(m_reset, 1920, 3840, 1215, 375);
     connect(m_calculate, &QPushButton::clicked, this, &CalculatorPanel::calculate);
+    for (QLineEdit* box : m_boxes)
+        connect(box, &QLineEdit::returnPressed, m_calculate, &QPushButton::click);
     connect(m_reset, &QPushButton::clicked, this, &CalculatorPanel::reset);
 
     QWidget* previous = m_boxes[0];

@@ -19,6 +19,7 @@
 #include "platform/file_access.h"
 #include "platform/message_presenter.h"
 #include "ui/colours.h"
+#include "ui/keyboard.h"
 #include "ui/naming.h"
 #include "ui/plain_text.h"
 #include "ui/program_icon.h"
@@ -101,6 +102,7 @@ MainWindow::MainWindow(std::filesystem::path programDirectory, platform::Message
     connect(m_exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
 
     ui::keepLabelsPlain(this);
+    ui::pressButtonsOnEnter(this);
     load(screen);
 }
 

@@ -102,7 +102,7 @@ TEST(KeyFilter, acceptsOnlyWhatCanFormAPlainNumber)
     }
 }
 
-TEST_F(CalculatorPanelTest, typedKeysAreFilteredButDeleteStillWorks)
+TEST_F(CalculatorPanelTest, typedKeysAreFilteredButEditingKeysAndEnterWork)
 {
     QTest::keyClicks(box("voltage_value"), "-1a.2.-3");
     EXPECT_EQ(box("voltage_value")->text(), "-1.23");
@@ -110,6 +110,12 @@ TEST_F(CalculatorPanelTest, typedKeysAreFilteredButDeleteStillWorks)
     // As a keyboard sends it: with the text of character 127, which the filter would refuse.
     QTest::sendKeyEvent(QTest::Click, box("voltage_value"), Qt::Key_Delete, QString(QChar(127)), Qt::NoModifier);
     EXPECT_EQ(box("voltage_value")->text(), "1.23");
+    // Shortcuts come with control characters, which the filter refuses as typed characters.
+    QTest::sendKeyEvent(QTest::Click, box("voltage_value"), Qt::Key_A, QString(QChar(1)), Qt::ControlModifier);
+    EXPECT_EQ(box("voltage_value")->selectedText(), "1.23");
+    box("power_value")->setText("2");
+    QTest::sendKeyEvent(QTest::Click, box("voltage_value"), Qt::Key_Return, QStringLiteral("\r"), Qt::NoModifier);
+    EXPECT_EQ(box("current_value")->text(), QString::number(2 / 1.23, 'g', 15));
 }
 
 TEST_F(CalculatorPanelTest, calculateGreysResultsAndWhitensGivenBoxesUntilReset)

@@ -123,7 +123,7 @@ TEST_F(ShellTest, settingsIniSetsTheOutlineOfBothResistorsAndExitWritesItBack)
         for (const char* stripe : {"band1_colour", "tempco_colour", "band2_colour1", "tempco_colour1"})
             EXPECT_EQ(child<bandwise::Shape>(window.get(), stripe)->borderVisible(), !outlined) << stripe;
 
-        click(child<QPushButton>(window.get(), "Command1"));
+        QTest::keyClick(child<QPushButton>(window.get(), "Command1"), Qt::Key_Return);  // Enter presses a button
         const QPointer<QWidget> about = window->aboutDialog();
         ASSERT_TRUE(about && about->isVisible());
         click(child<QPushButton>(window.get(), "exit_button"));
