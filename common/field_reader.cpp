@@ -79,11 +79,10 @@ int FieldReader::firstCharacter(std::size_t& budget)
     return isBlank(c) ? kEnd : c;
 }
 
-std::optional<std::string> FieldReader::readRawField()
+std::optional<std::string> FieldReader::readRawField(std::size_t budget)
 {
     // Every byte the field takes, blanks and what follows a closing quote included, counts
     // against its cap, so no shape of file keeps the reader busy for long.
-    std::size_t budget = kMaxFieldBytes;
     int c = firstCharacter(budget);
     if (c == kEnd)
         return std::nullopt;
@@ -113,28 +112,13 @@ std::optional<std::string> FieldReader::readRawField()
 
 bool FieldReader::skipField()
 {
-    // Not kept, so not capped: the files themselves are read only up to a size the programs set.
-    int c = m_in.get();
-    while (isBlank(c))
-        c = m_in.get();
-    if (c == kEnd)
-        return false;
-    if (c == '"') {
-        for (c = m_in.get(); c != kEnd && c != '"'; c = m_in.get()) { }
-        return c == kEnd || skipToSeparator(std::numeric_limits<std::size_t>::max());
-    }
-    for (; c != kEnd && c != ','; c = m_in.get()) {
-        if (c == '\r' || c == '\n') {
-            consumeLineEnd(c);
-            break;
-        }
-    }
-    return true;
+    // Not used, so not capped: the files themselves are read only up to a size the programs set.
+    return readRawField(std::numeric_limits<std::size_t>::max()).has_value();
 }
 
 std::optional<std::string> FieldReader::readText()
 {
-    const std::optional<std::string> raw = readRawField();
+    const std::optional<std::string> raw = readRawField(kMaxFieldBytes);
     if (!raw)
         return std::nullopt;
     return DecodeWindows1252(*raw);
@@ -142,7 +126,7 @@ std::optional<std::string> FieldReader::readText()
 
 std::optional<std::int32_t> FieldReader::readInteger()
 {
-    const std::optional<std::string> raw = readRawField();
+    const std::optional<std::string> raw = readRawField(kMaxFieldBytes);
     if (!raw)
         return std::nullopt;
     return parseInteger(trimmed(*raw)).value_or(0);

@@ -33,7 +33,7 @@ public:
     std::optional<std::int32_t> readInteger();
 
 private:
-    std::optional<std::string> readRawField();
+    std::optional<std::string> readRawField(std::size_t budget);
     int firstCharacter(std::size_t& budget);
     bool skipToSeparator(std::size_t budget);
     void consumeLineEnd(int first);

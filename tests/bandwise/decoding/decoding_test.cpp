@@ -18,11 +18,7 @@
 #include <memory>
 #include <set>
 
-using bandwise::ComputeDecodingResult;
-using bandwise::DecodingPanel;
-using bandwise::DecodingSelection;
-using bandwise::ResultForm;
-using bandwise::Shape;
+using namespace bandwise;
 using common::BandColour;
 using common::BandScheme;
 
