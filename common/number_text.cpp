@@ -43,13 +43,17 @@ bool isIgnored(char c)
 
 }  // namespace
 
-double LeadingNumber(std::string_view text)
+double LeadingNumber(std::string_view text, std::string_view decimalMark)
 {
     std::string compact;
     compact.reserve(text.size());
-    for (char c : text) {
-        if (!isIgnored(c))
-            compact += c;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!decimalMark.empty() && text.substr(i).starts_with(decimalMark)) {
+            compact += '.';
+            i += decimalMark.size() - 1;
+        } else if (!isIgnored(text[i])) {
+            compact += text[i];
+        }
     }
 
     std::size_t pos = 0;

@@ -38,7 +38,7 @@ protected:
         const QString typed = editing ? QString() : event->text();
         if (!typed.isEmpty()) {
             const int code = static_cast<std::int16_t>(typed.at(0).unicode());
-            if (!AcceptsTypedCharacter(code, text().toStdString())) {
+            if (!AcceptsTypedCharacter(code, text().toStdString(), locale().decimalPoint().toStdString())) {
                 event->accept();
                 return;
             }

@@ -97,8 +97,9 @@ SolveOutcome SolvePvir(const std::array<std::string, kCalculatorBoxCount>& texts
         if (texts[pair.first].empty() || texts[pair.second].empty())
             continue;
         // A number too large for a double is as much a failure as an overflow while computing.
-        const double x = common::LeadingNumber(texts[pair.first]);
-        const double y = common::LeadingNumber(texts[pair.second]);
+        // Read with the separator the results are written with, so that they can be worked back.
+        const double x = common::LeadingNumber(texts[pair.first], decimalSeparator);
+        const double y = common::LeadingNumber(texts[pair.second], decimalSeparator);
         if (!std::isfinite(x) || !std::isfinite(y)) {
             outcome.message = SolveOutcome::Message::BadValues;
             return outcome;
@@ -118,20 +119,24 @@ SolveOutcome SolvePvir(const std::array<std::string, kCalculatorBoxCount>& texts
     return outcome;  // not reached: two given boxes always form one of the six pairs
 }
 
-bool AcceptsTypedCharacter(int code, std::string_view boxText)
+bool AcceptsTypedCharacter(int code, std::string_view boxText, std::string_view decimalSeparator)
 {
+    // A comma locale's mark is typed like the full stop, which keeps working; either stands once.
+    const bool ownMark = !decimalSeparator.empty() && decimalSeparator != ".";
+    if (code == '.' || (decimalSeparator.size() == 1 && code == static_cast<unsigned char>(decimalSeparator[0])))
+        return boxText.find('.') == std::string_view::npos &&
+            (!ownMark || boxText.find(decimalSeparator) == std::string_view::npos);
+
     // Among the 8-bit codes only these pass; codes beyond them (other scripts, and characters
     // whose signed 16-bit code is negative) are let through as typed.
     constexpr int kBackspace = 8;
     constexpr int kLastEightBitCode = 255;
     const bool eightBit = code >= 0 && code <= kLastEightBitCode;
     const bool digit = code >= '0' && code <= '9';
-    if (eightBit && !digit && code != kBackspace && code != '-' && code != '.')
+    if (eightBit && !digit && code != kBackspace && code != '-')
         return false;
     if (code == '-')
         return boxText.empty();
-    if (code == '.')
-        return boxText.find('.') == std::string_view::npos;
     return true;
 }
 

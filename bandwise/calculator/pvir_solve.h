@@ -26,11 +26,13 @@ struct SolveOutcome {
 };
 
 // Texts of the power, voltage, current and resistance boxes; any two non-empty ones give the
-// other two by Ohm's law and the power law.
+// other two by Ohm's law and the power law. The decimal separator is the one results are written
+// with; it reads as a decimal point, as "." always does.
 SolveOutcome SolvePvir(const std::array<std::string, kCalculatorBoxCount>& texts, std::string_view decimalSeparator);
 
-// Whether a typed character may enter a box: digits, one full stop, a leading minus sign and
-// Backspace. code is the character as a signed 16-bit value; boxText the box's whole text.
-bool AcceptsTypedCharacter(int code, std::string_view boxText);
+// Whether a typed character may enter a box: digits, one decimal mark (the full stop, or the
+// locale's own separator), a leading minus sign and Backspace. code is the character as a signed
+// 16-bit value; boxText the box's whole text.
+bool AcceptsTypedCharacter(int code, std::string_view boxText, std::string_view decimalSeparator);
 
 }  // namespace bandwise

@@ -133,7 +133,7 @@ void DecodingPanel::buildResultGroup()
     for (QRadioButton* button : {m_normalForm, m_exponentForm}) {
         connect(button, &QRadioButton::toggled, this, [this](bool checked) {
             if (checked)
-                showOhmSign();
+                showPlainUnit();
         });
     }
 
@@ -218,15 +218,26 @@ void DecodingPanel::applyScheme(BandScheme scheme)
     m_tempcoValue->setEnabled(sixBand);
 }
 
-void DecodingPanel::showOhmSign()
+DecodingOutput DecodingPanel::compute() const
+{
+    return ComputeDecodingResult(m_selection, scheme(), resultForm(), locale().decimalPoint().toStdString());
+}
+
+void DecodingPanel::showPlainUnit()
 {
     updateText(m_unitLabel, ohmSign());
+    // A value kept from digits the current scheme no longer has (say 47 for 47 KΩ, after a switch
+    // to five bands) would now read as 47 Ω: it gives way to the prompt until the digits are there.
+    if (!m_promptText.isNull() && !compute().resistorValue)
+        updateText(m_resistorValue, m_promptText);
 }
 
 void DecodingPanel::tick()
 {
-    const QString separator = locale().decimalPoint();
-    const DecodingOutput output = ComputeDecodingResult(m_selection, scheme(), resultForm(), separator.toStdString());
+    const DecodingOutput output = compute();
+    // The prompt is whatever the box shows before its first value, the language's text included.
+    if (output.resistorValue && m_promptText.isNull())
+        m_promptText = m_resistorValue->text();
     if (output.resistorValue)
         updateText(m_resistorValue, QString::fromStdString(*output.resistorValue));
     if (output.unitCaption)

@@ -41,7 +41,8 @@ private:
 
     void chooseColour(BandPosition position, int optionId);
     void applyScheme(common::BandScheme scheme);
-    void showOhmSign();
+    void showPlainUnit();
+    DecodingOutput compute() const;
 
     const common::BandPalette& m_palette;
     DecodingSelection m_selection;
@@ -52,6 +53,7 @@ private:
     QRadioButton* m_inUnits = nullptr;
     std::array<QGroupBox*, 6> m_colourGroups {};
     QLineEdit* m_resistorValue = nullptr;
+    QString m_promptText;  // null until the first value replaces it
     QLabel* m_unitLabel = nullptr;
     QLabel* m_tempcoLabel = nullptr;
     QLineEdit* m_tempcoValue = nullptr;

@@ -89,16 +89,26 @@ TEST(PvirSolve, twoValuesGiveTheOtherTwoByOhmsLawOrAMessage)
             EXPECT_EQ(outcome.givenBoxes, given);
             EXPECT_EQ(outcome.message, c.message);
         }
+    // In a comma locale the results read back: I = 1/3 and R = 9 work back to P = 1 and V = 3.
+    const double third = 0.333333333333333;
+    const SolveOutcome back = SolvePvir({"", "", "0,333333333333333", "9"}, ",");
+    ASSERT_EQ(back.results.size(), 2U);
+    EXPECT_EQ(back.results[0].text, shown(third * third * 9, ','));
+    EXPECT_EQ(back.results[1].text, shown(third * 9, ','));
 }
 
 TEST(KeyFilter, acceptsOnlyWhatCanFormAPlainNumber)
 {
-    const std::tuple<int, const char*, bool> rows[] = {{'0', "1.5", true}, {'9', "", true}, {8, "-1.5", true},
-        {'.', "12", true}, {'.', "1.2", false}, {'-', "", true}, {'-', "5", false}, {'a', "", false}, {' ', "", false},
-        {',', "", false}, {'/', "", false}, {':', "", false}, {255, "", false}, {256, "", true}, {-1, "", true}};
-    for (const auto& [code, text, accepted] : rows) {
-        SCOPED_TRACE("code " + std::to_string(code) + " into \"" + text + "\"");
-        EXPECT_EQ(AcceptsTypedCharacter(code, text), accepted);
+    const std::tuple<int, const char*, const char*, bool> rows[] = {{'0', "1.5", ".", true}, {'9', "", ".", true},
+        {8, "-1.5", ".", true}, {'.', "12", ".", true}, {'.', "1.2", ".", false}, {'-', "", ".", true},
+        {'-', "5", ".", false}, {'a', "", ".", false}, {' ', "", ".", false}, {',', "", ".", false},
+        {'/', "", ".", false}, {':', "", ".", false}, {255, "", ".", false}, {256, "", ".", true}, {-1, "", ".", true},
+        // A comma locale types its own mark, or the full stop, once.
+        {',', "1", ",", true}, {'.', "1", ",", true}, {',', "1,5", ",", false}, {'.', "1,5", ",", false},
+        {',', "1.5", ",", false}};
+    for (const auto& [code, text, mark, accepted] : rows) {
+        SCOPED_TRACE("code " + std::to_string(code) + " into \"" + text + "\" with " + mark);
+        EXPECT_EQ(AcceptsTypedCharacter(code, text, mark), accepted);
     }
 }
 
@@ -116,6 +126,15 @@ TEST_F(CalculatorPanelTest, typedKeysAreFilteredButEditingKeysAndEnterWork)
     box("power_value")->setText("2");
     QTest::sendKeyEvent(QTest::Click, box("voltage_value"), Qt::Key_Return, QStringLiteral("\r"), Qt::NoModifier);
     EXPECT_EQ(box("current_value")->text(), QString::number(2 / 1.23, 'g', 15));
+}
+
+TEST_F(CalculatorPanelTest, aCommaLocaleTypesAndReadsItsOwnMark)
+{
+    panel.setLocale(QLocale(QLocale::German));
+    QTest::keyClicks(box("voltage_value"), "0,5,.");
+    box("power_value")->setText("1");
+    press("calc");
+    EXPECT_EQ(box("resistance_value")->text(), "0,25");
 }
 
 TEST_F(CalculatorPanelTest, calculateGreysResultsAndWhitensGivenBoxesUntilReset)

@@ -138,6 +138,10 @@ TEST_F(DecodingPanelTest, theTickWritesTheResultOfTheClicksSoFar)
     panel->tick();
     EXPECT_EQ(value(), "47±5%");
     EXPECT_EQ(unit(), "KΩ");
+    // Back to ohms, that value would read 47 Ω: the prompt returns until the digits are complete.
+    click("nor_form");
+    EXPECT_EQ(std::pair(value(), unit()), std::pair(QString("SPECIFY BAND COLOURS"), QString("Ω")));
+    click("uni");
     click("bl3");
     panel->tick();
     EXPECT_EQ(value(), "470±20%");
