@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -28,11 +29,23 @@ auto ReadFileWith(const std::filesystem::path& path, Reader read) -> decltype(re
     return read(in);
 }
 
-// Writes the whole file to a new temporary file beside it and renames that over the old file only
-// once it is complete, so a failed save leaves the old file as it was. The temporary file is
-// created exclusively, never through a link or into something planted in its place, and gets
-// the old file's permissions. A file that nobody may write, or that this user may not write, is
-// left alone. False on any failure.
-bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes);
+// The steps of a whole-file write that put it on the disk, in the order it takes them: flush the
+// complete temporary file, rename it over the old file, flush the directory that now holds it.
+// Without the first flush a power cut can leave an empty file under the old name.
+struct DiskSteps {
+    std::function<bool(int descriptor)> flushFile;
+    std::function<bool(const std::filesystem::path& from, const std::filesystem::path& to)> rename;
+    std::function<void(const std::filesystem::path& directory)> flushDirectory;
+};
+const DiskSteps& SystemDiskSteps();
+
+// Writes the whole file to a new temporary file of its own beside it and renames that over the
+// old file only once it is complete and flushed, so a failed save leaves the old file as it was
+// and two saves at once each install a whole file. The temporary file is created exclusively,
+// never through a link or into something planted in its place, and gets the old file's
+// permissions. A symbolic link stays, and the file it leads to is replaced. A file that nobody may
+// write, or that this user may not write, is left alone. False on any failure.
+bool WriteFileWhole(
+    const std::filesystem::path& path, std::string_view bytes, const DiskSteps& steps = SystemDiskSteps());
 
 }  // namespace platform

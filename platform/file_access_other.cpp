@@ -5,7 +5,21 @@
 namespace platform {
 
 // The portable fallback: the same contract with what the standard library offers; it cannot tell
-// this user's own write access from any write permission.
+// this user's own write access from any write permission, nor flush a file to the disk.
+
+const DiskSteps& SystemDiskSteps()
+{
+    static const DiskSteps steps {
+        [](int) { return true; },
+        [](const std::filesystem::path& from, const std::filesystem::path& to) {
+            std::error_code error;
+            std::filesystem::rename(from, to, error);
+            return !error;
+        },
+        [](const std::filesystem::path&) {},
+    };
+    return steps;
+}
 
 std::optional<std::string> ReadSmallFile(const std::filesystem::path& path)
 {
@@ -23,7 +37,7 @@ std::optional<std::string> ReadSmallFile(const std::filesystem::path& path)
     return bytes;
 }
 
-bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes)
+bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes, const DiskSteps& steps)
 {
     namespace fs = std::filesystem;
     std::error_code error;
@@ -47,11 +61,11 @@ bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes)
     }
     if (replacing)
         fs::permissions(temporary, old.permissions(), error);
-    fs::rename(temporary, path, error);
-    if (error) {
+    if (!steps.flushFile(-1) || !steps.rename(temporary, path)) {
         fs::remove(temporary, error);
         return false;
     }
+    steps.flushDirectory(path.parent_path());
     return true;
 }
 

@@ -88,24 +88,55 @@ std::optional<std::string> ReadSmallFile(const std::filesystem::path& path)
     return bytes;
 }
 
-bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes)
+const DiskSteps& SystemDiskSteps()
 {
+    static const DiskSteps steps {
+        [](int descriptor) { return ::fsync(descriptor) == 0; },
+        [](const std::filesystem::path& from, const std::filesystem::path& to) {
+            return ::rename(from.c_str(), to.c_str()) == 0;
+        },
+        // Some file systems cannot flush a directory; the file is in place by then either way.
+        [](const std::filesystem::path& directory) {
+            const Descriptor handle(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+            if (handle.get() >= 0)
+                ::fsync(handle.get());
+        },
+    };
+    return steps;
+}
+
+bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes, const DiskSteps& steps)
+{
+    // Through a link to a file, as editors save: the link stays and the file it leads to is
+    // replaced. A link to anything else (nowhere, a device) is replaced itself, so that nothing is
+    // ever created or renamed beside what it leads to.
+    std::error_code error;
+    std::filesystem::path target = path;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, error)) &&
+        std::filesystem::is_regular_file(path, error)) {
+        const std::filesystem::path resolved = std::filesystem::canonical(path, error);
+        if (!error)
+            target = resolved;
+    }
+
     struct stat old { };
-    const bool replacing = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
     // A file without any write permission stays as it is even for root, as a read-only file
     // does elsewhere; otherwise this user's own access decides, as opening it for writing would.
-    if (replacing && ((old.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0))
+    if (replacing && ((old.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0))
         return false;
 
     std::string name;
-    Descriptor out(createTemporary(path, name));
+    Descriptor out(createTemporary(target, name));
     if (out.get() < 0)
         return false;
-    const bool written = writeAll(out.get(), bytes) && (!replacing || ::fchmod(out.get(), old.st_mode & 07777) == 0);
-    if (!out.close() || !written || ::rename(name.c_str(), path.c_str()) != 0) {
+    const bool written = writeAll(out.get(), bytes) && (!replacing || ::fchmod(out.get(), old.st_mode & 07777) == 0) &&
+        steps.flushFile(out.get());
+    if (!out.close() || !written || !steps.rename(name, target)) {
         ::unlink(name.c_str());
         return false;
     }
+    steps.flushDirectory(target.has_parent_path() ? target.parent_path() : std::filesystem::path("."));
     return true;
 }
 

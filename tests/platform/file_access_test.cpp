@@ -34,6 +34,50 @@ TEST_F(FileAccess, wholeFileWriteReplacesOnlyWhenCompleteAndNeverThroughWhatIsPl
     EXPECT_EQ(std::distance(fs::directory_iterator(programDirectory()), {}), 6);  // no temporary file left
 }
 
+TEST_F(FileAccess, aLinkedFileIsReplacedWhereTheLinkLeadsAndTheLinkStays)
+{
+    write("dotfiles/Settings.ini", "old\r\n");
+    fs::permissions(file("dotfiles/Settings.ini"), fs::perms(0600));
+    fs::create_symlink("dotfiles/Settings.ini", file("Settings.ini"));
+    ASSERT_TRUE(WriteFileWhole(file("Settings.ini"), "new\r\n"));
+    EXPECT_TRUE(fs::is_symlink(file("Settings.ini")));
+    EXPECT_EQ(read("dotfiles/Settings.ini"), "new\r\n");
+    EXPECT_EQ(fs::status(file("dotfiles/Settings.ini")).permissions(), fs::perms(0600));
+    EXPECT_EQ(std::distance(fs::directory_iterator(file("dotfiles")), {}), 1);
+}
+
+TEST_F(FileAccess, aSaveIsOnTheDiskBeforeItReplacesAndOverlappingSavesEachInstallAWholeFile)
+{
+    const platform::DiskSteps& system = platform::SystemDiskSteps();
+    std::vector<std::string> calls;
+    platform::DiskSteps recorded;
+    recorded.flushFile = [&](int descriptor) {
+        calls.push_back("flush file");
+        // A second save of the same file runs to its end while the first waits to be renamed.
+        if (calls.size() == 1) {
+            EXPECT_TRUE(WriteFileWhole(file("Settings.ini"), "second", recorded));
+        }
+        return system.flushFile(descriptor);
+    };
+    recorded.rename = [&](const fs::path& from, const fs::path& to) {
+        calls.push_back("rename " + read(from.filename()));
+        return system.rename(from, to);
+    };
+    recorded.flushDirectory = [&](const fs::path& directory) {
+        calls.push_back(directory == programDirectory() ? "flush directory" : "flush elsewhere");
+    };
+    ASSERT_TRUE(WriteFileWhole(file("Settings.ini"), "first", recorded));
+    EXPECT_EQ(calls,
+        (std::vector<std::string> {
+            "flush file", "flush file", "rename second", "flush directory", "rename first", "flush directory"}));
+    EXPECT_EQ(read("Settings.ini"), "first");
+
+    recorded.flushFile = [](int) { return false; };  // as on a failing disk: nothing is replaced
+    EXPECT_FALSE(WriteFileWhole(file("Settings.ini"), "third", recorded));
+    EXPECT_EQ(read("Settings.ini"), "first");
+    EXPECT_EQ(std::distance(fs::directory_iterator(programDirectory()), {}), 1);
+}
+
 TEST_F(FileAccess, aFileThisUserMayNotWriteIsLeftAloneInAWritableDirectory)
 {
     if (::geteuid() != 0)
