@@ -18,7 +18,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "Bandwise cannot start: %s.\n", reason->c_str());
         return 1;
     }
+    platform::DisplayOpening opening("Bandwise");
     QApplication app(argc, argv);
+    opening.reached();
     bandwise::applyBandwiseLook(app);
     app.setWindowIcon(ui::programIcon());
     platform::QtMessagePresenter messages;

@@ -17,7 +17,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "Settings cannot start: %s.\n", reason->c_str());
         return 1;
     }
+    platform::DisplayOpening opening("Settings");
     QApplication app(argc, argv);
+    opening.reached();
     settings::applySettingsLook(app);
     app.setWindowIcon(ui::programIcon());
     platform::QtMessagePresenter messages;
