@@ -30,7 +30,8 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "Bandwise cannot start: the directory it was started from cannot be found.\n");
         return 1;
     }
-    bandwise::MainWindow window(*directory, messages, desktop, QGuiApplication::primaryScreen()->geometry());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    bandwise::MainWindow window(*directory, messages, desktop, screen->geometry(), screen->availableGeometry());
     window.show();
     platform::CloseWindowsOnTermination();
     return app.exec();

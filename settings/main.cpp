@@ -5,6 +5,7 @@
 #include "platform/termination.h"
 #include "settings/settings_window.h"
 #include "ui/program_icon.h"
+#include "ui/screen_fit.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -30,7 +31,9 @@ int main(int argc, char* argv[])
         return 1;
     }
     settings::SettingsWindow window(*directory, messages, picker);
-    window.move(QGuiApplication::primaryScreen()->geometry().center() - window.rect().center());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!ui::scrollWhenLargerThan(&window, screen->availableGeometry()))
+        window.move(screen->geometry().center() - window.rect().center());
     window.show();
     platform::CloseWindowsOnTermination();
     return app.exec();

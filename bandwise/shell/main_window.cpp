@@ -23,6 +23,7 @@
 #include "ui/naming.h"
 #include "ui/plain_text.h"
 #include "ui/program_icon.h"
+#include "ui/screen_fit.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
@@ -34,6 +35,8 @@
 namespace bandwise {
 
 using ui::fromView;
+using ui::kFrameHeightTwips;
+using ui::kFrameWidthTwips;
 using ui::kTwipsPerPixel;
 using ui::placeInTwips;
 using ui::toQColor;
@@ -42,10 +45,6 @@ using ui::twipsToPixels;
 
 namespace {
 
-// Decorations a desktop typically adds around the client area (borders and title bar), in
-// twips; the placement centres the whole window, not just its client area.
-constexpr int kFrameWidthTwips = 120;
-constexpr int kFrameHeightTwips = 510;
 constexpr int kClientWidthTwips = 11415;
 constexpr int kClientHeightTwips = 10455;
 
@@ -57,14 +56,15 @@ std::filesystem::path fileIn(const std::filesystem::path& directory, std::string
 }  // namespace
 
 MainWindow::MainWindow(std::filesystem::path programDirectory, platform::MessagePresenter& messages,
-    platform::Desktop& desktop, const QRect& screen, QWidget* parent)
-    : QWidget(parent,
+    platform::Desktop& desktop, const QRect& screen, const QRect& availableArea)
+    : QWidget(nullptr,
           Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_programDirectory(std::move(programDirectory))
     , m_messages(messages)
     , m_desktop(desktop)
     , m_screen(screen)
+    , m_availableArea(availableArea.isNull() ? screen : availableArea)
     , m_shell(
           [&desktop](const ShellRequest& request, std::function<void(std::int32_t)> lateFailure) {
               return desktop.openAddress(request.file, std::move(lateFailure));
@@ -110,7 +110,8 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::load(const QRect& screen)
 {
-    place(screen);
+    if (!ui::scrollWhenLargerThan(this, m_availableArea))
+        place(screen);
     setOhmSigns();
     m_encoding->fillDigitLists();
     Language_Loader();
@@ -231,9 +232,11 @@ void MainWindow::showAbout()
         },
         [this] { m_shell.GShell(BANDWISE_HOMEPAGE, kShowDefault, "", "", "open", 0); }});
     m_about->setAttribute(Qt::WA_DeleteOnClose);
-    const TwipsPosition position = CentreWindow(static_cast<int>(m_screen.width() * kTwipsPerPixel),
-        static_cast<int>(m_screen.height() * kTwipsPerPixel), 4935 + kFrameWidthTwips, 5055 + kFrameHeightTwips, 0);
-    m_about->move(m_screen.topLeft() + QPoint(twipsToPixels(position.left), twipsToPixels(position.top)));
+    if (!ui::scrollWhenLargerThan(m_about, m_availableArea)) {
+        const TwipsPosition position = CentreWindow(static_cast<int>(m_screen.width() * kTwipsPerPixel),
+            static_cast<int>(m_screen.height() * kTwipsPerPixel), 4935 + kFrameWidthTwips, 5055 + kFrameHeightTwips, 0);
+        m_about->move(m_screen.topLeft() + QPoint(twipsToPixels(position.left), twipsToPixels(position.top)));
+    }
     Load_Language_For_About_Dialog();
     m_about->show();
 }

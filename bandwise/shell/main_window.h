@@ -50,9 +50,11 @@ class WrappingCheckBox;
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    // screen: the primary screen's geometry, which the window and its About box are placed on.
+    // screen: the primary screen's geometry, which the window and its About box are placed on;
+    // availableArea: the part of it the desktop's panels leave (the whole screen when null),
+    // beyond which a window scrolls its contents.
     MainWindow(std::filesystem::path programDirectory, platform::MessagePresenter& messages, platform::Desktop& desktop,
-        const QRect& screen, QWidget* parent = nullptr);
+        const QRect& screen, const QRect& availableArea = QRect());
     ~MainWindow() override;
 
     // Loads the language file named in Language.ini; the built-in English texts stay until it does.
@@ -87,6 +89,7 @@ private:
     platform::MessagePresenter& m_messages;
     platform::Desktop& m_desktop;
     QRect m_screen;
+    QRect m_availableArea;
     Shell m_shell;
     // Both are read by the timers, so they hold usable values before any panel exists.
     common::BandPalette m_palette = common::DefaultPalette();

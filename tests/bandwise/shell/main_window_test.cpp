@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QStyle>
 
 #include <chrono>
 #include <fstream>
@@ -72,21 +74,44 @@ TEST_F(ShellTest, placesItselfOnItsScreenAtAFixedSizeWithOhmSigns)
     // 15 twips a pixel; the window is 11415 x 10455 twips, 11535 x 10965 with its frame, centred and lifted by
     // 220 twips, its top-left corner kept on the screen. On 1024 x 768 (15360 x 11520 twips) the left is
     // (15360 - 11535) / 2 = 1912 twips = 127 pixels and the top (11520 - 10965) / 2 - 220 = 57 twips = 4 pixels.
-    const std::tuple<const char*, QRect, QPoint> rows[] = {
-        {"1024x768", QRect(0, 0, 1024, 768), QPoint(127, 4)},
-        {"secondScreen", QRect(1920, 0, 1024, 768), QPoint(1920 + 127, 4)},
-        {"smallerThanTheWindow", QRect(1920, 1080, 640, 480), QPoint(1920, 1080)},
+    // Where the desktop leaves less than that, the window takes the room left beside its 8 x 34 pixel frame,
+    // and a scroll bar across the one side that does not fit widens the other.
+    const int bar = QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const std::tuple<const char*, QRect, QRect, QRect> rows[] = {
+        {"1024x768", QRect(0, 0, 1024, 768), QRect(), QRect(127, 4, 761, 697)},
+        {"secondScreen", QRect(1920, 0, 1024, 768), QRect(), QRect(1920 + 127, 4, 761, 697)},
+        {"panelsLeaveRoom", QRect(0, 0, 1024, 768), QRect(0, 30, 1024, 738), QRect(127, 4, 761, 697)},
+        {"smallerThanTheWindow", QRect(1920, 1080, 640, 480), QRect(), QRect(1920, 1080, 632, 446)},
+        {"panelsLeaveTooLittle", QRect(0, 0, 1366, 768), QRect(0, 32, 1366, 700), QRect(0, 32, 761 + bar, 666)},
     };
-    for (const auto& [name, screen, position] : rows) {
+    QStringList fittingFocusOrder;
+    for (const auto& [name, screen, area, geometry] : rows) {
         SCOPED_TRACE(name);
-        const MainWindow window(programDirectory(), messages, desktop, screen);
-        EXPECT_EQ(window.pos(), position);
-        EXPECT_EQ(window.size(), QSize(761, 697));
+        MainWindow window(programDirectory(), messages, desktop, screen, area);
+        EXPECT_EQ(QRect(window.pos(), window.size()), geometry);
         EXPECT_EQ(window.minimumSize(), window.maximumSize());
         EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
         EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
         for (const char* sign : {"unit_label", "omega_symbol_1", "omega_symbol_2"})
             EXPECT_EQ(child<QLabel>(&window, sign)->text(), QString(QChar(0x03A9))) << sign;
+
+        // Contents that do not fit scroll, in the same Tab order, down to Exit in the far corner.
+        QStringList focusOrder;
+        for (QWidget* next = window.nextInFocusChain(); next != &window; next = next->nextInFocusChain())
+            if (next->focusPolicy() & Qt::TabFocus)
+                focusOrder << next->objectName();
+        auto* scroller = window.findChild<QScrollArea*>();
+        if (geometry.size() == QSize(761, 697)) {
+            EXPECT_EQ(scroller, nullptr);
+            fittingFocusOrder = focusOrder;
+            continue;
+        }
+        ASSERT_NE(scroller, nullptr);
+        EXPECT_EQ(focusOrder, fittingFocusOrder);
+        window.show();
+        auto* exit = child<QPushButton>(&window, "exit_button");
+        scroller->ensureWidgetVisible(exit);
+        EXPECT_TRUE(window.rect().contains(QRect(exit->mapTo(&window, QPoint(0, 0)), exit->size())));
     }
 }
 

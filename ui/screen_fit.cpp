@@ -1,0 +1,47 @@
+#include "ui/screen_fit.h"
+
+#include "ui/twips.h"
+
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace ui {
+
+bool scrollWhenLargerThan(QWidget* window, const QRect& area)
+{
+    const QSize frame(twipsToPixels(kFrameWidthTwips), twipsToPixels(kFrameHeightTwips));
+    const QSize room = area.size() - frame;
+    const QSize contents = window->size();
+    if (contents.width() <= room.width() && contents.height() <= room.height())
+        return false;
+
+    auto* scroller = new QScrollArea(window);
+    scroller->setFrameShape(QFrame::NoFrame);
+    // Tab goes straight to the controls, and the area follows the focus to each of them.
+    scroller->setFocusPolicy(Qt::NoFocus);
+    auto* page = new QWidget;
+    page->setFixedSize(contents);
+    // In the order they were made, so that Tab still goes through them as before.
+    for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control != scroller && !control->isWindow())
+            control->setParent(page);
+    }
+    scroller->setWidget(page);
+
+    // A scroll bar along one side takes room from the other, which may then need its own.
+    const int bar = scroller->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroller);
+    QSize wanted = contents;
+    for (int pass = 0; pass < 2; ++pass) {
+        wanted = QSize(contents.width() + (wanted.height() > room.height() ? bar : 0),
+            contents.height() + (wanted.width() > room.width() ? bar : 0));
+    }
+    window->setFixedSize(wanted.boundedTo(room));
+    scroller->setGeometry(window->rect());
+    window->move(area.topLeft());
+    return true;
+}
+
+}  // namespace ui
