@@ -82,6 +82,7 @@ SettingsWindow::SettingsWindow(std::filesystem::path programDirectory, platform:
     , m_picker(picker)
 {
     setObjectName(QStringLiteral("Form1"));
+    ui::useTwipLayoutFont(this);
     setWindowTitle(QString::fromStdString(m_texts.Settings_Title));
     setFixedSize(ui::twipsRect(0, 0, 3735, 6615).size());
     setWindowIcon(ui::programIcon());

@@ -6,6 +6,7 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOptionGroupBox>
+#include <QWidget>
 
 namespace ui {
 
@@ -80,6 +81,12 @@ public:
     }
 };
 
+QFont& layoutFont()
+{
+    static QFont font;
+    return font;
+}
+
 }  // namespace
 
 void applyTwipLayoutLook(QApplication& app, double pointSize)
@@ -89,7 +96,16 @@ void applyTwipLayoutLook(QApplication& app, double pointSize)
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
+    // Every property counts as chosen, so that none (a theme's weight, italics, spacing) is taken
+    // from the fonts a window's controls would otherwise get.
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    layoutFont() = font;
     app.setFont(font);
+}
+
+void useTwipLayoutFont(QWidget* window)
+{
+    window->setFont(layoutFont());
 }
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 #include "ui/naming.h"
 #include "ui/plain_text.h"
 #include "ui/program_icon.h"
+#include "ui/twip_style.h"
 #include "ui/twips.h"
 
 #include <QKeyEvent>
@@ -68,6 +69,7 @@ AboutDialog::AboutDialog(Actions actions, QWidget* parent)
     , m_actions(std::move(actions))
 {
     setObjectName(QStringLiteral("Dialog"));
+    ui::useTwipLayoutFont(this);
     setWindowTitle(QStringLiteral("About Bandwise"));
     setWindowIcon(ui::programIcon());
     setFixedSize(twipsRect(0, 0, 4935, 5055).size());

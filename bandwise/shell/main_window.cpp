@@ -24,6 +24,7 @@
 #include "ui/plain_text.h"
 #include "ui/program_icon.h"
 #include "ui/screen_fit.h"
+#include "ui/twip_style.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
@@ -72,6 +73,7 @@ MainWindow::MainWindow(std::filesystem::path programDirectory, platform::Message
           QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString())
 {
     setObjectName(QStringLiteral("Form1"));
+    ui::useTwipLayoutFont(this);
     setWindowTitle(QStringLiteral("Bandwise"));
     setWindowIcon(ui::programIcon());
     setFixedSize(twipsRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());

@@ -1,3 +1,4 @@
+#include "bandwise/about/about_dialog.h"
 #include "bandwise/shell/main_window.h"
 #include "bandwise/widgets/look.h"
 #include "bandwise/widgets/shape.h"
@@ -8,6 +9,7 @@
 #include "settings/settings_window.h"
 #include "widget_test.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -136,6 +138,32 @@ TEST_F(SettingsWindowTest, savedLanguageIsSelectedAndCaptionedAndTheListedOneSav
     bandwise::applyBandwiseLook(*qApp);
     bandwise::MainWindow bandwise(programDirectory(), messages, desktop, screen());
     EXPECT_EQ(bandwise.windowTitle(), QString::fromUtf8("Bandwise (Español)"));  // saved last
+}
+
+TEST_F(SettingsWindowTest, aDesktopThemesLargeFontsClipNoCaption)
+{
+    // As a desktop theme may do once the program runs: a large font for the application and for
+    // each class of control.
+    const auto themeFonts = [] {
+        const QFont large(QStringLiteral("DejaVu Sans"), 14);
+        QApplication::setFont(large);
+        for (const char* type : {"QLabel", "QPushButton", "QRadioButton", "QCheckBox", "QComboBox", "QLineEdit"})
+            QApplication::setFont(large, type);
+    };
+    applySettingsLook(*qApp);
+    themeFonts();
+    const SettingsWindow window(programDirectory(), messages, *this);
+    EXPECT_EQ(testsupport::clippedCaptions(&window).join("; ").toStdString(), "");
+    bandwise::applyBandwiseLook(*qApp);
+    themeFonts();
+    bandwise::MainWindow bandwise(programDirectory(), messages, desktop, screen());
+    click(child<QPushButton>(&bandwise, "Command1"));
+    EXPECT_EQ((testsupport::clippedCaptions(&bandwise) + testsupport::clippedCaptions(bandwise.aboutDialog()))
+                  .join("; ")
+                  .toStdString(),
+        "");
+    delete bandwise.aboutDialog();
+    bandwise::applyBandwiseLook(*qApp);
 }
 
 TEST_F(SettingsWindowTest, aFailedSaveSaysSoAndKeepsWhatWasThere)
