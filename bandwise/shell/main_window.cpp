@@ -18,6 +18,7 @@
 #include "platform/desktop.h"
 #include "platform/file_access.h"
 #include "platform/message_presenter.h"
+#include "platform/window_frame.h"
 #include "ui/colours.h"
 #include "ui/keyboard.h"
 #include "ui/naming.h"
@@ -48,6 +49,26 @@ namespace {
 
 constexpr int kClientWidthTwips = 11415;
 constexpr int kClientHeightTwips = 10455;
+
+// What the desktop's frame adds across and down, in twips: as the window manager announced it, or
+// else a typical frame.
+QSize frameTwips(const std::optional<QMargins>& frame)
+{
+    if (frame)
+        return QSize(static_cast<int>((frame->left() + frame->right()) * kTwipsPerPixel),
+            static_cast<int>((frame->top() + frame->bottom()) * kTwipsPerPixel));
+    return QSize(kFrameWidthTwips, kFrameHeightTwips);
+}
+
+// Puts the window's frame corner at `corner`. An announced frame is known exactly, so the window
+// itself goes where that frame leaves it; otherwise the window manager puts its own frame there.
+void moveFrameTo(QWidget* window, QPoint corner, const std::optional<QMargins>& frame)
+{
+    if (frame)
+        window->setGeometry(QRect(corner + QPoint(frame->left(), frame->top()), window->size()));
+    else
+        window->move(corner);
+}
 
 std::filesystem::path fileIn(const std::filesystem::path& directory, std::string_view name)
 {
@@ -123,9 +144,11 @@ void MainWindow::load(const QRect& screen)
 void MainWindow::place(const QRect& screen)
 {
     const auto toTwips = [](int pixels) { return static_cast<int>(pixels * kTwipsPerPixel); };
+    const std::optional<QMargins> frame = platform::AnnouncedFrame(this);
+    const QSize frameSize = frameTwips(frame);
     const TwipsPosition position = PlaceMainWindow(toTwips(screen.width()), toTwips(screen.height()),
-        kClientWidthTwips + kFrameWidthTwips, kClientHeightTwips + kFrameHeightTwips);
-    move(screen.topLeft() + QPoint(twipsToPixels(position.left), twipsToPixels(position.top)));
+        kClientWidthTwips + frameSize.width(), kClientHeightTwips + frameSize.height());
+    moveFrameTo(this, screen.topLeft() + QPoint(twipsToPixels(position.left), twipsToPixels(position.top)), frame);
 }
 
 void MainWindow::setOhmSigns()
@@ -235,9 +258,13 @@ void MainWindow::showAbout()
         [this] { m_shell.GShell(BANDWISE_HOMEPAGE, kShowDefault, "", "", "open", 0); }});
     m_about->setAttribute(Qt::WA_DeleteOnClose);
     if (!ui::scrollWhenLargerThan(m_about, m_availableArea)) {
+        const std::optional<QMargins> frame = platform::AnnouncedFrame(m_about);
+        const QSize frameSize = frameTwips(frame);
         const TwipsPosition position = CentreWindow(static_cast<int>(m_screen.width() * kTwipsPerPixel),
-            static_cast<int>(m_screen.height() * kTwipsPerPixel), 4935 + kFrameWidthTwips, 5055 + kFrameHeightTwips, 0);
-        m_about->move(m_screen.topLeft() + QPoint(twipsToPixels(position.left), twipsToPixels(position.top)));
+            static_cast<int>(m_screen.height() * kTwipsPerPixel), 4935 + frameSize.width(), 5055 + frameSize.height(),
+            0);
+        moveFrameTo(
+            m_about, m_screen.topLeft() + QPoint(twipsToPixels(position.left), twipsToPixels(position.top)), frame);
     }
     Load_Language_For_About_Dialog();
     m_about->show();
