@@ -3,10 +3,7 @@
 #include "ui/twips.h"
 
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QStyle>
-
-#include <algorithm>
 
 namespace ui {
 
