@@ -70,6 +70,17 @@ void moveFrameTo(QWidget* window, QPoint corner, const std::optional<QMargins>& 
         window->move(corner);
 }
 
+// Centres a window with its frame on the screen, `lift` twips above the centre.
+void centreOnScreen(QWidget* window, const QRect& screen, QSize clientTwips, int lift)
+{
+    const auto toTwips = [](int pixels) { return static_cast<int>(pixels * kTwipsPerPixel); };
+    const std::optional<QMargins> frame = platform::AnnouncedFrame(window);
+    const QSize frameSize = frameTwips(frame);
+    const TwipsPosition position = CentreWindow(toTwips(screen.width()), toTwips(screen.height()),
+        clientTwips.width() + frameSize.width(), clientTwips.height() + frameSize.height(), lift);
+    moveFrameTo(window, screen.topLeft() + QPoint(twipsToPixels(position.left), twipsToPixels(position.top)), frame);
+}
+
 std::filesystem::path fileIn(const std::filesystem::path& directory, std::string_view name)
 {
     return directory / std::filesystem::path(std::string(name));
@@ -143,12 +154,7 @@ void MainWindow::load(const QRect& screen)
 
 void MainWindow::place(const QRect& screen)
 {
-    const auto toTwips = [](int pixels) { return static_cast<int>(pixels * kTwipsPerPixel); };
-    const std::optional<QMargins> frame = platform::AnnouncedFrame(this);
-    const QSize frameSize = frameTwips(frame);
-    const TwipsPosition position = PlaceMainWindow(toTwips(screen.width()), toTwips(screen.height()),
-        kClientWidthTwips + frameSize.width(), kClientHeightTwips + frameSize.height());
-    moveFrameTo(this, screen.topLeft() + QPoint(twipsToPixels(position.left), twipsToPixels(position.top)), frame);
+    centreOnScreen(this, screen, QSize(kClientWidthTwips, kClientHeightTwips), kMainWindowLiftTwips);
 }
 
 void MainWindow::setOhmSigns()
@@ -257,15 +263,8 @@ void MainWindow::showAbout()
         },
         [this] { m_shell.GShell(BANDWISE_HOMEPAGE, kShowDefault, "", "", "open", 0); }});
     m_about->setAttribute(Qt::WA_DeleteOnClose);
-    if (!ui::scrollWhenLargerThan(m_about, m_availableArea)) {
-        const std::optional<QMargins> frame = platform::AnnouncedFrame(m_about);
-        const QSize frameSize = frameTwips(frame);
-        const TwipsPosition position = CentreWindow(static_cast<int>(m_screen.width() * kTwipsPerPixel),
-            static_cast<int>(m_screen.height() * kTwipsPerPixel), 4935 + frameSize.width(), 5055 + frameSize.height(),
-            0);
-        moveFrameTo(
-            m_about, m_screen.topLeft() + QPoint(twipsToPixels(position.left), twipsToPixels(position.top)), frame);
-    }
+    if (!ui::scrollWhenLargerThan(m_about, m_availableArea))
+        centreOnScreen(m_about, m_screen, QSize(4935, 5055), 0);
     Load_Language_For_About_Dialog();
     m_about->show();
 }

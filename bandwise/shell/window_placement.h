@@ -11,10 +11,7 @@ struct TwipsPosition {
 // top-left corner is kept on the screen so that the title bar stays within reach.
 TwipsPosition CentreWindow(int screenWidth, int screenHeight, int outerWidth, int outerHeight, int lift);
 
-// The main window stands 220 twips above the centre.
-inline TwipsPosition PlaceMainWindow(int screenWidth, int screenHeight, int outerWidth, int outerHeight)
-{
-    return CentreWindow(screenWidth, screenHeight, outerWidth, outerHeight, 220);
-}
+// The main window stands this far above the centre; the About box stands at the centre.
+inline constexpr int kMainWindowLiftTwips = 220;
 
 }  // namespace bandwise
