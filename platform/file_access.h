@@ -43,8 +43,9 @@ const DiskSteps& SystemDiskSteps();
 // old file only once it is complete and flushed, so a failed save leaves the old file as it was
 // and two saves at once each install a whole file. The temporary file is created exclusively,
 // never through a link or into something planted in its place, and gets the old file's
-// permissions. A symbolic link stays, and the file it leads to is replaced. A file that nobody may
-// write, or that this user may not write, is left alone. False on any failure.
+// permissions. This user's own symbolic link to a file stays, and that file is replaced. A file
+// that nobody may write, or that this user may not write, is left alone. False on any failure.
+// (The portable fallback follows no link, flushes nothing and has one temporary name per file.)
 bool WriteFileWhole(
     const std::filesystem::path& path, std::string_view bytes, const DiskSteps& steps = SystemDiskSteps());
 

@@ -107,12 +107,14 @@ const DiskSteps& SystemDiskSteps()
 
 bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes, const DiskSteps& steps)
 {
-    // Through a link to a file, as editors save: the link stays and the file it leads to is
-    // replaced. A link to anything else (nowhere, a device) is replaced itself, so that nothing is
-    // ever created or renamed beside what it leads to.
+    // Through a link of this user's own to a file, as editors save: the link stays and the file it
+    // leads to is replaced. Any other link is replaced itself: one to a device or to nowhere, so
+    // that nothing is ever created beside what it leads to, and one that someone else planted in
+    // a shared directory, so that starting the program cannot overwrite the file it points at.
     std::error_code error;
     std::filesystem::path target = path;
-    if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, error)) &&
+    struct stat link { };
+    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode) && link.st_uid == ::geteuid() &&
         std::filesystem::is_regular_file(path, error)) {
         const std::filesystem::path resolved = std::filesystem::canonical(path, error);
         if (!error)

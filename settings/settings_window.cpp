@@ -12,6 +12,7 @@
 #include "ui/naming.h"
 #include "ui/plain_text.h"
 #include "ui/program_icon.h"
+#include "ui/screen_fit.h"
 #include "ui/twip_style.h"
 #include "ui/twips.h"
 
@@ -217,7 +218,8 @@ void SettingsWindow::pickColour(ColourButton* button)
 
 void SettingsWindow::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (childAt(event->position().toPoint()) == nullptr)
+    const QWidget* hit = childAt(event->position().toPoint());
+    if (hit == nullptr || ui::isScrollBackground(hit))
         chooseBackground();
 }
 

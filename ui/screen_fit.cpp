@@ -7,6 +7,12 @@
 
 namespace ui {
 
+namespace {
+
+const char* const kScrollBackground = "scrollBackground";
+
+}  // namespace
+
 bool scrollWhenLargerThan(QWidget* window, const QRect& area)
 {
     const QSize frame(twipsToPixels(kFrameWidthTwips), twipsToPixels(kFrameHeightTwips));
@@ -27,6 +33,8 @@ bool scrollWhenLargerThan(QWidget* window, const QRect& area)
             control->setParent(page);
     }
     scroller->setWidget(page);
+    for (QWidget* background : {static_cast<QWidget*>(scroller), scroller->viewport(), page})
+        background->setProperty(kScrollBackground, true);
 
     // A scroll bar along one side takes room from the other, which may then need its own.
     const int bar = scroller->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroller);
@@ -39,6 +47,11 @@ bool scrollWhenLargerThan(QWidget* window, const QRect& area)
     scroller->setGeometry(window->rect());
     window->move(area.topLeft());
     return true;
+}
+
+bool isScrollBackground(const QWidget* widget)
+{
+    return widget->property(kScrollBackground).toBool();
 }
 
 }  // namespace ui

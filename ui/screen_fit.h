@@ -16,4 +16,8 @@ inline constexpr int kFrameHeightTwips = 510;
 // it is. Call it once the window's controls are built.
 bool scrollWhenLargerThan(QWidget* window, const QRect& area);
 
+// Whether a widget is only the background that scrolling put behind a window's controls, so
+// that what the window does on its own background still happens there.
+bool isScrollBackground(const QWidget* widget);
+
 }  // namespace ui

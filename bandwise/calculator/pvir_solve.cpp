@@ -80,6 +80,18 @@ const std::array<Pair, 6>& pairs()
     return table;
 }
 
+// The UTF-8 form of a character of the basic plane, given as a signed 16-bit code.
+std::string utf8Of(int code)
+{
+    const auto unit = static_cast<unsigned>(code) & 0xFFFFU;
+    const auto byte = [](unsigned bits) { return static_cast<char>(bits); };
+    if (unit < 0x80U)
+        return {byte(unit)};
+    if (unit < 0x800U)
+        return {byte(0xC0U | (unit >> 6)), byte(0x80U | (unit & 0x3FU))};
+    return {byte(0xE0U | (unit >> 12)), byte(0x80U | ((unit >> 6) & 0x3FU)), byte(0x80U | (unit & 0x3FU))};
+}
+
 }  // namespace
 
 SolveOutcome SolvePvir(const std::array<std::string, kCalculatorBoxCount>& texts, std::string_view decimalSeparator)
@@ -123,7 +135,7 @@ bool AcceptsTypedCharacter(int code, std::string_view boxText, std::string_view 
 {
     // A comma locale's mark is typed like the full stop, which keeps working; either stands once.
     const bool ownMark = !decimalSeparator.empty() && decimalSeparator != ".";
-    if (code == '.' || (decimalSeparator.size() == 1 && code == static_cast<unsigned char>(decimalSeparator[0])))
+    if (code == '.' || (ownMark && utf8Of(code) == decimalSeparator))
         return boxText.find('.') == std::string_view::npos &&
             (!ownMark || boxText.find(decimalSeparator) == std::string_view::npos);
 

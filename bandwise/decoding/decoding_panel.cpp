@@ -228,15 +228,15 @@ void DecodingPanel::showPlainUnit()
     updateText(m_unitLabel, ohmSign());
     // A value kept from digits the current scheme no longer has (say 47 for 47 KΩ, after a switch
     // to five bands) would now read as 47 Ω: it gives way to the prompt until the digits are there.
-    if (!m_promptText.isNull() && !compute().resistorValue)
-        updateText(m_resistorValue, m_promptText);
+    if (m_promptText && !compute().resistorValue)
+        updateText(m_resistorValue, *m_promptText);
 }
 
 void DecodingPanel::tick()
 {
     const DecodingOutput output = compute();
     // The prompt is whatever the box shows before its first value, the language's text included.
-    if (output.resistorValue && m_promptText.isNull())
+    if (output.resistorValue && !m_promptText)
         m_promptText = m_resistorValue->text();
     if (output.resistorValue)
         updateText(m_resistorValue, QString::fromStdString(*output.resistorValue));

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QButtonGroup;
 class QLabel;
@@ -53,7 +54,7 @@ private:
     QRadioButton* m_inUnits = nullptr;
     std::array<QGroupBox*, 6> m_colourGroups {};
     QLineEdit* m_resistorValue = nullptr;
-    QString m_promptText;  // null until the first value replaces it
+    std::optional<QString> m_promptText;  // none until the first value replaces it
     QLabel* m_unitLabel = nullptr;
     QLabel* m_tempcoLabel = nullptr;
     QLineEdit* m_tempcoValue = nullptr;

@@ -2,6 +2,7 @@
 #include "program_files.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -44,6 +45,13 @@ TEST_F(FileAccess, aLinkedFileIsReplacedWhereTheLinkLeadsAndTheLinkStays)
     EXPECT_EQ(read("dotfiles/Settings.ini"), "new\r\n");
     EXPECT_EQ(fs::status(file("dotfiles/Settings.ini")).permissions(), fs::perms(0600));
     EXPECT_EQ(std::distance(fs::directory_iterator(file("dotfiles")), {}), 1);
+
+    // A link someone else planted is replaced itself; what it points at is left alone.
+    if (::geteuid() == 0 && ::lchown(file("Settings.ini").c_str(), 65534, 65534) == 0) {
+        ASSERT_TRUE(WriteFileWhole(file("Settings.ini"), "newer\r\n"));
+        EXPECT_FALSE(fs::is_symlink(file("Settings.ini")));
+        EXPECT_EQ(read("dotfiles/Settings.ini"), "new\r\n");
+    }
 }
 
 TEST_F(FileAccess, aSaveIsOnTheDiskBeforeItReplacesAndOverlappingSavesEachInstallAWholeFile)

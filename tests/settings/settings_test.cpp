@@ -7,6 +7,7 @@
 #include "platform/colour_picker.h"
 #include "settings/colour_button.h"
 #include "settings/settings_window.h"
+#include "ui/screen_fit.h"
 #include "widget_test.h"
 
 #include <QApplication>
@@ -103,6 +104,15 @@ TEST_F(SettingsWindowTest, colourPickerSetsButtonsAndBackgroundAndBandwiseShowsT
     EXPECT_EQ(calls, (std::vector {std::pair(false, 0)}));
     EXPECT_EQ(window.grab().toImage().pixelColor(3, 3), QColor(128, 0, 0));
     EXPECT_EQ(window.grab().toImage().pixelColor(label->mapTo(&window, QPoint(1, 1))), QColor(128, 0, 0));
+}
+
+TEST_F(SettingsWindowTest, aScrollingWindowStillPicksItsBackgroundOnADoubleClick)
+{
+    SettingsWindow window(programDirectory(), messages, *this);
+    ASSERT_TRUE(ui::scrollWhenLargerThan(&window, QRect(0, 0, 240, 320)));
+    answer = 0x000080;  // dark red
+    QTest::mouseDClick(&window, Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(calls, (std::vector {std::pair(false, 0)}));
 }
 
 TEST_F(SettingsWindowTest, savedLanguageIsSelectedAndCaptionedAndTheListedOneSavedForBandwise)

@@ -105,7 +105,8 @@ TEST(KeyFilter, acceptsOnlyWhatCanFormAPlainNumber)
         {'/', "", ".", false}, {':', "", ".", false}, {255, "", ".", false}, {256, "", ".", true}, {-1, "", ".", true},
         // A comma locale types its own mark, or the full stop, once.
         {',', "1", ",", true}, {'.', "1", ",", true}, {',', "1,5", ",", false}, {'.', "1,5", ",", false},
-        {',', "1.5", ",", false}};
+        {',', "1.5", ",", false}, {0x066B, "1", "\u066B", true}, {0x066B, "1\u066B5", "\u066B", false},
+        {'.', "1\u066B5", "\u066B", false}};
     for (const auto& [code, text, mark, accepted] : rows) {
         SCOPED_TRACE("code " + std::to_string(code) + " into \"" + text + "\" with " + mark);
         EXPECT_EQ(AcceptsTypedCharacter(code, text, mark), accepted);

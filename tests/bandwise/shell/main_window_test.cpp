@@ -109,8 +109,12 @@ TEST_F(ShellTest, placesItselfOnItsScreenAtAFixedSizeWithOhmSigns)
         ASSERT_NE(scroller, nullptr);
         EXPECT_EQ(focusOrder, fittingFocusOrder);
         window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        child<QWidget>(&window, fittingFocusOrder.first().toLatin1().constData())->setFocus();
+        QTest::keyClick(window.focusWidget(), Qt::Key_Backtab);
         auto* exit = child<QPushButton>(&window, "exit_button");
-        scroller->ensureWidgetVisible(exit);
+        ASSERT_EQ(window.focusWidget(), exit);
         EXPECT_TRUE(window.rect().contains(QRect(exit->mapTo(&window, QPoint(0, 0)), exit->size())));
     }
 }
