@@ -89,12 +89,6 @@ TEST(PvirSolve, twoValuesGiveTheOtherTwoByOhmsLawOrAMessage)
             EXPECT_EQ(outcome.givenBoxes, given);
             EXPECT_EQ(outcome.message, c.message);
         }
-    // In a comma locale the results read back: I = 1/3 and R = 9 work back to P = 1 and V = 3.
-    const double third = 0.333333333333333;
-    const SolveOutcome back = SolvePvir({"", "", "0,333333333333333", "9"}, ",");
-    ASSERT_EQ(back.results.size(), 2U);
-    EXPECT_EQ(back.results[0].text, shown(third * third * 9, ','));
-    EXPECT_EQ(back.results[1].text, shown(third * 9, ','));
 }
 
 TEST(KeyFilter, acceptsOnlyWhatCanFormAPlainNumber)
@@ -132,10 +126,10 @@ TEST_F(CalculatorPanelTest, typedKeysAreFilteredButEditingKeysAndEnterWork)
 TEST_F(CalculatorPanelTest, aCommaLocaleTypesAndReadsItsOwnMark)
 {
     panel.setLocale(QLocale(QLocale::German));
-    QTest::keyClicks(box("voltage_value"), "0,5,.");
-    box("power_value")->setText("1");
+    QTest::keyClicks(box("power_value"), "0,5,.");
+    box("voltage_value")->setText("0,25");
     press("calc");
-    EXPECT_EQ(box("resistance_value")->text(), "0,25");
+    EXPECT_EQ(box("resistance_value")->text(), "0,125");  // V² / P
 }
 
 TEST_F(CalculatorPanelTest, calculateGreysResultsAndWhitensGivenBoxesUntilReset)
