@@ -31,7 +31,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     const QScreen* screen = QGuiApplication::primaryScreen();
-    bandwise::MainWindow window(*directory, messages, desktop, screen->geometry(), screen->availableGeometry());
+    bandwise::MainWindow window(
+        platform::ChooseFilePlaces(*directory), messages, desktop, screen->geometry(), screen->availableGeometry());
     window.show();
     platform::CloseWindowsOnTermination();
     return app.exec();

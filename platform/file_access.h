@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/file_places.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <functional>
@@ -48,5 +50,13 @@ const DiskSteps& SystemDiskSteps();
 // (The portable fallback follows no link, flushes nothing and has one temporary name per file.)
 bool WriteFileWhole(
     const std::filesystem::path& path, std::string_view bytes, const DiskSteps& steps = SystemDiskSteps());
+
+// Whether this user may create and replace files in a directory: by the same rule as for a file,
+// one without any write permission counts as read-only even for root.
+bool DirectoryWritable(const std::filesystem::path& directory);
+
+// Writes one of the programs' own files whole to where it belongs, creating the user's directory
+// for it first when there is one. False on any failure.
+bool SaveProgramFile(const common::FilePlaces& places, std::string_view name, std::string_view bytes);
 
 }  // namespace platform

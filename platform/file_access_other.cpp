@@ -69,4 +69,21 @@ bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes, c
     return true;
 }
 
+bool DirectoryWritable(const std::filesystem::path& directory)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status status = fs::status(directory, error);
+    constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return fs::is_directory(status) && (status.permissions() & kAnyWrite) != fs::perms::none;
+}
+
+bool SaveProgramFile(const common::FilePlaces& places, std::string_view name, std::string_view bytes)
+{
+    std::error_code error;
+    if (places.userDirectory())
+        std::filesystem::create_directories(*places.userDirectory(), error);
+    return !error && WriteFileWhole(places.writable(name), bytes);
+}
+
 }  // namespace platform

@@ -142,4 +142,19 @@ bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes, c
     return true;
 }
 
+bool DirectoryWritable(const std::filesystem::path& directory)
+{
+    struct stat status { };
+    return ::stat(directory.c_str(), &status) == 0 && S_ISDIR(status.st_mode) && (status.st_mode & 0222) != 0 &&
+        ::faccessat(AT_FDCWD, directory.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+bool SaveProgramFile(const common::FilePlaces& places, std::string_view name, std::string_view bytes)
+{
+    std::error_code error;
+    if (places.userDirectory())
+        std::filesystem::create_directories(*places.userDirectory(), error);
+    return !error && WriteFileWhole(places.writable(name), bytes);
+}
+
 }  // namespace platform

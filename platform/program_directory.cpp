@@ -1,7 +1,11 @@
 #include "platform/program_directory.h"
 
+#include "platform/file_access.h"
+
 #include <QCoreApplication>
 #include <QFile>
+
+#include <cstdlib>
 
 namespace platform {
 
@@ -19,6 +23,23 @@ std::optional<std::filesystem::path> ProgramDirectory()
     if (directory.isEmpty())
         return std::nullopt;
     return std::filesystem::path(QFile::encodeName(directory).toStdString());
+}
+
+common::FilePlaces ChooseFilePlaces(const std::filesystem::path& programDirectory)
+{
+    if (DirectoryWritable(programDirectory))
+        return common::FilePlaces(programDirectory);
+    // As the XDG base directories say: a relative $XDG_CONFIG_HOME is ignored.
+    std::filesystem::path configHome;
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    if (xdg != nullptr && std::filesystem::path(xdg).is_absolute())
+        configHome = xdg;
+    else if (home != nullptr && std::filesystem::path(home).is_absolute())
+        configHome = std::filesystem::path(home) / ".config";
+    else
+        return common::FilePlaces(programDirectory);
+    return common::FilePlaces(programDirectory, configHome / "bandwise");
 }
 
 }  // namespace platform

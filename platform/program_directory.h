@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/file_places.h"
+
 #include <filesystem>
 #include <optional>
 
@@ -9,5 +11,10 @@ namespace platform {
 // programs keep all their files there and never look at the current directory. Nothing when it
 // cannot be found: the programs then say so and stop. Needs a QCoreApplication.
 std::optional<std::filesystem::path> ProgramDirectory();
+
+// Where the programs' files are for this user: all in the program directory when this user may
+// write there, else the per-user layout with $XDG_CONFIG_HOME/bandwise (by default
+// ~/.config/bandwise). Without a home directory to hold a copy, the portable layout stays.
+common::FilePlaces ChooseFilePlaces(const std::filesystem::path& programDirectory);
 
 }  // namespace platform

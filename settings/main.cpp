@@ -30,7 +30,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "Settings cannot start: the directory it was started from cannot be found.\n");
         return 1;
     }
-    settings::SettingsWindow window(*directory, messages, picker);
+    settings::SettingsWindow window(platform::ChooseFilePlaces(*directory), messages, picker);
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!ui::scrollWhenLargerThan(&window, screen->availableGeometry()))
         window.move(screen->geometry().center() - window.rect().center());

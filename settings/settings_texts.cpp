@@ -52,10 +52,10 @@ std::optional<CaptionFields> ReadCaptionFields(std::istream& in)
     return common::ReadTextFields<kCaptionFieldCount>(reader, kUnusedCaptionFields);
 }
 
-std::filesystem::path CaptionFilePath(const std::filesystem::path& programDirectory, std::string_view entry)
+std::filesystem::path CaptionFilePath(const common::FilePlaces& places, std::string_view entry)
 {
     const std::string name(entry);
-    return programDirectory / std::string(common::kLanguageFilesDirectory) / name / (name + "_Settings.ini");
+    return places.languageFile(std::filesystem::path(name) / (name + "_Settings.ini"));
 }
 
 void ApplyCaptionTexts(const CaptionFields& fields, SettingsTexts& texts)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/display_colour.h"
+#include "common/file_places.h"
 
 #include <array>
 #include <filesystem>
@@ -62,7 +63,7 @@ using CaptionFields = std::array<std::string, kCaptionFieldCount>;
 // Fields 1 and 2 are the file's own comments.
 inline constexpr std::size_t kUnusedCaptionFields = 2;
 std::optional<CaptionFields> ReadCaptionFields(std::istream& in);
-std::filesystem::path CaptionFilePath(const std::filesystem::path& programDirectory, std::string_view entry);
+std::filesystem::path CaptionFilePath(const common::FilePlaces& places, std::string_view entry);
 void ApplyCaptionTexts(const CaptionFields& fields, SettingsTexts& texts);
 
 }  // namespace settings

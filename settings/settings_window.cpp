@@ -73,12 +73,12 @@ void applySettingsLook(QApplication& app)
     ui::applyTwipLayoutLook(app, 9.75);
 }
 
-SettingsWindow::SettingsWindow(std::filesystem::path programDirectory, platform::MessagePresenter& messages,
-    platform::ColourPicker& picker, QWidget* parent)
+SettingsWindow::SettingsWindow(
+    common::FilePlaces places, platform::MessagePresenter& messages, platform::ColourPicker& picker, QWidget* parent)
     : QWidget(parent,
           Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
               Qt::WindowCloseButtonHint)
-    , m_programDirectory(std::move(programDirectory))
+    , m_places(std::move(places))
     , m_messages(messages)
     , m_picker(picker)
 {
@@ -147,7 +147,7 @@ void SettingsWindow::startUp()
 
 void SettingsWindow::readColours()
 {
-    const std::filesystem::path file = m_programDirectory / std::string(common::kColoursFileName);
+    const std::filesystem::path file = m_places.readable(common::kColoursFileName);
     std::error_code error;
     if (!std::filesystem::exists(file, error))
         return;
@@ -165,7 +165,7 @@ void SettingsWindow::readColours()
 
 void SettingsWindow::selectSavedLanguage()
 {
-    const std::filesystem::path file = m_programDirectory / std::string(common::kLanguageFileName);
+    const std::filesystem::path file = m_places.readable(common::kLanguageFileName);
     std::error_code error;
     if (!std::filesystem::exists(file, error))
         return;  // English, as for "Default"
@@ -182,7 +182,7 @@ void SettingsWindow::selectSavedLanguage()
 
 void SettingsWindow::Language_Loader()
 {
-    const std::filesystem::path file = CaptionFilePath(m_programDirectory, m_languages->currentText().toStdString());
+    const std::filesystem::path file = CaptionFilePath(m_places, m_languages->currentText().toStdString());
     std::error_code error;
     if (!std::filesystem::exists(file, error))
         return;
@@ -257,8 +257,7 @@ void SettingsWindow::saveColours()
     for (std::size_t i = 0; i < palette.bands.size(); ++i)
         palette.bands[i] = toDisplayColour(m_buttons[i]->faceColour());
     palette.body = toDisplayColour(m_buttons.back()->faceColour());
-    if (platform::WriteFileWhole(
-            m_programDirectory / std::string(common::kColoursFileName), common::ColoursFileBytes(palette)))
+    if (platform::SaveProgramFile(m_places, common::kColoursFileName, common::ColoursFileBytes(palette)))
         showMessage(false, m_texts.Colours_Saved_Message);
     else
         showMessage(true, m_texts.Colours_Save_Error_Message);
@@ -267,8 +266,7 @@ void SettingsWindow::saveColours()
 void SettingsWindow::saveLanguage()
 {
     const std::string path = LanguagePathFor(m_languages->currentText().toStdString());
-    if (platform::WriteFileWhole(
-            m_programDirectory / std::string(common::kLanguageFileName), common::LanguageFileBytes(path)))
+    if (platform::SaveProgramFile(m_places, common::kLanguageFileName, common::LanguageFileBytes(path)))
         showMessage(false, m_texts.Language_Saved_Message);
     else
         showMessage(true, std::string(kLanguageIniSaveError));

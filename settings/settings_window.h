@@ -37,8 +37,8 @@ void applySettingsLook(QApplication& app);
 class SettingsWindow : public QWidget {
     Q_OBJECT
 public:
-    SettingsWindow(std::filesystem::path programDirectory, platform::MessagePresenter& messages,
-        platform::ColourPicker& picker, QWidget* parent = nullptr);
+    SettingsWindow(common::FilePlaces places, platform::MessagePresenter& messages, platform::ColourPicker& picker,
+        QWidget* parent = nullptr);
 
     // Applies the caption file of the language selected in the list.
     void Language_Loader();
@@ -61,7 +61,7 @@ private:
     void saveLanguage();
     void showMessage(bool failure, const std::string& text);
 
-    std::filesystem::path m_programDirectory;
+    common::FilePlaces m_places;
     platform::MessagePresenter& m_messages;
     platform::ColourPicker& m_picker;
     SettingsTexts m_texts;

@@ -118,7 +118,7 @@ const std::vector<CaptionEntry>& LanguageCaptions()
     return captions;
 }
 
-LanguageChoice ResolveLanguagePath(const std::filesystem::path& programDirectory, std::string_view languagePath)
+LanguageChoice ResolveLanguagePath(const common::FilePlaces& places, std::string_view languagePath)
 {
     if (common::IsDefaultLanguage(languagePath))
         return {};
@@ -130,7 +130,7 @@ LanguageChoice ResolveLanguagePath(const std::filesystem::path& programDirectory
     // Joined one plain name at a time, so the file always lies under "Language Files": a segment
     // that is empty (a leading or doubled separator), "." or "..", or that holds a NUL (which
     // would cut the name short) or a ":" (a drive), names no language.
-    std::filesystem::path file = programDirectory / std::string(common::kLanguageFilesDirectory);
+    std::filesystem::path file;
     for (std::size_t start = 0;;) {
         const std::size_t end = languagePath.find_first_of("\\/", start);
         const std::string_view segment = languagePath.substr(start, end - start);
@@ -142,7 +142,7 @@ LanguageChoice ResolveLanguagePath(const std::filesystem::path& programDirectory
             break;
         start = end + 1;
     }
-    return {LanguageChoice::Kind::Language, std::string(languagePath.substr(0, separator)), file};
+    return {LanguageChoice::Kind::Language, std::string(languagePath.substr(0, separator)), places.languageFile(file)};
 }
 
 std::string LanguageFileErrorMessage(std::string_view languagePath)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bandwise/shell/window_texts.h"
+#include "common/file_places.h"
 
 #include <array>
 #include <filesystem>
@@ -49,7 +50,7 @@ struct LanguageChoice {
     std::string name;
     std::filesystem::path file;
 };
-LanguageChoice ResolveLanguagePath(const std::filesystem::path& programDirectory, std::string_view languagePath);
+LanguageChoice ResolveLanguagePath(const common::FilePlaces& places, std::string_view languagePath);
 
 // Built in, never taken from a language file.
 inline constexpr std::string_view kLanguageIniErrorMessage =

@@ -81,19 +81,14 @@ void centreOnScreen(QWidget* window, const QRect& screen, QSize clientTwips, int
     moveFrameTo(window, screen.topLeft() + QPoint(twipsToPixels(position.left), twipsToPixels(position.top)), frame);
 }
 
-std::filesystem::path fileIn(const std::filesystem::path& directory, std::string_view name)
-{
-    return directory / std::filesystem::path(std::string(name));
-}
-
 }  // namespace
 
-MainWindow::MainWindow(std::filesystem::path programDirectory, platform::MessagePresenter& messages,
-    platform::Desktop& desktop, const QRect& screen, const QRect& availableArea)
+MainWindow::MainWindow(common::FilePlaces places, platform::MessagePresenter& messages, platform::Desktop& desktop,
+    const QRect& screen, const QRect& availableArea)
     : QWidget(nullptr,
           Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , m_programDirectory(std::move(programDirectory))
+    , m_places(std::move(places))
     , m_messages(messages)
     , m_desktop(desktop)
     , m_screen(screen)
@@ -175,8 +170,8 @@ void MainWindow::loadSettingsFiles()
         paintPalette();
     };
 
-    const std::filesystem::path colours = fileIn(m_programDirectory, common::kColoursFileName);
-    const std::filesystem::path settings = fileIn(m_programDirectory, common::kSettingsFileName);
+    const std::filesystem::path colours = m_places.readable(common::kColoursFileName);
+    const std::filesystem::path settings = m_places.readable(common::kSettingsFileName);
     std::error_code error;
     if (std::filesystem::exists(colours, error)) {
         const std::optional<common::BandPalette> palette = platform::ReadFileWith(colours, common::ReadColoursFile);
@@ -227,8 +222,8 @@ void MainWindow::unload()
     m_unloaded = true;
     if (m_keepSettingsFile)
         return;
-    const bool saved = platform::WriteFileWhole(fileIn(m_programDirectory, common::kSettingsFileName),
-        common::SettingsFileBytes(m_stripesOutline->isChecked()));
+    const bool saved = platform::SaveProgramFile(
+        m_places, common::kSettingsFileName, common::SettingsFileBytes(m_stripesOutline->isChecked()));
     if (!saved) {
         m_messages.show(platform::MessageIcon::Stop, QStringLiteral("Bandwise"),
             QString::fromStdString(m_texts.Settings_Save_Error_Message));
@@ -257,7 +252,7 @@ void MainWindow::showAbout()
     }
     // No parent: an About box left open keeps the program running after the main window is
     // closed with its close box, until the box itself is closed.
-    m_about = new AboutDialog({[this] { m_desktop.openTextFile(ReadMeFile(m_programDirectory, m_texts)); },
+    m_about = new AboutDialog({[this] { m_desktop.openTextFile(ReadMeFile(m_places.programDirectory(), m_texts)); },
         [this] {
             m_shell.GShell(MailtoAddress(BANDWISE_AUTHOR_NAME, BANDWISE_AUTHOR_EMAIL), kShowDefault, "", "", "open", 0);
         },

@@ -19,12 +19,13 @@
 // bodies) and Settings.ini into the check box; closing (unload) writes Settings.ini. Calculate solves
 // from the texts of the four P-V-I-R boxes and reads its messages from the WindowTexts when it
 // shows them. Message boxes go through the MessagePresenter the window was given; files are found
-// through the program directory.
+// through the FilePlaces decided at start-up.
 
 #include "bandwise/about/gshell.h"
 #include "bandwise/shell/language_file.h"
 #include "bandwise/shell/window_texts.h"
 #include "common/display_colour.h"
+#include "common/file_places.h"
 
 #include <QPointer>
 #include <QRect>
@@ -53,7 +54,7 @@ public:
     // screen: the primary screen's geometry, which the window and its About box are placed on;
     // availableArea: the part of it the desktop's panels leave (the whole screen when null),
     // beyond which a window scrolls its contents.
-    MainWindow(std::filesystem::path programDirectory, platform::MessagePresenter& messages, platform::Desktop& desktop,
+    MainWindow(common::FilePlaces places, platform::MessagePresenter& messages, platform::Desktop& desktop,
         const QRect& screen, const QRect& availableArea = QRect());
     ~MainWindow() override;
 
@@ -68,7 +69,7 @@ public:
 
     const common::BandPalette& bandPalette() const { return m_palette; }
     const WindowTexts& windowTexts() const { return m_texts; }
-    const std::filesystem::path& programDirectory() const { return m_programDirectory; }
+    const std::filesystem::path& programDirectory() const { return m_places.programDirectory(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -85,7 +86,7 @@ private:
     void applyStripesOutline(bool outlined);
     void applyCaptions(const LanguageFields& fields);
 
-    std::filesystem::path m_programDirectory;
+    common::FilePlaces m_places;
     platform::MessagePresenter& m_messages;
     platform::Desktop& m_desktop;
     QRect m_screen;

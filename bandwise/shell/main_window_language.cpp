@@ -46,15 +46,16 @@ void MainWindow::Language_Loader()
         m_messages.show(platform::MessageIcon::Stop, QStringLiteral("Bandwise"), QString::fromStdString(text));
     };
 
-    const std::filesystem::path iniFile = m_programDirectory / std::string(common::kLanguageFileName);
-    const std::optional<std::string> languagePath = platform::ReadFileWith(iniFile, common::ReadLanguageFile);
+    const std::optional<std::string> languagePath =
+        platform::ReadFileWith(m_places.readable(common::kLanguageFileName), common::ReadLanguageFile);
     if (!languagePath) {
         showError(std::string(kLanguageIniErrorMessage));
-        platform::WriteFileWhole(iniFile, common::LanguageFileBytes(common::kDefaultLanguage));  // failure ignored
+        platform::SaveProgramFile(m_places, common::kLanguageFileName,
+            common::LanguageFileBytes(common::kDefaultLanguage));  // failure ignored
         return;
     }
 
-    const LanguageChoice choice = ResolveLanguagePath(m_programDirectory, *languagePath);
+    const LanguageChoice choice = ResolveLanguagePath(m_places, *languagePath);
     if (choice.kind == LanguageChoice::Kind::BuiltIn)
         return;
     if (choice.kind == LanguageChoice::Kind::Malformed) {

@@ -3,8 +3,10 @@
 #include "bandwise/widgets/look.h"
 #include "bandwise/widgets/shape.h"
 #include "common/field_reader.h"
+#include "common/settings_files.h"
 #include "hostile_files.h"
 #include "platform/colour_picker.h"
+#include "platform/program_directory.h"
 #include "settings/colour_button.h"
 #include "settings/settings_window.h"
 #include "ui/screen_fit.h"
@@ -58,7 +60,7 @@ TEST(SettingsTexts, languagesColoursAndCaptionsAsRead)
             EXPECT_EQ(read.colours[i], i < bad ? std::optional(common::DisplayColour {int(i) + 1}) : std::nullopt);
     }
 
-    std::ifstream in(CaptionFilePath(BANDWISE_DATA_DIR, kLanguages[1]), std::ios::binary);
+    std::ifstream in(CaptionFilePath(fs::path(BANDWISE_DATA_DIR), kLanguages[1]), std::ios::binary);
     SettingsTexts texts;
     ApplyCaptionTexts(ReadCaptionFields(in).value(), texts);
     EXPECT_EQ(texts.messageTitle(), "Configuración - Bandwise");
@@ -174,6 +176,39 @@ TEST_F(SettingsWindowTest, aDesktopThemesLargeFontsClipNoCaption)
         "");
     delete bandwise.aboutDialog();
     bandwise::applyBandwiseLook(*qApp);
+}
+
+TEST_F(SettingsWindowTest, aProgramDirectoryNobodyMayWriteKeepsEachUsersFilesInTheirOwnDirectory)
+{
+    fs::copy(fs::path(BANDWISE_DATA_DIR) / "Language Files", file("Language Files"), fs::copy_options::recursive);
+    const std::string english = common::LanguageFileBytes(common::kDefaultLanguage);
+    const std::string black = common::ColoursFileBytes(common::BandPalette {});
+    write("Language.ini", english);
+    write("Colours.ini", black);
+    fs::create_directories(file("config"));
+    ::setenv("XDG_CONFIG_HOME", file("config").c_str(), 1);
+    EXPECT_EQ(platform::ChooseFilePlaces(programDirectory()).userDirectory(), std::nullopt);  // writable: as ever
+    fs::permissions(programDirectory(), fs::perms(0555));  // nobody may write there, root included
+    const common::FilePlaces places = platform::ChooseFilePlaces(programDirectory());
+    ::unsetenv("XDG_CONFIG_HOME");
+    ASSERT_EQ(places.userDirectory(), file("config") / "bandwise");
+
+    SettingsWindow window(places, messages, *this);
+    child<QComboBox>(&window, "language_list")->setCurrentText("Español");
+    click(child<QPushButton>(&window, "save_language_settings"));
+    click(child<QPushButton>(&window, "save_colour_settings"));  // the shown colours: still the black ones
+    EXPECT_EQ(takeMessages(), (Texts {SettingsTexts().Language_Saved_Message, SettingsTexts().Colours_Saved_Message}));
+    // The user's copy shadows the program directory's from now on, in both programs.
+    write("config/bandwise/Colours.ini", common::ColoursFileBytes(common::DefaultPalette()));
+    {
+        bandwise::MainWindow bandwise(places, messages, desktop, screen());
+        EXPECT_EQ(bandwise.windowTitle(), QString::fromUtf8("Bandwise (Español)"));
+        EXPECT_EQ(child<bandwise::Shape>(&bandwise, "Shape3")->fillColour(), QColor(255, 0, 0));  // Red's swatch
+        bandwise.close();
+    }
+    EXPECT_EQ(read("config/bandwise/Settings.ini"), common::SettingsFileBytes(true));
+    EXPECT_EQ(std::pair(read("Language.ini"), read("Colours.ini")), std::pair(english, black));
+    EXPECT_FALSE(fs::exists(file("Settings.ini")));
 }
 
 TEST_F(SettingsWindowTest, aFailedSaveSaysSoAndKeepsWhatWasThere)
