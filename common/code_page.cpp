@@ -134,4 +134,42 @@ std::string EncodeWindows1252(std::string_view utf8)
     return out;
 }
 
+TextEncoding DetectTextEncoding(std::string_view bytes)
+{
+    bool above127 = false;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        above127 = true;
+        // The shortest form only, no surrogates, nothing past U+10FFFF.
+        std::size_t length = 0;
+        unsigned char low = 0x80, high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return TextEncoding::Windows1252;
+        }
+        if (bytes.size() - i < length)
+            return TextEncoding::Windows1252;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF))
+                return TextEncoding::Windows1252;
+        }
+        i += length;
+    }
+    return above127 ? TextEncoding::Utf8 : TextEncoding::Windows1252;
+}
+
 }  // namespace common

@@ -118,9 +118,9 @@ bool FieldReader::skipField()
 
 std::optional<std::string> FieldReader::readText()
 {
-    const std::optional<std::string> raw = readRawField(kMaxFieldBytes);
-    if (!raw)
-        return std::nullopt;
+    std::optional<std::string> raw = readRawField(kMaxFieldBytes);
+    if (!raw || m_encoding == TextEncoding::Utf8)
+        return raw;
     return DecodeWindows1252(*raw);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/code_page.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -13,14 +15,16 @@ namespace common {
 // Reads the fields of a settings, language or caption file one at a time, lazily: it never looks
 // past the field its caller asks for. Fields end at a comma or a line end (CR LF, CR or LF);
 // blanks before a field are skipped; a field starting with a double quote runs to the next quote,
-// and what follows the closing quote up to the separator is dropped. Texts come back as UTF-8.
+// and what follows the closing quote up to the separator is dropped. Texts come back as UTF-8,
+// from a file in the given encoding.
 class FieldReader {
 public:
     // Longest field accepted, so a huge or hostile file cannot exhaust memory.
     static constexpr std::size_t kMaxFieldBytes = 64 * 1024;
 
-    explicit FieldReader(std::istream& in)
+    explicit FieldReader(std::istream& in, TextEncoding encoding = TextEncoding::Windows1252)
         : m_in(in)
+        , m_encoding(encoding)
     { }
 
     // nullopt when the input ends before a field begins, or a field is too long.
@@ -39,6 +43,7 @@ private:
     void consumeLineEnd(int first);
 
     std::istream& m_in;
+    TextEncoding m_encoding;
 };
 
 // The next N fields as text, or nullopt when the input ends (or a field fails) before the last.

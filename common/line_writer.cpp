@@ -2,7 +2,6 @@
 
 #include "common/code_page.h"
 
-
 namespace common {
 
 void LineWriter::writeText(std::string_view utf8)

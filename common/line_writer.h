@@ -23,5 +23,4 @@ private:
     std::string m_bytes;
 };
 
-
 }  // namespace common

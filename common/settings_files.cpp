@@ -77,10 +77,10 @@ bool IsDefaultLanguage(std::string_view languagePath)
         });
 }
 
-std::optional<std::string> ReadLanguageFile(std::istream& in)
+std::optional<std::string> ReadLanguageFile(std::istream& in, TextEncoding encoding)
 {
     // Only line 2 is used; the comment lines around it must be there, but may hold anything.
-    FieldReader reader(in);
+    FieldReader reader(in, encoding);
     if (!reader.skipField())
         return std::nullopt;
     std::optional<std::string> path = reader.readText();

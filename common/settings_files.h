@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/code_page.h"
 #include "common/display_colour.h"
 
 #include <cstdint>
@@ -46,7 +47,7 @@ std::string SettingsFileBytes(bool outlined);
 
 // Language.ini: line 2, the language file's path under "Language Files" or "Default"; nullopt
 // when the file holds fewer than three fields.
-std::optional<std::string> ReadLanguageFile(std::istream& in);
+std::optional<std::string> ReadLanguageFile(std::istream& in, TextEncoding encoding = TextEncoding::Windows1252);
 std::string LanguageFileBytes(std::string_view languagePath);
 
 }  // namespace common

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/code_page.h"
 #include "common/file_places.h"
 
 #include <cstddef>
@@ -9,6 +10,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace platform {
 
@@ -20,15 +22,24 @@ inline constexpr std::size_t kMaxFileBytes = 1024 * 1024;
 std::optional<std::string> ReadSmallFile(const std::filesystem::path& path);
 
 // What `read` makes of the file (a reader of std::istream returning an optional), or nullopt
-// when the file cannot be read.
+// when the file cannot be read. A reader of texts that also takes a common::TextEncoding gets the
+// one the file's bytes are in.
 template <typename Reader>
-auto ReadFileWith(const std::filesystem::path& path, Reader read) -> decltype(read(std::declval<std::istream&>()))
+auto ReadFileWith(const std::filesystem::path& path, Reader read)
 {
+    std::istringstream in;
+    const auto readAs = [&in, &read](common::TextEncoding encoding) {
+        if constexpr (std::is_invocable_v<Reader, std::istream&, common::TextEncoding>)
+            return read(in, encoding);
+        else
+            return read(in);
+    };
+    using Result = decltype(readAs(common::TextEncoding::Windows1252));
     const std::optional<std::string> bytes = ReadSmallFile(path);
     if (!bytes)
-        return std::nullopt;
-    std::istringstream in(*bytes);
-    return read(in);
+        return Result(std::nullopt);
+    in.str(*bytes);
+    return readAs(common::DetectTextEncoding(*bytes));
 }
 
 // The steps of a whole-file write that put it on the disk, in the order it takes them: flush the

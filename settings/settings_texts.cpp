@@ -46,9 +46,9 @@ std::optional<ColoursRead> ReadColoursForEditing(std::istream& in)
     return read;
 }
 
-std::optional<CaptionFields> ReadCaptionFields(std::istream& in)
+std::optional<CaptionFields> ReadCaptionFields(std::istream& in, common::TextEncoding encoding)
 {
-    common::FieldReader reader(in);
+    common::FieldReader reader(in, encoding);
     return common::ReadTextFields<kCaptionFieldCount>(reader, kUnusedCaptionFields);
 }
 

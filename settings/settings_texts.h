@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/display_colour.h"
+#include "common/code_page.h"
 #include "common/file_places.h"
 
 #include <array>
@@ -62,7 +63,8 @@ inline constexpr int kCaptionFieldCount = 25;
 using CaptionFields = std::array<std::string, kCaptionFieldCount>;
 // Fields 1 and 2 are the file's own comments.
 inline constexpr std::size_t kUnusedCaptionFields = 2;
-std::optional<CaptionFields> ReadCaptionFields(std::istream& in);
+std::optional<CaptionFields> ReadCaptionFields(
+    std::istream& in, common::TextEncoding encoding = common::TextEncoding::Windows1252);
 std::filesystem::path CaptionFilePath(const common::FilePlaces& places, std::string_view entry);
 void ApplyCaptionTexts(const CaptionFields& fields, SettingsTexts& texts);
 

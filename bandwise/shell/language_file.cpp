@@ -23,9 +23,9 @@ std::string commasRestored(std::string text)
 
 }  // namespace
 
-std::optional<LanguageFields> ReadLanguageFields(std::istream& in)
+std::optional<LanguageFields> ReadLanguageFields(std::istream& in, common::TextEncoding encoding)
 {
-    common::FieldReader reader(in);
+    common::FieldReader reader(in, encoding);
     return common::ReadTextFields<kLanguageFieldCount>(reader, kUnusedLanguageFields);
 }
 

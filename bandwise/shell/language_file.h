@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bandwise/shell/window_texts.h"
+#include "common/code_page.h"
 #include "common/file_places.h"
 
 #include <array>
@@ -21,7 +22,8 @@ inline constexpr std::size_t kUnusedLanguageFields = 2;
 
 // The whole language file, or nullopt when it ends before its last field; what follows the
 // last field is never read.
-std::optional<LanguageFields> ReadLanguageFields(std::istream& in);
+std::optional<LanguageFields> ReadLanguageFields(
+    std::istream& in, common::TextEncoding encoding = common::TextEncoding::Windows1252);
 
 // The colour names, the None name, the About texts as read, and the four messages with each
 // "|" standing for a comma.

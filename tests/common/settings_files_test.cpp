@@ -5,16 +5,21 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <type_traits>
 
 using namespace common;
 
 namespace {
 
+// As the programs read a file: a reader of texts is told the encoding of the file's bytes.
 template <typename Read>
 auto readFrom(Read read, const std::string& bytes)
 {
     std::istringstream in(bytes);
-    return read(in);
+    if constexpr (std::is_invocable_v<Read, std::istream&, TextEncoding>)
+        return read(in, DetectTextEncoding(bytes));
+    else
+        return read(in);
 }
 
 // The built-in colours as every Colours.ini written so far holds them.
@@ -48,6 +53,21 @@ TEST(SettingsFiles, everyByteOfTheCodePageSurvivesARoundTrip)
     EXPECT_EQ(EncodeWindows1252(DecodeWindows1252(all)), all);
     EXPECT_EQ(EncodeWindows1252("Ω€ç"), "?\x80\xE7");
     EXPECT_EQ(EncodeWindows1252("\xFF\xC3"), "??");  // malformed UTF-8
+}
+
+TEST(SettingsFiles, aFileEditedInUtf8ReadsAsTheProgramsOwnWindows1252)
+{
+    const std::string path = "Português (Brasil)\\Português (Brasil).ini";
+    EXPECT_EQ(readFrom(ReadLanguageFile, LanguageFileBytes(path)), path);
+    EXPECT_EQ(readFrom(ReadLanguageFile, ";h\n" + path + "\n;f\n"), path);
+    // UTF-8 only when the whole file is valid UTF-8 with a byte above 127.
+    const std::pair<const char*, TextEncoding> rows[] = {{"Espa\xC3\xB1ol \xF0\x9F\x98\x80", TextEncoding::Utf8},
+        {"ASCII", TextEncoding::Windows1252}, {"Espa\xF1ol", TextEncoding::Windows1252},
+        {"\xC3\xB1 then \xF1", TextEncoding::Windows1252}, {"\xC3", TextEncoding::Windows1252},
+        {"\xC0\xAF", TextEncoding::Windows1252}, {"\xED\xA0\x80", TextEncoding::Windows1252},
+        {"\xF4\x90\x80\x80", TextEncoding::Windows1252}, {"\xE2\x82", TextEncoding::Windows1252}};
+    for (const auto& [bytes, encoding] : rows)
+        EXPECT_EQ(DetectTextEncoding(bytes), encoding) << bytes;
 }
 
 TEST(SettingsFiles, readersRejectWhatTheProgramsNeverWrite)

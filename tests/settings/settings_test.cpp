@@ -198,7 +198,10 @@ TEST_F(SettingsWindowTest, aProgramDirectoryNobodyMayWriteKeepsEachUsersFilesInT
     click(child<QPushButton>(&window, "save_language_settings"));
     click(child<QPushButton>(&window, "save_colour_settings"));  // the shown colours: still the black ones
     EXPECT_EQ(takeMessages(), (Texts {SettingsTexts().Language_Saved_Message, SettingsTexts().Colours_Saved_Message}));
-    // The user's copy shadows the program directory's from now on, in both programs.
+    EXPECT_EQ(read("config/bandwise/Language.ini"), common::LanguageFileBytes(LanguagePathFor("Español")));
+    // The user's copies shadow the program directory's from now on, in both programs, also when
+    // they are edited by hand in UTF-8.
+    write("config/bandwise/Language.ini", ";\n" + LanguagePathFor("Español") + "\n;\n");
     write("config/bandwise/Colours.ini", common::ColoursFileBytes(common::DefaultPalette()));
     {
         bandwise::MainWindow bandwise(places, messages, desktop, screen());
