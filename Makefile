@@ -12,9 +12,10 @@ PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev
 FUZZ_PACKAGES := cmake ninja-build clang libclang-rt-14-dev
 FUZZ_SECONDS ?= 60
 BENCH_PACKAGES := xvfb python3 qt6-base-dev libx11-dev libxdamage-dev
+DEB_PACKAGES := dpkg-dev lintian xvfb xdotool imagemagick util-linux
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps install-packages build run test sanitize fuzz fuzz-smoke install package screenshots bench mutants clean
+.PHONY: all deps fuzz-deps install-packages build run test sanitize fuzz fuzz-smoke install package deb deb-test screenshots bench mutants clean
 
 all: build
 
@@ -96,5 +97,22 @@ mutants: deps
 package: build
 	cd $(BUILD_DIR) && cpack
 
+# A Debian package for /usr from a Release build with Debian's hardening flags, checked by lintian;
+# deb-test also installs it into a scratch tree and uses it as an ordinary user.
+DEB_DIR := build-deb
+deb: deps
+	@$(MAKE) --no-print-directory install-packages WANTED="$(DEB_PACKAGES)"
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all && \
+	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	  cmake -S . -B $(DEB_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DBANDWISE_TESTS=OFF
+	cmake --build $(DEB_DIR)
+	rm -f $(DEB_DIR)/bandwise_*.deb
+	cd $(DEB_DIR) && cpack -G DEB
+	lintian --info --display-info $(DEB_DIR)/bandwise_*.deb
+
+deb-test: deb
+	tests/deb_install_test.sh $(DEB_DIR)/bandwise_*.deb
+
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) build-fuzz build-release build-mutants
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) build-fuzz build-release build-mutants $(DEB_DIR)
