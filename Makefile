@@ -109,7 +109,7 @@ deb: deps
 	cmake --build $(DEB_DIR)
 	rm -f $(DEB_DIR)/bandwise_*.deb
 	cd $(DEB_DIR) && cpack -G DEB
-	lintian --info --display-info $(DEB_DIR)/bandwise_*.deb
+	lintian --fail-on error,warning --info --display-info $(DEB_DIR)/bandwise_*.deb
 
 deb-test: deb
 	tests/deb_install_test.sh $(DEB_DIR)/bandwise_*.deb

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# The Debian package as an ordinary user gets it: unpacked into a root-owned tree as dpkg lays it
+# out, then used by an unprivileged user with a throwaway home on a private X server. Settings
+# saves Español and a colour; Bandwise then comes up in Spanish with that colour, and its Exit
+# shows no message. The user's files are in ~/.config/bandwise, and the program directory is as
+# it was installed.
+set -euo pipefail
+deb=$(readlink -f "$1")
+scratch=$(mktemp -d /tmp/bandwise-deb.XXXXXX)
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+fail() { echo "FAILED: $*"; exit 1; }
+
+root="$scratch/root" home="$scratch/home"
+dpkg-deb -x "$deb" "$root"
+chmod 755 "$scratch"
+mkdir "$home" "$scratch/runtime" && chown 65534:65534 "$home" "$scratch/runtime" && chmod 700 "$scratch/runtime"
+program_directory="$root/usr/lib/bandwise"
+listing() { (cd "$program_directory" && find . -exec stat -c '%A %U %n' {} + && find . -type f -exec md5sum {} +) | sort; }
+installed=$(listing)
+
+display=":$((300 + RANDOM % 300))"
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
+export DISPLAY="$display"
+for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+as_user() {
+  setpriv --reuid=65534 --regid=65534 --clear-groups env -i HOME="$home" XDG_RUNTIME_DIR="$scratch/runtime" \
+    DISPLAY="$display" LANG=C.UTF-8 PATH=/usr/bin:/bin "$@"
+}
+window() { timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -1; }
+# Presses keys in the window that has the focus, and waits for the program to take them.
+keys() { xdotool key --delay 150 "$@"; sleep 0.5; }
+saved() { xdotool windowfocus --sync "$(window '^Settings - Bandwise$')"; keys Return; }
+
+as_user "$root/usr/bin/bandwise-settings" & settings=$!; pids+=($settings)
+xdotool windowfocus --sync "$(window '^Settings$')"
+sleep 0.5
+# The first control is Black's colour button: pick #123456 in the colour dialog.
+keys space
+xdotool windowfocus --sync "$(window '^Select Colou?r$')"
+keys alt+h ctrl+a
+xdotool type --delay 50 '#123456'
+keys Return
+# Back through the tab order: "Save language settings", then the language list.
+keys shift+Tab shift+Tab Down Tab Return
+saved
+# From there, two back: "Save colour settings".
+keys shift+Tab shift+Tab Return
+saved
+kill -TERM "$settings"; wait "$settings" || true
+
+config="$home/.config/bandwise"
+[ "$(sed -n 2p "$config/Language.ini" | tr -d '\r' | iconv -f WINDOWS-1252 -t UTF-8)" = 'Español\Español.ini' ] ||
+  fail "the user's Language.ini: $(od -c "$config/Language.ini" | head -3)"
+[ "$(sed -n 2p "$config/Colours.ini" | tr -d ' \r')" = "$((0x563412))" ] ||
+  fail "the user's Colours.ini: $(head -3 "$config/Colours.ini")"
+
+as_user "$root/usr/bin/bandwise" & bandwise=$!; pids+=($bandwise)
+main=$(window '^Bandwise \(Español\)$') || true
+[ -n "$main" ] || fail "no window titled \"Bandwise (Español)\": $(xdotool search --onlyvisible --name . getwindowname %@ 2>&1)"
+sleep 0.5
+# The middle of the first band's Black swatch: client area 8 + group 16 + swatch 96 + 4 across,
+# 8 + 56 + 27 + 4 down.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+pixel=$(import -window root -crop "1x1+$((X + 124))+$((Y + 95))" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}')
+[ "$pixel" = "#123456" ] || fail "Black's swatch is $pixel, not the saved #123456"
+xdotool windowfocus --sync "$main"
+sleep 0.5
+keys shift+Tab Return  # Exit, the last control
+for _ in $(seq 50); do kill -0 "$bandwise" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$bandwise" 2>/dev/null; then
+  fail "Bandwise is still running after Exit; its windows: $(xdotool search --onlyvisible --name . getwindowname %@ 2>&1)"
+fi
+[ "$(od -An -c "$config/Settings.ini" | tr -s ' ')" = " 1 \r \n" ] || fail "the user's Settings.ini: $(od -c "$config/Settings.ini")"
+[ "$(listing)" = "$installed" ] || fail "the program directory changed: $(diff <(echo "$installed") <(listing))"
+echo "installed, used as an ordinary user: Spanish and #123456 saved in ~/.config/bandwise, the program directory untouched"
