@@ -5,7 +5,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     auto in = asFile(data, size);
-    const auto fields = settings::ReadCaptionFields(in);
+    const auto fields = settings::ReadCaptionFields(in, encodingOf(data, size));
     if (!fields)
         return 0;
     settings::SettingsTexts texts;

@@ -6,7 +6,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     auto in = asFile(data, size);
-    const auto fields = bandwise::ReadLanguageFields(in);
+    const auto fields = bandwise::ReadLanguageFields(in, encodingOf(data, size));
     if (!fields)
         return 0;
     bandwise::WindowTexts texts;

@@ -9,10 +9,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     auto in = asFile(data, size);
-    const auto path = common::ReadLanguageFile(in);
+    const auto path = common::ReadLanguageFile(in, encodingOf(data, size));
     if (!path)
         return 0;
-    const bandwise::LanguageChoice choice = bandwise::ResolveLanguagePath("/program", *path);
+    const bandwise::LanguageChoice choice = bandwise::ResolveLanguagePath(std::filesystem::path("/program"), *path);
     // Whatever the text, a language file lies below the program directory's "Language Files":
     // no part of its path climbs out or stands for the directory itself.
     if (choice.kind == bandwise::LanguageChoice::Kind::Language) {
