@@ -105,7 +105,8 @@ deb: deps
 	export DEB_BUILD_MAINT_OPTIONS=hardening=+all && \
 	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
 	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
-	  cmake -S . -B $(DEB_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DBANDWISE_TESTS=OFF
+	  cmake -S . -B $(DEB_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DBANDWISE_TESTS=OFF \
+	    -DBANDWISE_SYSTEM_INSTALL=ON
 	cmake --build $(DEB_DIR)
 	rm -f $(DEB_DIR)/bandwise_*.deb
 	cd $(DEB_DIR) && cpack -G DEB

@@ -14,8 +14,8 @@ std::filesystem::path in(const std::filesystem::path& directory, std::string_vie
     return directory / std::filesystem::path(std::string(name));
 }
 
-// A link counts as there even when it leads nowhere: reading it then fails, as it would in the
-// program directory, rather than quietly falling back to another copy.
+// A link counts as there even when it leads nowhere: the file then reads as missing, as such a
+// link does in the program directory, rather than the program directory's copy being used.
 bool present(const std::filesystem::path& file)
 {
     std::error_code error;

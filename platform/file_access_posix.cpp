@@ -151,10 +151,19 @@ bool DirectoryWritable(const std::filesystem::path& directory)
 
 bool SaveProgramFile(const common::FilePlaces& places, std::string_view name, std::string_view bytes)
 {
-    std::error_code error;
-    if (places.userDirectory())
-        std::filesystem::create_directories(*places.userDirectory(), error);
-    return !error && WriteFileWhole(places.writable(name), bytes);
+    // Directories the user's files need are made private to the user, as the XDG base directories
+    // ask of any that do not exist yet.
+    if (places.userDirectory()) {
+        std::filesystem::path directory;
+        for (const std::filesystem::path& part : *places.userDirectory()) {
+            directory /= part;
+            struct stat status { };
+            if (::mkdir(directory.c_str(), 0700) != 0 &&
+                (::stat(directory.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)))
+                return false;
+        }
+    }
+    return WriteFileWhole(places.writable(name), bytes);
 }
 
 }  // namespace platform

@@ -27,7 +27,14 @@ std::optional<std::filesystem::path> ProgramDirectory()
 
 common::FilePlaces ChooseFilePlaces(const std::filesystem::path& programDirectory)
 {
-    if (DirectoryWritable(programDirectory))
+#ifdef BANDWISE_SYSTEM_INSTALL
+    // The package manager owns the program directory: root, who may write there, keeps its
+    // files in its own home too.
+    constexpr bool kPackagedProgramDirectory = true;
+#else
+    constexpr bool kPackagedProgramDirectory = false;
+#endif
+    if (!kPackagedProgramDirectory && DirectoryWritable(programDirectory))
         return common::FilePlaces(programDirectory);
     // As the XDG base directories say: a relative $XDG_CONFIG_HOME is ignored.
     std::filesystem::path configHome;

@@ -13,8 +13,9 @@ namespace platform {
 std::optional<std::filesystem::path> ProgramDirectory();
 
 // Where the programs' files are for this user: all in the program directory when this user may
-// write there, else the per-user layout with $XDG_CONFIG_HOME/bandwise (by default
-// ~/.config/bandwise). Without a home directory to hold a copy, the portable layout stays.
+// write there (never in a build for a package manager), else the per-user layout with
+// $XDG_CONFIG_HOME/bandwise (by default ~/.config/bandwise). Without a home directory to hold a
+// copy, the portable layout stays.
 common::FilePlaces ChooseFilePlaces(const std::filesystem::path& programDirectory);
 
 }  // namespace platform

@@ -2,9 +2,10 @@
 # The Debian package as an ordinary user gets it: unpacked into a root-owned tree as dpkg lays it
 # out, then used by an unprivileged user with a throwaway home on a private X server. Settings
 # saves Español and a colour; Bandwise then comes up in Spanish with that colour, and its Exit
-# shows no message. The user's files are in ~/.config/bandwise, and the program directory is as
-# it was installed.
+# shows no message. The user's files are in ~/.config/bandwise. Root, who may write anywhere,
+# keeps its files in its own home too, so the program directory stays as it was installed.
 set -euo pipefail
+[ "$(id -u)" -eq 0 ] || { echo "needs root, to install the package as root does and to act as another user"; exit 1; }
 deb=$(readlink -f "$1")
 scratch=$(mktemp -d /tmp/bandwise-deb.XXXXXX)
 pids=()
@@ -19,10 +20,11 @@ program_directory="$root/usr/lib/bandwise"
 listing() { (cd "$program_directory" && find . -exec stat -c '%A %U %n' {} + && find . -type f -exec md5sum {} +) | sort; }
 installed=$(listing)
 
-display=":$((300 + RANDOM % 300))"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
+# A display number of the server's own choosing, so no other server is ever driven.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 & pids+=($!)
+for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+display=":$(cat "$scratch/display")"
 export DISPLAY="$display"
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 as_user() {
   setpriv --reuid=65534 --regid=65534 --clear-groups env -i HOME="$home" XDG_RUNTIME_DIR="$scratch/runtime" \
     DISPLAY="$display" LANG=C.UTF-8 PATH=/usr/bin:/bin "$@"
@@ -30,7 +32,8 @@ as_user() {
 window() { timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -1; }
 # Presses keys in the window that has the focus, and waits for the program to take them.
 keys() { xdotool key --delay 150 "$@"; sleep 0.5; }
-saved() { xdotool windowfocus --sync "$(window '^Settings - Bandwise$')"; keys Return; }
+focus() { xdotool windowfocus --sync "$(window "$1")"; sleep 0.3; }
+saved() { focus '^Settings - Bandwise$'; keys Return; focus '^Settings$'; }
 
 as_user "$root/usr/bin/bandwise-settings" & settings=$!; pids+=($settings)
 xdotool windowfocus --sync "$(window '^Settings$')"
@@ -41,6 +44,7 @@ xdotool windowfocus --sync "$(window '^Select Colou?r$')"
 keys alt+h ctrl+a
 xdotool type --delay 50 '#123456'
 keys Return
+focus '^Settings$'
 # Back through the tab order: "Save language settings", then the language list.
 keys shift+Tab shift+Tab Down Tab Return
 saved
@@ -72,5 +76,14 @@ if kill -0 "$bandwise" 2>/dev/null; then
   fail "Bandwise is still running after Exit; its windows: $(xdotool search --onlyvisible --name . getwindowname %@ 2>&1)"
 fi
 [ "$(od -An -c "$config/Settings.ini" | tr -s ' ')" = " 1 \r \n" ] || fail "the user's Settings.ini: $(od -c "$config/Settings.ini")"
+
+# Root: its Bandwise saves into its own home, not into the package's directory.
+mkdir "$scratch/root-home" && mkdir -m 700 "$scratch/root-runtime"
+HOME="$scratch/root-home" XDG_RUNTIME_DIR="$scratch/root-runtime" LANG=C.UTF-8 "$root/usr/bin/bandwise" & bandwise=$!
+pids+=($bandwise)
+focus '^Bandwise$'
+keys shift+Tab Return
+for _ in $(seq 50); do kill -0 "$bandwise" 2>/dev/null || break; sleep 0.1; done
+[ -f "$scratch/root-home/.config/bandwise/Settings.ini" ] || fail "root's Bandwise saved no Settings.ini in its home"
 [ "$(listing)" = "$installed" ] || fail "the program directory changed: $(diff <(echo "$installed") <(listing))"
-echo "installed, used as an ordinary user: Spanish and #123456 saved in ~/.config/bandwise, the program directory untouched"
+echo "installed, used as an ordinary user (Spanish and #123456 saved in ~/.config/bandwise) and as root, the program directory untouched"

@@ -196,9 +196,10 @@ TEST_F(SettingsWindowTest, aProgramDirectoryNobodyMayWriteKeepsEachUsersFilesInT
     SettingsWindow window(places, messages, *this);
     child<QComboBox>(&window, "language_list")->setCurrentText("Español");
     click(child<QPushButton>(&window, "save_language_settings"));
-    click(child<QPushButton>(&window, "save_colour_settings"));  // the shown colours: still the black ones
+    click(child<QPushButton>(&window, "save_colour_settings"));
     EXPECT_EQ(takeMessages(), (Texts {SettingsTexts().Language_Saved_Message, SettingsTexts().Colours_Saved_Message}));
     EXPECT_EQ(read("config/bandwise/Language.ini"), common::LanguageFileBytes(LanguagePathFor("Español")));
+    EXPECT_EQ(read("config/bandwise/Colours.ini"), black);  // read from the program directory, saved as the user's
     // The user's copies shadow the program directory's from now on, in both programs, also when
     // they are edited by hand in UTF-8.
     write("config/bandwise/Language.ini", ";\n" + LanguagePathFor("Español") + "\n;\n");
