@@ -7,6 +7,7 @@
 #include "platform/file_access.h"
 #include "platform/message_presenter.h"
 #include "settings/colour_button.h"
+#include "ui/accessible_names.h"
 #include "ui/colours.h"
 #include "ui/keyboard.h"
 #include "ui/naming.h"
@@ -90,6 +91,7 @@ SettingsWindow::SettingsWindow(
     buildPaletteEditor();
     buildLanguageChoice();
     ui::keepLabelsPlain(this);
+    ui::refreshAccessibleNames(this);
     ui::pressButtonsOnEnter(this);
     startUp();
 }
@@ -110,6 +112,7 @@ void SettingsWindow::buildPaletteEditor()
         else
             placeInTwips(m_labels[i], right ? 1920 : 240, top + 60, 945, 240);
         m_buttons[i] = named(new ColourButton(m_huebench), kEntries[i].button);
+        ui::nameAfter(m_buttons[i], m_labels[i]);
         placeInTwips(m_buttons[i], body || right ? 2880 : 1200, top, 375, 375);
         m_buttons[i]->setFaceColour(toQColor(body ? defaults.body : defaults.bands[i]));
         connect(m_buttons[i], &ColourButton::clicked, this, [this, button = m_buttons[i]] { pickColour(button); });
@@ -127,6 +130,7 @@ void SettingsWindow::buildLanguageChoice()
     // As wide as the list below it, so that a translated caption is not clipped.
     placeInTwips(m_selectLabel, 120, 360, 3255, 240);
     m_languages = named(new QComboBox(m_languageFrame), "language_list");
+    ui::nameAfter(m_languages, m_selectLabel);
     placeInTwips(m_languages, 120, 720, 3255, 360);
     m_saveLanguage = boldButton("save_language_settings", QStringLiteral("Save language settings"), m_languageFrame);
     placeInTwips(m_saveLanguage, 120, 1200, 3255, 495);
@@ -207,6 +211,7 @@ void SettingsWindow::applyCaptions(const CaptionFields& fields)
     m_languageFrame->setTitle(field(19));
     m_selectLabel->setText(field(20) + QStringLiteral(":"));
     m_saveLanguage->setText(field(21));
+    ui::refreshAccessibleNames(this);
 }
 
 void SettingsWindow::pickColour(ColourButton* button)

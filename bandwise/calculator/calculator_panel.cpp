@@ -4,6 +4,7 @@
 #include "bandwise/widgets/look.h"
 #include "bandwise/widgets/text_updates.h"
 #include "platform/message_presenter.h"
+#include "ui/accessible_names.h"
 #include "ui/naming.h"
 #include "ui/twips.h"
 
@@ -79,9 +80,10 @@ CalculatorPanel::CalculatorPanel(const WindowTexts& texts, platform::MessagePres
         const int top = 480 + 840 * i;
         // As wide as the box below it, rather than just the English caption, so that translated
         // captions are not clipped.
-        placeInTwips(
-            named(new QLabel(QString::fromUtf8(quantity.caption), this), quantity.captionLabel), 600, top, 1335, 195);
+        auto* caption = named(new QLabel(QString::fromUtf8(quantity.caption), this), quantity.captionLabel);
+        placeInTwips(caption, 600, top, 1335, 195);
         m_boxes[i] = named(new NumericLineEdit(this), quantity.box);
+        ui::nameAfter(m_boxes[i], caption);
         placeInTwips(m_boxes[i], 600, top + 240, 1335, 285);
         placeInTwips(named(new QLabel(QString::fromUtf8(quantity.unit), this), quantity.unitLabel), 2040, top + 240,
             quantity.unitWidth, 195);

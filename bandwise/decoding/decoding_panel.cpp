@@ -7,6 +7,7 @@
 #include "bandwise/widgets/shape.h"
 #include "bandwise/widgets/text_updates.h"
 #include "common/ohm_sign.h"
+#include "ui/accessible_names.h"
 #include "ui/colours.h"
 #include "ui/naming.h"
 #include "ui/twips.h"
@@ -102,6 +103,7 @@ void DecodingPanel::buildColourGroups()
             auto* swatch = new Shape(Shape::Kind::RoundedRectangle, fill, box);
             swatch->setObjectName(fromView(option.swatch));
             placeInTwips(swatch, 1440, 405 + 240 * k, 135, 135);
+            ui::nameAfter(swatch, button);
             ++k;
         }
         connect(buttons, &QButtonGroup::idClicked, this,
@@ -114,8 +116,10 @@ void DecodingPanel::buildResultGroup()
     auto* frame = named(new QGroupBox(QStringLiteral("Result"), this), "Frame2");
     placeInTwips(frame, 240, 3840, 7095, 1095);
 
-    placeInTwips(makeLabel("Label2", QStringLiteral("Value of resistor:"), frame), 120, 280, 1245, 255);
+    QLabel* valueLabel = makeLabel("Label2", QStringLiteral("Value of resistor:"), frame);
+    placeInTwips(valueLabel, 120, 280, 1245, 255);
     m_resistorValue = named(new QLineEdit(QStringLiteral("SPECIFY BAND COLOURS"), frame), "Resistor_Value");
+    ui::nameAfter(m_resistorValue, valueLabel);
     makeResultBox(m_resistorValue);
     placeInTwips(m_resistorValue, 1440, 240, 3255, 315);
     // 525 twips rather than 195, so that "KΩ" and "MΩ" are not clipped.
@@ -140,6 +144,7 @@ void DecodingPanel::buildResultGroup()
     m_tempcoLabel = makeLabel("Label26", QStringLiteral("Temperature Coefficient:"), frame);
     placeInTwips(m_tempcoLabel, 5520, 180, 1500, 435);
     m_tempcoValue = named(new QLineEdit(frame), "tempco_value");
+    ui::nameAfter(m_tempcoValue, m_tempcoLabel);
     makeResultBox(m_tempcoValue);
     placeInTwips(m_tempcoValue, 5520, 600, 1455, 315);
 }

@@ -7,6 +7,7 @@
 #include "bandwise/widgets/scheme_options.h"
 #include "bandwise/widgets/shape.h"
 #include "bandwise/widgets/text_updates.h"
+#include "ui/accessible_names.h"
 #include "ui/colours.h"
 #include "ui/naming.h"
 #include "ui/twips.h"
@@ -116,12 +117,14 @@ void EncodingPanel::buildParameterAndResultGroups()
         placeInTwips(m_parameterLabels[row], 240, listTops[row], 1275, 315);
         m_lists[row] = named(new QComboBox(parameters), names.list);
         placeInTwips(m_lists[row], 1560, listTops[row], 1335, 315);
+        ui::nameAfter(m_lists[row], m_parameterLabels[row]);
 
         m_resultLabels[row] = named(new QLabel(QString::fromUtf8(names.resultCaption), results), names.resultLabel);
         placeInTwips(m_resultLabels[row], 240, boxTops[row], 1635, 300);
         m_resultBoxes[row] = named(new QLineEdit(results), names.resultBox);
         makeResultBox(m_resultBoxes[row]);
         placeInTwips(m_resultBoxes[row], 1920, boxTops[row], 1335, 300);
+        ui::nameAfter(m_resultBoxes[row], m_resultLabels[row]);
     }
     addItems(m_lists[MultiplierRow], MultiplierListItems());
     addItems(m_lists[ToleranceRow], ToleranceListItems());

@@ -19,6 +19,7 @@
 #include "platform/file_access.h"
 #include "platform/message_presenter.h"
 #include "platform/window_frame.h"
+#include "ui/accessible_names.h"
 #include "ui/colours.h"
 #include "ui/keyboard.h"
 #include "ui/naming.h"
@@ -131,6 +132,7 @@ MainWindow::MainWindow(common::FilePlaces places, platform::MessagePresenter& me
     connect(m_exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
 
     ui::keepLabelsPlain(this);
+    ui::refreshAccessibleNames(this);
     ui::pressButtonsOnEnter(this);
     load(screen);
 }

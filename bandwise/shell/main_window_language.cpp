@@ -9,6 +9,7 @@
 #include "common/settings_files.h"
 #include "platform/file_access.h"
 #include "platform/message_presenter.h"
+#include "ui/accessible_names.h"
 #include "ui/naming.h"
 
 #include <QAbstractButton>
@@ -86,6 +87,7 @@ void MainWindow::applyCaptions(const LanguageFields& fields)
         const QString caption = QString::fromStdString(common::Field(fields, entry.field)) + fromView(entry.suffix);
         setCaption(findChild<QWidget*>(fromView(entry.control)), caption);
     }
+    ui::refreshAccessibleNames(this);
 }
 
 }  // namespace bandwise

@@ -6,6 +6,7 @@
 #include "hostile_files.h"
 #include "widget_test.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -268,6 +269,23 @@ TEST_F(ShellTest, shippedLanguagesTranslateCaptionsColourWordsAndMessagesAndFit)
         EXPECT_EQ(takeMessages(), Messages {QString(field(68)).replace('|', ',').toStdString()});
         const QStringList clipped = testsupport::clippedCaptions(window.get());
         EXPECT_TRUE(clipped.isEmpty()) << clipped.join(QStringLiteral("; ")).toStdString();
+        // A screen reader names each box, list and swatch after what says what it is, and each group
+        // after its own title, in the language in use.
+        const auto spoken = [&window](const char* object) {
+            QWidget* control = child<QWidget>(window.get(), object);
+            QAccessibleInterface* self = QAccessible::queryAccessibleInterface(control);
+            if (qobject_cast<QComboBox*>(control)) {  // named after its item on Linux; its label is a relation
+                for (const auto& [other, relation] : self->relations(QAccessible::Label))
+                    if (qobject_cast<QLabel*>(other->object()))
+                        return other->text(QAccessible::Name);
+            }
+            return self->text(QAccessible::Name);
+        };
+        const std::pair<const char*, QString> names[] = {{"Resistor_Value", field(29) + ":"},
+            {"power_value", field(48) + ", P:"}, {"band1_list", field(40) + ":"}, {"b1v", field(9) + ":"},
+            {"band2", field(10)}, {"Frame6", field(28)}};
+        for (const auto& [control, expected] : names)
+            EXPECT_EQ(spoken(control).toStdString(), expected.toStdString()) << control;
     }
 }
 
