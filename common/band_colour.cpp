@@ -1,5 +1,7 @@
 #include "common/band_colour.h"
 
+#include "common/number_text.h"
+
 namespace common {
 
 namespace {
@@ -88,6 +90,32 @@ std::optional<std::string_view> ToleranceTextOf(ToleranceChoice choice)
 std::optional<std::string_view> TempcoTextOf(BandColour colour)
 {
     return meaningOf(colour).tempco;
+}
+
+std::optional<std::string> MeaningOn(StripeKind kind, BandColour colour)
+{
+    switch (kind) {
+    case StripeKind::Digit:
+        if (const auto digit = DigitOf(colour))
+            return std::to_string(*digit);
+        return std::nullopt;
+    case StripeKind::Multiplier:
+        if (const auto multiplier = MultiplierOf(colour)) {
+            if (multiplier->form == Multiplier::Form::Exponent)
+                return "x1" + std::string(static_cast<std::size_t>(multiplier->exponent), '0');
+            return "x" + GeneralNumberText(multiplier->factor, ".");
+        }
+        return std::nullopt;
+    case StripeKind::Tolerance:
+        if (const auto text = ToleranceTextOf(ToleranceChoice(colour)))
+            return std::string(*text);
+        return std::nullopt;
+    case StripeKind::Tempco:
+        if (const auto text = TempcoTextOf(colour))
+            return std::string(*text);
+        return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 }  // namespace common

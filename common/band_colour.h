@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace common {
@@ -87,6 +88,11 @@ std::optional<int> DigitOf(BandColour colour);
 std::optional<Multiplier> MultiplierOf(BandColour colour);
 std::optional<std::string_view> ToleranceTextOf(ToleranceChoice choice);
 std::optional<std::string_view> TempcoTextOf(BandColour colour);
+
+// What a colour says on a stripe of each kind, as a tooltip or a screen reader tells it: "7",
+// "x100", "x0.1", "±5%", "50 ppm"; nothing where it means nothing there.
+enum class StripeKind { Digit, Multiplier, Tolerance, Tempco };
+std::optional<std::string> MeaningOn(StripeKind kind, BandColour colour);
 
 }  // namespace common
 

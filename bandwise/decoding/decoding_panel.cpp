@@ -106,8 +106,9 @@ void DecodingPanel::buildColourGroups()
             ui::nameAfter(swatch, button);
             ++k;
         }
-        connect(buttons, &QButtonGroup::idClicked, this,
-            [this, position = group.position](int id) { chooseColour(position, id); });
+        connect(buttons, &QButtonGroup::idClicked, this, [this, buttons, position = group.position](int id) {
+            chooseColour(position, id, buttons->button(id)->text());
+        });
     }
 }
 
@@ -168,12 +169,18 @@ ResultForm DecodingPanel::resultForm() const
     return m_exponentForm->isChecked() ? ResultForm::Exponent : ResultForm::InUnits;
 }
 
-void DecodingPanel::chooseColour(BandPosition position, int optionId)
+void DecodingPanel::chooseColour(BandPosition position, int optionId, const QString& caption)
 {
+    // The stripe tells its colour, in the option's words, and what it means where it is.
+    const auto describe = [&caption](Shape* stripe, std::string_view meaning) {
+        stripe->describe(caption + QStringLiteral(": ") + fromView(meaning));
+    };
     if (position == BandPosition::Tolerance && optionId == kNoToleranceBandId) {
         m_selection.tolerance = common::ToleranceChoice::None();
         // No band: the stripe blends into the body.
-        m_resistor->stripe(SampleResistor::ToleranceStripe)->setFillColour(toQColor(m_palette.body));
+        Shape* stripe = m_resistor->stripe(SampleResistor::ToleranceStripe);
+        stripe->setFillColour(toQColor(m_palette.body));
+        describe(stripe, common::ToleranceTextOf(common::ToleranceChoice::None()).value_or(""));
         return;
     }
     const std::optional<BandColour> colour = common::BandColourFromOrdinal(optionId);
@@ -181,6 +188,7 @@ void DecodingPanel::chooseColour(BandPosition position, int optionId)
         return;
 
     SampleResistor::Stripe stripe = SampleResistor::FirstStripe;
+    common::StripeKind kind = common::StripeKind::Digit;
     switch (position) {
     case BandPosition::First:
         m_selection.firstBand = colour;
@@ -198,17 +206,21 @@ void DecodingPanel::chooseColour(BandPosition position, int optionId)
         m_selection.multiplier = colour;
         // In a four-band resistor the third stripe is the multiplier.
         stripe = scheme() == BandScheme::FourBand ? SampleResistor::ThirdStripe : SampleResistor::MultiplierStripe;
+        kind = common::StripeKind::Multiplier;
         break;
     case BandPosition::Tolerance:
         m_selection.tolerance = common::ToleranceChoice(*colour);
         stripe = SampleResistor::ToleranceStripe;
+        kind = common::StripeKind::Tolerance;
         break;
     case BandPosition::Tempco:
         m_selection.tempco = colour;
         stripe = SampleResistor::TempcoStripe;
+        kind = common::StripeKind::Tempco;
         break;
     }
     m_resistor->stripe(stripe)->setFillColour(toQColor(m_palette[*colour]));
+    describe(m_resistor->stripe(stripe), common::MeaningOn(kind, *colour).value_or(""));
 }
 
 void DecodingPanel::applyScheme(BandScheme scheme)

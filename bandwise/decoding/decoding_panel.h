@@ -40,7 +40,7 @@ private:
     void buildResultGroup();
     void buildSampleResistor();
 
-    void chooseColour(BandPosition position, int optionId);
+    void chooseColour(BandPosition position, int optionId, const QString& caption);
     void applyScheme(common::BandScheme scheme);
     void showPlainUnit();
     DecodingOutput compute() const;

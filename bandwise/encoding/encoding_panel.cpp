@@ -180,6 +180,8 @@ void EncodingPanel::tick()
             updateText(m_resultBoxes[row], QString::fromStdString(*out.boxTexts[row]));
         if (out.swatchColours[row])
             m_resistor->stripes()[row]->setFillColour(toQColor(*out.swatchColours[row]));
+        if (out.swatchDescriptions[row])
+            m_resistor->stripes()[row]->describe(QString::fromStdString(*out.swatchDescriptions[row]));
     }
     if (out.resValue)
         updateText(m_resValue, QString::fromStdString(*out.resValue));

@@ -77,6 +77,11 @@ std::optional<BandColour> tempcoColour(std::string_view text)
     return std::nullopt;
 }
 
+// What the band of each row says on its stripe.
+constexpr std::array<common::StripeKind, kEncodingRowCount> kStripeKinds = {common::StripeKind::Digit,
+    common::StripeKind::Digit, common::StripeKind::Digit, common::StripeKind::Multiplier, common::StripeKind::Tolerance,
+    common::StripeKind::Tempco};
+
 double factorOf(std::string_view multiplierText)
 {
     if (multiplierText == "x0.1")
@@ -93,8 +98,10 @@ EncodingOutput ComputeEncodingRefresh(const EncodingInputs& in)
     EncodingOutput out;
     const auto& texts = in.listTexts;
     const auto showColour = [&](int row, int swatch, BandColour colour) {
-        out.boxTexts[row] = in.toUpper(in.colourNames[common::OrdinalOf(colour)]);
+        const std::string& name = in.colourNames[common::OrdinalOf(colour)];
+        out.boxTexts[row] = in.toUpper(name);
         out.swatchColours[swatch] = in.palette[colour];
+        out.swatchDescriptions[swatch] = name + ": " + common::MeaningOn(kStripeKinds[row], colour).value_or("");
     };
 
     for (int row : {FirstDigitRow, SecondDigitRow, ThirdDigitRow}) {
@@ -110,6 +117,8 @@ EncodingOutput ComputeEncodingRefresh(const EncodingInputs& in)
         if (choice->isNone()) {
             out.boxTexts[ToleranceRow] = in.toUpper(in.noneName);
             out.swatchColours[ToleranceRow] = in.palette.body;
+            out.swatchDescriptions[ToleranceRow] =
+                in.noneName + ": " + std::string(common::ToleranceTextOf(*choice).value_or(""));
         } else {
             showColour(ToleranceRow, ToleranceRow, *choice->colour());
         }

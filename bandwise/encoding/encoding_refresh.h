@@ -32,6 +32,8 @@ struct EncodingOutput {
     // Swatches of the sample resistor in stripe order: first, second, third, multiplier,
     // tolerance, tempco. In a four-band resistor the multiplier lands on the third swatch.
     std::array<std::optional<common::DisplayColour>, kEncodingRowCount> swatchColours;
+    // What each of those swatches shows, "Violet: 7", in the language's colour words.
+    std::array<std::optional<std::string>, kEncodingRowCount> swatchDescriptions;
     std::optional<std::string> resValue;
 };
 

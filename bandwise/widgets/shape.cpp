@@ -49,4 +49,13 @@ void Shape::paintEvent(QPaintEvent*)
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
 }
 
+void Shape::describe(const QString& text)
+{
+    // Ticks describe the same stripe again and again; a screen reader hears of real changes only.
+    if (text == accessibleName())
+        return;
+    setToolTip(text);
+    setAccessibleName(text);
+}
+
 }  // namespace bandwise

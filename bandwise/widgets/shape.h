@@ -17,6 +17,9 @@ public:
     QColor fillColour() const { return m_fill; }
     void setFillColour(const QColor& colour);
 
+    // What the shape shows, for tooltips and screen readers: a colour and what it means there.
+    void describe(const QString& text);
+
     bool borderVisible() const { return m_border; }
     void setBorderVisible(bool visible);
 

@@ -43,4 +43,23 @@ inline const std::vector<BandMeaning>& BandMeanings()
 // Without a tolerance band.
 inline const std::string kNoBandTolerance = "±20%";
 
+// What a stripe of each kind says of its colour: its digit, "x" and the factor written out, its
+// tolerance or its temperature coefficient.
+inline std::optional<std::string> SaidOnStripe(common::StripeKind kind, const BandMeaning& m)
+{
+    switch (kind) {
+    case common::StripeKind::Digit:
+        return m.digit ? std::optional(std::to_string(*m.digit)) : std::nullopt;
+    case common::StripeKind::Multiplier:
+        if (m.exponent)
+            return "x1" + std::string(*m.exponent, '0');
+        return m.factor ? std::optional(std::string(*m.factor == 0.1 ? "x0.1" : "x0.01")) : std::nullopt;
+    case common::StripeKind::Tolerance:
+        return m.tolerance;
+    case common::StripeKind::Tempco:
+        return m.tempco;
+    }
+    return std::nullopt;
+}
+
 }  // namespace testsupport

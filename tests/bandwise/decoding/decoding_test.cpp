@@ -15,8 +15,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
-#include <set>
 
 using namespace bandwise;
 using common::BandColour;
@@ -86,28 +86,27 @@ TEST(DecodingResult, everyMultiplierInEveryForm)
 
 TEST_F(DecodingPanelTest, everyOptionMeansItsColourInItsBandAndShowsItBeside)
 {
-    using Meaning = testsupport::BandMeaning;
-    const auto digit = [](const Meaning& m) { return m.digit.has_value(); };
-    // Each group, the stripe it paints in a six-band resistor, and the colours that mean something there.
-    const std::tuple<const char*, const char*, std::function<bool(const Meaning&)>> groups[] = {
-        {"band1", "band1_colour", digit}, {"band2", "band2_colour", digit}, {"band3", "band3_colour", digit},
-        {"mul", "mul_colour", [](const Meaning& m) { return m.exponent || m.factor; }},
-        {"tol", "tol_colour", [](const Meaning& m) { return m.tolerance.has_value(); }},
-        {"tempco", "tempco_colour", [](const Meaning& m) { return m.tempco.has_value(); }}};
+    using Kind = common::StripeKind;
+    // Each group, the stripe it paints in a six-band resistor, and what its colours say there.
+    const std::tuple<const char*, const char*, Kind> groups[] = {{"band1", "band1_colour", Kind::Digit},
+        {"band2", "band2_colour", Kind::Digit}, {"band3", "band3_colour", Kind::Digit},
+        {"mul", "mul_colour", Kind::Multiplier}, {"tol", "tol_colour", Kind::Tolerance},
+        {"tempco", "tempco_colour", Kind::Tempco}};
     click("r6b");
-    for (const auto& [group, stripeName, means] : groups) {
-        std::set<QString> expected, offered;
-        for (const Meaning& meaning : testsupport::BandMeanings()) {
-            if (means(meaning))
-                expected.insert(QString::fromStdString(meaning.name));
+    for (const auto& [group, stripeName, kind] : groups) {
+        // Each option and what its stripe then says: its colour and what that colour means there.
+        std::map<QString, QString> expected, offered;
+        for (const testsupport::BandMeaning& meaning : testsupport::BandMeanings()) {
+            if (const auto said = testsupport::SaidOnStripe(kind, meaning))
+                expected[QString::fromStdString(meaning.name)] = QString::fromStdString(meaning.name + ": " + *said);
         }
-        if (QString::fromLatin1(group) == "tol")
-            expected.insert(QStringLiteral("None"));  // no tolerance band: the stripe takes the body colour
+        if (kind == Kind::Tolerance)  // no tolerance band: the stripe takes the body colour
+            expected[QStringLiteral("None")] = QString::fromStdString("None: " + testsupport::kNoBandTolerance);
         auto* box = child<QGroupBox>(window.get(), group);
         for (QRadioButton* option : box->findChildren<QRadioButton*>()) {
             SCOPED_TRACE(option->objectName().toStdString());
-            offered.insert(option->text());
             WidgetTest::click(option);
+            offered[option->text()] = child<Shape>(window.get(), stripeName)->toolTip();
             const auto band = common::BandColourFromName(option->text().toStdString());
             EXPECT_EQ(stripe(stripeName), band ? colour(*band) : ui::toQColor(common::DefaultPalette().body));
             int swatches = 0;  // on the option's row

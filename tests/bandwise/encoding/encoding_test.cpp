@@ -82,10 +82,17 @@ TEST(EncodingRefresh, everyItemShowsItsColourWordAndPaintsItsSwatch)
             lists[row] = *item;
             const EncodingOutput out = refresh(lists, BandScheme::SixBand);
             const std::string word = "^" + refresh.texts.Colour_Names[common::OrdinalOf(meaning.colour)];
+            const common::StripeKind kind = row == MultiplierRow ? common::StripeKind::Multiplier
+                : row == ToleranceRow                            ? common::StripeKind::Tolerance
+                : row == TempcoRow                               ? common::StripeKind::Tempco
+                                                                 : common::StripeKind::Digit;
+            const std::string said = refresh.texts.Colour_Names[common::OrdinalOf(meaning.colour)] + ": " +
+                *testsupport::SaidOnStripe(kind, meaning);
             for (int i = 0; i < kEncodingRowCount; ++i) {
                 EXPECT_EQ(out.boxTexts[i], i == row ? std::optional(word) : std::nullopt) << i;
                 EXPECT_EQ(
                     out.swatchColours[i], i == row ? std::optional(refresh.palette[meaning.colour]) : std::nullopt);
+                EXPECT_EQ(out.swatchDescriptions[i], i == row ? std::optional(said) : std::nullopt);
             }
         }
     }
@@ -93,6 +100,7 @@ TEST(EncodingRefresh, everyItemShowsItsColourWordAndPaintsItsSwatch)
     const EncodingOutput none = refresh({"", "", "", "", testsupport::kNoBandTolerance, ""}, BandScheme::FourBand);
     EXPECT_EQ(none.boxTexts[ToleranceRow], "^Ninguna");
     EXPECT_EQ(none.swatchColours[ToleranceRow], refresh.palette.body);  // no band: the stripe is body-coloured
+    EXPECT_EQ(none.swatchDescriptions[ToleranceRow], "Ninguna: " + testsupport::kNoBandTolerance);
 }
 
 TEST(EncodingRefresh, listsOfferEachMeaningOfTheirBandOnce)
