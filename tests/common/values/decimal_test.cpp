@@ -1,0 +1,71 @@
+#include "common/values/decimal.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <optional>
+#include <string>
+
+using namespace values;
+
+namespace {
+
+Decimal D(const char* text)
+{
+    return DecimalFromText(text).value();
+}
+
+std::string TextOf(const std::optional<Decimal>& value)
+{
+    return value ? DecimalText(*value) : "none";
+}
+
+}  // namespace
+
+TEST(ValuesDecimal, readsPlainTextAndWritesItBackWithoutNoiseOrTrailingZeros)
+{
+    const std::pair<const char*, const char*> rows[] = {{"4.7", "4.7"}, {"0.0470", "0.047"}, {"004700", "4700"},
+        {".33", "0.33"}, {"4.990", "4.99"}, {"-2.10", "-2.1"}, {"-0", "0"}, {"0.000", "0"}, {"4700.", "4700"},
+        {"100000000000000000000", "100000000000000000000"}, {"123456789012345678", "123456789012345678"},
+        {"0.000000000000000000001", "0.000000000000000000001"}, {"", "none"}, {".", "none"}, {"-", "none"},
+        {"4.7.1", "none"}, {"4,7", "none"}, {"1e3", "none"}, {" 4.7", "none"}, {"1234567890123456789", "none"}};
+    for (const auto& [text, expected] : rows)
+        EXPECT_EQ(TextOf(DecimalFromText(text)), expected) << '"' << text << '"';
+
+    // Normalised, so one value has one representation whatever the text or construction.
+    EXPECT_EQ(D("4700"), (Decimal {47, 2}));
+    EXPECT_EQ(MakeDecimal(4700, -3), (Decimal {47, -1}));
+    EXPECT_EQ(MakeDecimal(0, 5), Decimal {});
+}
+
+TEST(ValuesDecimal, ordersExactlyAcrossExponentsAndSigns)
+{
+    const std::tuple<const char*, const char*, std::strong_ordering> rows[] = {
+        {"4.7", "4.69", std::strong_ordering::greater}, {"0.47", "4.7", std::strong_ordering::less},
+        {"9.5", "10", std::strong_ordering::less}, {"1000", "999.999999999999999", std::strong_ordering::greater},
+        {"999999999999999999", "999999999999999998", std::strong_ordering::greater},
+        {"4.70", "4.7", std::strong_ordering::equal}, {"-1", "0.001", std::strong_ordering::less},
+        {"-4.7", "-4.69", std::strong_ordering::less}, {"0", "-0.001", std::strong_ordering::greater},
+        {"0", "0", std::strong_ordering::equal}};
+    for (const auto& [a, b, expected] : rows) {
+        EXPECT_EQ(D(a) <=> D(b), expected) << a << " vs " << b;
+        EXPECT_EQ(D(b) <=> D(a), 0 <=> expected) << b << " vs " << a;
+    }
+}
+
+TEST(ValuesDecimal, calculatesExactlyAndRefusesWhatDoesNotFit)
+{
+    const Decimal big = MakeDecimal(std::numeric_limits<std::int64_t>::max());
+    const std::tuple<const char*, std::optional<Decimal>, const char*> rows[] = {
+        {"4.7 + 0.33", Sum(D("4.7"), D("0.33")), "5.03"}, {"0.1 + 0.2", Sum(D("0.1"), D("0.2")), "0.3"},
+        {"4700 - 4935", Difference(D("4700"), D("4935")), "-235"},
+        {"4.7 × 0.05", Product(D("4.7"), D("0.05")), "0.235"}, {"4.7 × 10^3", ScaledByPowerOfTen(D("4.7"), 3), "4700"},
+        {"2 / 3", RoundedQuotient(D("2"), D("3"), 2), "0.67"}, {"-2 / 3", RoundedQuotient(D("-2"), D("3"), 2), "-0.67"},
+        {"1 / 8, half away from zero", RoundedQuotient(D("1"), D("8"), 2), "0.13"},
+        {"-1 / -8", RoundedQuotient(D("-1"), D("-8"), 2), "0.13"},
+        {"4700 / 0.047", RoundedQuotient(D("4700"), D("0.047"), 0), "100000"},
+        {"1 / 0", RoundedQuotient(D("1"), D("0"), 2), "none"}, {"big + big", Sum(big, big), "none"},
+        {"big × big", Product(big, big), "none"}, {"1 + 10^-30", Sum(D("1"), MakeDecimal(1, -30)), "none"}};
+    for (const auto& [what, result, expected] : rows)
+        EXPECT_EQ(TextOf(result), expected) << what;
+}

@@ -1,0 +1,103 @@
+#include "common/values/series.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace values;
+
+namespace {
+
+Decimal D(const char* text)
+{
+    return DecimalFromText(text).value();
+}
+
+std::vector<Decimal> Every(Series series, std::size_t step)
+{
+    std::vector<Decimal> picked;
+    for (std::size_t i = 0; i < SeriesDecade(series).size(); i += step)
+        picked.push_back(SeriesDecade(series)[i]);
+    return picked;
+}
+
+}  // namespace
+
+TEST(ValuesSeries, finerSeriesFollowTheRoundingRuleAndTheOlderOnesTheirCustomaryValues)
+{
+    for (const auto& [series, count] : {std::pair {Series::E48, 48}, {Series::E96, 96}, {Series::E192, 192}}) {
+        ASSERT_EQ(SeriesDecade(series).size(), static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i) {
+            const long rule = std::lround(100 * std::pow(10.0, static_cast<double>(i) / count));
+            SCOPED_TRACE(testing::Message() << "E" << count << " member " << i << ", rule " << rule);
+            EXPECT_EQ(SeriesDecade(series)[static_cast<std::size_t>(i)], MakeDecimal(rule == 919 ? 920 : rule, -2));
+        }
+    }
+    // E24 keeps the values in use before the rule: 2.7 to 4.7 one step above it, 8.2 one below.
+    ASSERT_EQ(SeriesDecade(Series::E24).size(), 24u);
+    for (int i = 0; i < 24; ++i) {
+        const long rule = std::lround(10 * std::pow(10.0, i / 24.0));
+        const long customary = rule + (i >= 10 && i <= 16) - (i == 22);
+        EXPECT_EQ(SeriesDecade(Series::E24)[static_cast<std::size_t>(i)], MakeDecimal(customary, -1))
+            << "E24 member " << i;
+    }
+    EXPECT_EQ(Every(Series::E24, 2), SeriesDecade(Series::E12));
+    EXPECT_EQ(Every(Series::E24, 4), SeriesDecade(Series::E6));
+    EXPECT_EQ(Every(Series::E24, 8), SeriesDecade(Series::E3));
+
+    const std::tuple<const char*, Series, bool> anchors[] = {{"499", Series::E96, true}, {"953", Series::E96, true},
+        {"491", Series::E96, false}, {"959", Series::E96, false}, {"920", Series::E192, true},
+        {"919", Series::E192, false}, {"27", Series::E24, true}, {"26", Series::E24, false}, {"43", Series::E24, true},
+        {"42", Series::E24, false}, {"82", Series::E24, true}, {"83", Series::E24, false}, {"68", Series::E6, true},
+        {"56", Series::E6, false}, {"0", Series::E24, false}, {"-47", Series::E24, false}};
+    for (const auto& [value, series, member] : anchors)
+        EXPECT_EQ(InSeries(D(value), series), member) << value << " in E" << SeriesDecade(series).size();
+}
+
+TEST(ValuesSeries, everyMemberIsFoundAtEveryDecadeAndItsNeighboursAreNot)
+{
+    for (const Series series : {Series::E24, Series::E96}) {
+        for (int power = -1; power <= 9; ++power) {  // 0.1 Ω to 9.76 GΩ
+            for (const Decimal member : SeriesDecade(series)) {
+                const Decimal value = ScaledByPowerOfTen(member, power).value();
+                // One step in the digit after the last one a 2- or 3-digit series uses.
+                const Decimal step = MakeDecimal(1, LeadingPower(value) - (series == Series::E24 ? 2 : 3));
+                SCOPED_TRACE(DecimalText(value));
+                EXPECT_TRUE(InSeries(value, series));
+                EXPECT_FALSE(InSeries(Sum(value, step).value(), series));
+                EXPECT_FALSE(InSeries(Difference(value, step).value(), series));
+            }
+        }
+    }
+}
+
+TEST(ValuesSeries, nearestMembersBelowAndAboveWithTheirErrorInPercent)
+{
+    // Errors by hand: (member − value) / value × 100, to 0.01.
+    const std::tuple<const char*, Series, const char*, const char*, const char*, const char*> rows[] = {
+        {"4800", Series::E24, "4700", "-2.08", "5100", "6.25"}, {"4700", Series::E24, "4700", "0", "4700", "0"},
+        {"95", Series::E24, "91", "-4.21", "100", "5.26"},  // past the decade's last member
+        {"0.5", Series::E96, "0.499", "-0.2", "0.511", "2.2"},
+        {"990000000", Series::E12, "820000000", "-17.17", "1000000000", "1.01"},
+        {"919", Series::E192, "909", "-1.09", "920", "0.11"}, {"1.001", Series::E3, "1", "-0.1", "2.2", "119.78"}};
+    for (const auto& [value, series, below, belowError, above, aboveError] : rows) {
+        const auto nearest = NearestInSeries(D(value), series);
+        ASSERT_TRUE(nearest) << value;
+        EXPECT_EQ(DecimalText(nearest->below.value) + ' ' + DecimalText(nearest->below.errorPercent) + ' ' +
+                DecimalText(nearest->above.value) + ' ' + DecimalText(nearest->above.errorPercent),
+            std::string(below) + ' ' + belowError + ' ' + above + ' ' + aboveError)
+            << value;
+    }
+    EXPECT_FALSE(NearestInSeries(D("0"), Series::E24));
+    EXPECT_FALSE(NearestInSeries(D("-4.7"), Series::E24));
+}
+
+TEST(ValuesSeries, toleranceChoosesTheSeriesItIsMadeIn)
+{
+    const std::pair<const char*, std::optional<Series>> rows[] = {{"20", Series::E6}, {"10", Series::E12},
+        {"5", Series::E24}, {"2", Series::E48}, {"1", Series::E96}, {"0.5", Series::E192}, {"0.25", Series::E192},
+        {"0.05", Series::E192}, {"3", std::nullopt}, {"0.6", std::nullopt}, {"40", std::nullopt}, {"0", std::nullopt},
+        {"-5", std::nullopt}};
+    for (const auto& [percent, series] : rows)
+        EXPECT_EQ(SeriesForTolerance(D(percent)), series) << percent << " %";
+}
