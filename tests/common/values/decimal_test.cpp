@@ -38,28 +38,11 @@ TEST(ValuesDecimal, readsPlainTextAndWritesItBackWithoutNoiseOrTrailingZeros)
     EXPECT_EQ(MakeDecimal(0, 5), Decimal {});
 }
 
-TEST(ValuesDecimal, ordersExactlyAcrossExponentsAndSigns)
-{
-    const std::tuple<const char*, const char*, std::strong_ordering> rows[] = {
-        {"4.7", "4.69", std::strong_ordering::greater}, {"0.47", "4.7", std::strong_ordering::less},
-        {"9.5", "10", std::strong_ordering::less}, {"1000", "999.999999999999999", std::strong_ordering::greater},
-        {"999999999999999999", "999999999999999998", std::strong_ordering::greater},
-        {"4.70", "4.7", std::strong_ordering::equal}, {"-1", "0.001", std::strong_ordering::less},
-        {"-4.7", "-4.69", std::strong_ordering::less}, {"0", "-0.001", std::strong_ordering::greater},
-        {"0", "0", std::strong_ordering::equal}};
-    for (const auto& [a, b, expected] : rows) {
-        EXPECT_EQ(D(a) <=> D(b), expected) << a << " vs " << b;
-        EXPECT_EQ(D(b) <=> D(a), 0 <=> expected) << b << " vs " << a;
-    }
-}
-
 TEST(ValuesDecimal, calculatesExactlyAndRefusesWhatDoesNotFit)
 {
     const Decimal big = MakeDecimal(std::numeric_limits<std::int64_t>::max());
     const std::tuple<const char*, std::optional<Decimal>, const char*> rows[] = {
-        {"4.7 + 0.33", Sum(D("4.7"), D("0.33")), "5.03"}, {"0.1 + 0.2", Sum(D("0.1"), D("0.2")), "0.3"},
-        {"4700 - 4935", Difference(D("4700"), D("4935")), "-235"},
-        {"4.7 × 0.05", Product(D("4.7"), D("0.05")), "0.235"}, {"4.7 × 10^3", ScaledByPowerOfTen(D("4.7"), 3), "4700"},
+        {"0.1 + 0.2", Sum(D("0.1"), D("0.2")), "0.3"}, {"4700 - 4935", Difference(D("4700"), D("4935")), "-235"},
         {"2 / 3", RoundedQuotient(D("2"), D("3"), 2), "0.67"}, {"-2 / 3", RoundedQuotient(D("-2"), D("3"), 2), "-0.67"},
         {"1 / 8, half away from zero", RoundedQuotient(D("1"), D("8"), 2), "0.13"},
         {"-1 / -8", RoundedQuotient(D("-1"), D("-8"), 2), "0.13"},

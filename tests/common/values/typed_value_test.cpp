@@ -31,7 +31,7 @@ TEST(ValuesTypedValue, refusesWithTheReason)
     const std::pair<std::string, ValueError> rows[] = {{"", ValueError::Empty}, {" \t ", ValueError::Empty},
         {"abc", ValueError::NotANumber}, {"k", ValueError::NotANumber}, {"\u03A9", ValueError::NotANumber},
         {"-4k7", ValueError::NotPositive}, {"0", ValueError::NotPositive}, {"0R0", ValueError::NotPositive},
-        {"1m", ValueError::AmbiguousPrefix}, {"4m7", ValueError::AmbiguousPrefix},
+        {"1m", ValueError::AmbiguousPrefix}, {"4m7", ValueError::AmbiguousPrefix}, {"m47", ValueError::AmbiguousPrefix},
         {"10 m\u03A9", ValueError::AmbiguousPrefix}, {"4k7x", ValueError::TrailingText},
         {"4.7.1", ValueError::TrailingText}, {"4.7e", ValueError::TrailingText}, {"4k7 5", ValueError::TrailingText},
         {"4k7 \u00B1", ValueError::BadTolerance}, {"4k7 0%", ValueError::BadTolerance},
