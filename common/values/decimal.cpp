@@ -24,14 +24,14 @@ constexpr std::array<Magnitude, kMaxPower + 1> kPowersOfTen = [] {
     return powers;
 }();
 
-Magnitude MagnitudeOf(std::int64_t mantissa)
+Magnitude magnitudeOf(std::int64_t mantissa)
 {
     // Negating in unsigned arithmetic keeps the most negative mantissa defined.
     const auto bits = static_cast<Magnitude>(mantissa);
     return mantissa < 0 ? 0 - bits : bits;
 }
 
-int DigitCount(Magnitude magnitude)
+int digitCount(Magnitude magnitude)
 {
     int digits = 1;
     while (digits < kMaxPower + 1 && magnitude >= kPowersOfTen[digits])
@@ -39,7 +39,7 @@ int DigitCount(Magnitude magnitude)
     return digits;
 }
 
-std::optional<std::int64_t> TimesPowerOfTen(std::int64_t mantissa, long long power)
+std::optional<std::int64_t> timesPowerOfTen(std::int64_t mantissa, long long power)
 {
     if (mantissa == 0)
         return 0;
@@ -51,7 +51,7 @@ std::optional<std::int64_t> TimesPowerOfTen(std::int64_t mantissa, long long pow
     return result;
 }
 
-std::optional<Decimal> Checked(std::int64_t mantissa, long long exponent)
+std::optional<Decimal> checked(std::int64_t mantissa, long long exponent)
 {
     if (exponent < std::numeric_limits<int>::min() || exponent > std::numeric_limits<int>::max())
         return std::nullopt;
@@ -82,15 +82,15 @@ std::strong_ordering operator<=>(const Decimal& a, const Decimal& b)
         const int digitsA = SignificantDigits(a);
         const int digitsB = SignificantDigits(b);
         const int digits = std::max(digitsA, digitsB);
-        magnitudeOrder = MagnitudeOf(a.mantissa) * kPowersOfTen[digits - digitsA] <=>
-            MagnitudeOf(b.mantissa) * kPowersOfTen[digits - digitsB];
+        magnitudeOrder = magnitudeOf(a.mantissa) * kPowersOfTen[digits - digitsA] <=>
+            magnitudeOf(b.mantissa) * kPowersOfTen[digits - digitsB];
     }
     return a.mantissa > 0 ? magnitudeOrder : 0 <=> magnitudeOrder;
 }
 
 int SignificantDigits(Decimal value)
 {
-    return DigitCount(MagnitudeOf(value.mantissa));
+    return digitCount(magnitudeOf(value.mantissa));
 }
 
 int LeadingPower(Decimal value)
@@ -102,14 +102,14 @@ std::optional<Decimal> ScaledByPowerOfTen(Decimal value, int power)
 {
     if (value.mantissa == 0)
         return value;
-    return Checked(value.mantissa, static_cast<long long>(value.exponent) + power);
+    return checked(value.mantissa, static_cast<long long>(value.exponent) + power);
 }
 
 std::optional<Decimal> Sum(Decimal a, Decimal b)
 {
     const int exponent = std::min(a.exponent, b.exponent);
-    const auto alignedA = TimesPowerOfTen(a.mantissa, static_cast<long long>(a.exponent) - exponent);
-    const auto alignedB = TimesPowerOfTen(b.mantissa, static_cast<long long>(b.exponent) - exponent);
+    const auto alignedA = timesPowerOfTen(a.mantissa, static_cast<long long>(a.exponent) - exponent);
+    const auto alignedB = timesPowerOfTen(b.mantissa, static_cast<long long>(b.exponent) - exponent);
     std::int64_t sum = 0;
     if (!alignedA || !alignedB || __builtin_add_overflow(*alignedA, *alignedB, &sum))
         return std::nullopt;
@@ -128,7 +128,7 @@ std::optional<Decimal> Product(Decimal a, Decimal b)
     std::int64_t product = 0;
     if (__builtin_mul_overflow(a.mantissa, b.mantissa, &product))
         return std::nullopt;
-    return Checked(product, static_cast<long long>(a.exponent) + b.exponent);
+    return checked(product, static_cast<long long>(a.exponent) + b.exponent);
 }
 
 std::optional<Decimal> RoundedQuotient(Decimal a, Decimal b, int decimals)
@@ -136,13 +136,13 @@ std::optional<Decimal> RoundedQuotient(Decimal a, Decimal b, int decimals)
     if (b.mantissa == 0)
         return std::nullopt;
     const long long shift = static_cast<long long>(a.exponent) - b.exponent + decimals;
-    const auto numerator = shift >= 0 ? TimesPowerOfTen(a.mantissa, shift) : a.mantissa;
-    const auto denominator = shift >= 0 ? b.mantissa : TimesPowerOfTen(b.mantissa, -shift);
+    const auto numerator = shift >= 0 ? timesPowerOfTen(a.mantissa, shift) : a.mantissa;
+    const auto denominator = shift >= 0 ? b.mantissa : timesPowerOfTen(b.mantissa, -shift);
     if (!numerator || !denominator)
         return std::nullopt;
 
-    const Magnitude dividend = MagnitudeOf(*numerator);
-    const Magnitude divisor = MagnitudeOf(*denominator);
+    const Magnitude dividend = magnitudeOf(*numerator);
+    const Magnitude divisor = magnitudeOf(*denominator);
     Magnitude quotient = dividend / divisor;
     const Magnitude remainder = dividend % divisor;
     if (remainder >= divisor - remainder)
@@ -151,7 +151,7 @@ std::optional<Decimal> RoundedQuotient(Decimal a, Decimal b, int decimals)
         return std::nullopt;
     const auto magnitude = static_cast<std::int64_t>(quotient);
     const bool negative = (*numerator < 0) != (*denominator < 0);
-    return Checked(negative ? -magnitude : magnitude, -static_cast<long long>(decimals));
+    return checked(negative ? -magnitude : magnitude, -static_cast<long long>(decimals));
 }
 
 std::optional<Decimal> DecimalFromText(std::string_view text)
@@ -193,7 +193,7 @@ std::optional<Decimal> DecimalFromText(std::string_view text)
 
 std::string DecimalText(Decimal value)
 {
-    std::string digits = std::to_string(MagnitudeOf(value.mantissa));
+    std::string digits = std::to_string(magnitudeOf(value.mantissa));
     if (value.exponent >= 0) {
         if (value.mantissa != 0)
             digits.append(static_cast<std::size_t>(value.exponent), '0');

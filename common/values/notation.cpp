@@ -19,7 +19,7 @@ constexpr std::array<Prefix, 5> kPrefixes = {
     {{12, "T", 'T'}, {9, "G", 'G'}, {6, "M", 'M'}, {3, "k", 'K'}, {0, "", 'R'}}};
 
 // The largest prefix that leaves at least 1 in front of it; values below 1 Ω keep no prefix.
-std::pair<Prefix, Decimal> WithPrefix(Decimal ohms)
+std::pair<Prefix, Decimal> withPrefix(Decimal ohms)
 {
     const int power = LeadingPower(ohms);
     const auto prefix =
@@ -31,7 +31,7 @@ std::pair<Prefix, Decimal> WithPrefix(Decimal ohms)
 
 std::string EngineeringText(Decimal ohms, std::string_view decimalSeparator)
 {
-    const auto [prefix, scaled] = WithPrefix(ohms);
+    const auto [prefix, scaled] = withPrefix(ohms);
     std::string number = DecimalText(scaled);
     if (const auto point = number.find('.'); point != std::string::npos)
         number.replace(point, 1, decimalSeparator);
@@ -40,7 +40,7 @@ std::string EngineeringText(Decimal ohms, std::string_view decimalSeparator)
 
 std::string RkmText(Decimal ohms)
 {
-    const auto [prefix, scaled] = WithPrefix(ohms);
+    const auto [prefix, scaled] = withPrefix(ohms);
     std::string code = DecimalText(scaled);
     if (const auto point = code.find('.'); point != std::string::npos)
         code[point] = prefix.rkm;

@@ -26,7 +26,7 @@ constexpr std::array<int, 192> kE192 = {100, 101, 102, 104, 105, 106, 107, 109, 
     835, 845, 856, 866, 876, 887, 898, 909, 920, 931, 942, 953, 965, 976, 988};
 
 template <std::size_t N>
-std::vector<Decimal> EveryNth(const std::array<int, N>& list, std::size_t step, int exponent)
+std::vector<Decimal> everyNth(const std::array<int, N>& list, std::size_t step, int exponent)
 {
     std::vector<Decimal> decade;
     for (std::size_t i = 0; i < N; i += step)
@@ -35,7 +35,7 @@ std::vector<Decimal> EveryNth(const std::array<int, N>& list, std::size_t step, 
 }
 
 // The value moved into 1 ≤ v < 10 and the power of ten that undoes the move.
-std::pair<Decimal, int> SplitDecade(Decimal value)
+std::pair<Decimal, int> splitDecade(Decimal value)
 {
     const int power = LeadingPower(value);
     return {{value.mantissa, value.exponent - power}, power};
@@ -45,9 +45,9 @@ std::pair<Decimal, int> SplitDecade(Decimal value)
 
 const std::vector<Decimal>& SeriesDecade(Series series)
 {
-    static const std::array<std::vector<Decimal>, 7> decades = {EveryNth(kE24, 8, -1), EveryNth(kE24, 4, -1),
-        EveryNth(kE24, 2, -1), EveryNth(kE24, 1, -1), EveryNth(kE192, 4, -2), EveryNth(kE192, 2, -2),
-        EveryNth(kE192, 1, -2)};
+    static const std::array<std::vector<Decimal>, 7> decades = {everyNth(kE24, 8, -1), everyNth(kE24, 4, -1),
+        everyNth(kE24, 2, -1), everyNth(kE24, 1, -1), everyNth(kE192, 4, -2), everyNth(kE192, 2, -2),
+        everyNth(kE192, 1, -2)};
     return decades[static_cast<std::size_t>(series)];
 }
 
@@ -56,14 +56,14 @@ bool InSeries(Decimal value, Series series)
     if (value.mantissa <= 0)
         return false;
     const auto& decade = SeriesDecade(series);
-    return std::binary_search(decade.begin(), decade.end(), SplitDecade(value).first);
+    return std::binary_search(decade.begin(), decade.end(), splitDecade(value).first);
 }
 
 std::optional<SeriesNeighbours> NearestInSeries(Decimal value, Series series)
 {
     if (value.mantissa <= 0)
         return std::nullopt;
-    const auto [scaled, power] = SplitDecade(value);
+    const auto [scaled, power] = splitDecade(value);
     const auto& decade = SeriesDecade(series);
     const auto firstAbove = std::upper_bound(decade.begin(), decade.end(), scaled);
     const Decimal below = *std::prev(firstAbove);

@@ -19,17 +19,17 @@ struct EiaLetter {
 constexpr std::array<EiaLetter, 12> kEiaLetters = {{{'Z', -3}, {'Y', -2}, {'R', -2}, {'X', -1}, {'S', -1}, {'A', 0},
     {'B', 1}, {'H', 1}, {'C', 2}, {'D', 3}, {'E', 4}, {'F', 5}}};
 
-bool IsDigit(char c)
+bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
 
-bool AllDigits(std::string_view text)
+bool allDigits(std::string_view text)
 {
-    return std::all_of(text.begin(), text.end(), IsDigit);
+    return std::all_of(text.begin(), text.end(), isDigit);
 }
 
-std::optional<int> EiaPower(char letter)
+std::optional<int> eiaPower(char letter)
 {
     const auto found = std::find_if(
         kEiaLetters.begin(), kEiaLetters.end(), [&](const EiaLetter& entry) { return entry.letter == letter; });
@@ -37,16 +37,16 @@ std::optional<int> EiaPower(char letter)
 }
 
 // Digits with one R where the point is: "4R7", "R47", "49R9".
-std::optional<Decimal> PointCode(std::string code)
+std::optional<Decimal> pointCode(std::string code)
 {
     const auto point = code.find('R');
     if (point == std::string::npos)
         return std::nullopt;
     code[point] = '.';
-    return AllDigits(code.substr(0, point)) && AllDigits(code.substr(point + 1)) ? DecimalFromText(code) : std::nullopt;
+    return allDigits(code.substr(0, point)) && allDigits(code.substr(point + 1)) ? DecimalFromText(code) : std::nullopt;
 }
 
-Decimal Eia96Value(int index, int power)
+Decimal eia96Value(int index, int power)
 {
     const Decimal member = SeriesDecade(Series::E96)[static_cast<std::size_t>(index - 1)];
     return {member.mantissa, member.exponent + power + 2};
@@ -54,7 +54,7 @@ Decimal Eia96Value(int index, int power)
 
 // A code of `digits` significant digits: the digits and a power of ten from 10^(digits − 1) Ω up,
 // R in place of the point below.
-std::optional<std::string> DigitCode(Decimal ohms, int digits)
+std::optional<std::string> digitCode(Decimal ohms, int digits)
 {
     const int leading = LeadingPower(ohms);
     if (leading >= digits - 1) {
@@ -104,18 +104,18 @@ SmdDecoding DecodeSmd(std::string_view code)
 
     SmdDecoding result;
     SmdError error = SmdError::UnknownShape;
-    const auto eiaPower = EiaPower(upper.back());
-    if (upper.size() == 3 && AllDigits(upper.substr(0, 2)) && eiaPower) {
+    const auto letterPower = eiaPower(upper.back());
+    if (upper.size() == 3 && allDigits(upper.substr(0, 2)) && letterPower) {
         const int index = (upper[0] - '0') * 10 + (upper[1] - '0');
         if (index >= 1 && index <= 96)
-            result.readings.push_back({SmdKind::Eia96, Eia96Value(index, *eiaPower)});
+            result.readings.push_back({SmdKind::Eia96, eia96Value(index, *letterPower)});
         else
             error = SmdError::UnknownIndex;
     }
     const SmdKind kind = upper.size() == 3 ? SmdKind::ThreeDigit : SmdKind::FourDigit;
-    if (const auto value = PointCode(upper)) {
+    if (const auto value = pointCode(upper)) {
         result.readings.push_back({value->mantissa == 0 ? SmdKind::Jumper : kind, *value});
-    } else if (AllDigits(upper)) {
+    } else if (allDigits(upper)) {
         if (upper[0] == '0')
             error = SmdError::LeadingZero;
         else
@@ -134,9 +134,9 @@ std::vector<SmdMarking> EncodeSmd(Decimal ohms)
     if (ohms.mantissa == 0)
         return {{SmdKind::Jumper, "000"}};
     std::vector<SmdMarking> markings;
-    if (auto code = DigitCode(ohms, 2))
+    if (auto code = digitCode(ohms, 2))
         markings.push_back({SmdKind::ThreeDigit, std::move(*code)});
-    if (auto code = DigitCode(ohms, 3))
+    if (auto code = digitCode(ohms, 3))
         markings.push_back({SmdKind::FourDigit, std::move(*code)});
     if (auto code = Eia96Code(ohms))
         markings.push_back({SmdKind::Eia96, std::move(*code)});

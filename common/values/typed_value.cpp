@@ -17,18 +17,18 @@ constexpr std::array<std::string_view, 3> kPlusMinus = {"\u00B1", "+/-", "+-"};
 constexpr int kExponentCap = 100000;  // far beyond the accepted range, so capping changes no answer
 constexpr int kMaxDigits = 15;
 
-bool IsDigit(char c)
+bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
 
-char Lower(char c)
+char lower(char c)
 {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 // The power of ten of a prefix letter, or of R, which stands for the point alone.
-std::optional<int> LetterPower(char c)
+std::optional<int> letterPower(char c)
 {
     switch (c) {
     case 'R':
@@ -63,7 +63,7 @@ public:
     bool take(std::string_view token)
     {
         const bool found = m_rest.size() >= token.size() &&
-            std::equal(token.begin(), token.end(), m_rest.begin(), [](char a, char b) { return a == Lower(b); });
+            std::equal(token.begin(), token.end(), m_rest.begin(), [](char a, char b) { return a == lower(b); });
         if (found)
             m_rest.remove_prefix(token.size());
         return found;
@@ -83,7 +83,7 @@ public:
     std::string digits()
     {
         std::string taken;
-        while (IsDigit(peek())) {
+        while (isDigit(peek())) {
             taken += peek();
             advance();
         }
@@ -107,21 +107,21 @@ private:
     std::string_view m_rest;
 };
 
-bool HasDigit(std::string_view text)
+bool hasDigit(std::string_view text)
 {
-    return std::any_of(text.begin(), text.end(), IsDigit);
+    return std::any_of(text.begin(), text.end(), isDigit);
 }
 
-ValueReading Refused(ValueError error)
+ValueReading refused(ValueError error)
 {
     return {std::nullopt, error};
 }
 
 // "1e3", "1E-3": only when a digit follows, so that "4.7e" stays trailing text.
-int TakeExponent(Cursor& cursor)
+int takeExponent(Cursor& cursor)
 {
     const bool sign = cursor.peek(1) == '-' || cursor.peek(1) == '+';
-    if ((cursor.peek() != 'e' && cursor.peek() != 'E') || !IsDigit(cursor.peek(sign ? 2 : 1)))
+    if ((cursor.peek() != 'e' && cursor.peek() != 'E') || !isDigit(cursor.peek(sign ? 2 : 1)))
         return 0;
     cursor.advance();
     const bool negative = cursor.peek() == '-';
@@ -133,7 +133,7 @@ int TakeExponent(Cursor& cursor)
     return negative ? -exponent : exponent;
 }
 
-std::optional<Decimal> TakeTolerance(Cursor& cursor)
+std::optional<Decimal> takeTolerance(Cursor& cursor)
 {
     cursor.takeAny(kPlusMinus);
     cursor.skipBlanks();
@@ -145,19 +145,19 @@ std::optional<Decimal> TakeTolerance(Cursor& cursor)
     return cursor.atEnd() ? percent : std::nullopt;
 }
 
-ValueReading Checked(std::optional<Decimal> digits, int power, std::optional<Decimal> tolerance)
+ValueReading checked(std::optional<Decimal> digits, int power, std::optional<Decimal> tolerance)
 {
     if (!digits)
-        return Refused(ValueError::TooManyDigits);
+        return refused(ValueError::TooManyDigits);
     if (digits->mantissa == 0)
-        return Refused(ValueError::NotPositive);
+        return refused(ValueError::NotPositive);
     const auto ohms = ScaledByPowerOfTen(*digits, power);
     if (!ohms || *ohms > MakeDecimal(1, 12))
-        return Refused(!ohms && power < 0 ? ValueError::TooSmall : ValueError::TooLarge);
+        return refused(!ohms && power < 0 ? ValueError::TooSmall : ValueError::TooLarge);
     if (*ohms < MakeDecimal(1, -3))
-        return Refused(ValueError::TooSmall);
+        return refused(ValueError::TooSmall);
     if (SignificantDigits(*ohms) > kMaxDigits)
-        return Refused(ValueError::TooManyDigits);
+        return refused(ValueError::TooManyDigits);
     return {TypedValue {*ohms, tolerance}, ValueError::None};
 }
 
@@ -168,33 +168,33 @@ ValueReading ReadTypedValue(std::string_view text)
     Cursor cursor(text);
     cursor.skipBlanks();
     if (cursor.atEnd())
-        return Refused(ValueError::Empty);
+        return refused(ValueError::Empty);
     if (cursor.peek() == '-')
-        return Refused(ValueError::NotPositive);
+        return refused(ValueError::NotPositive);
 
     std::string number = cursor.number();
     int power = 0;
     // A letter between digits stands for the point: "4k7", "R47".
     const bool letterIsPoint =
-        number.find('.') == std::string::npos && LetterPower(cursor.peek()) && IsDigit(cursor.peek(1));
+        number.find('.') == std::string::npos && letterPower(cursor.peek()) && isDigit(cursor.peek(1));
     if (letterIsPoint) {
-        power = *LetterPower(cursor.peek());
+        power = *letterPower(cursor.peek());
         cursor.advance();
         number += '.' + cursor.digits();
     }
-    if (!HasDigit(number))
-        return Refused(cursor.peek() == 'm' ? ValueError::AmbiguousPrefix : ValueError::NotANumber);
+    if (!hasDigit(number))
+        return refused(cursor.peek() == 'm' ? ValueError::AmbiguousPrefix : ValueError::NotANumber);
 
     if (!letterIsPoint) {
-        power = TakeExponent(cursor);
+        power = takeExponent(cursor);
         cursor.skipBlanks();
-        if (const auto letter = LetterPower(cursor.peek())) {
+        if (const auto letter = letterPower(cursor.peek())) {
             power += *letter;
             cursor.advance();
         }
     }
     if (cursor.peek() == 'm')
-        return Refused(ValueError::AmbiguousPrefix);
+        return refused(ValueError::AmbiguousPrefix);
     cursor.skipBlanks();
     cursor.takeAny(kOhmUnits);
     cursor.skipBlanks();
@@ -205,12 +205,12 @@ ValueReading ReadTypedValue(std::string_view text)
         const bool looksLikeTolerance = rest.find('%') != std::string_view::npos ||
             std::any_of(kPlusMinus.begin(), kPlusMinus.end(), [&](std::string_view t) { return rest.starts_with(t); });
         if (!looksLikeTolerance)
-            return Refused(ValueError::TrailingText);
-        tolerance = TakeTolerance(cursor);
+            return refused(ValueError::TrailingText);
+        tolerance = takeTolerance(cursor);
         if (!tolerance)
-            return Refused(ValueError::BadTolerance);
+            return refused(ValueError::BadTolerance);
     }
-    return Checked(DecimalFromText(number), power, tolerance);
+    return checked(DecimalFromText(number), power, tolerance);
 }
 
 }  // namespace values

@@ -8,12 +8,12 @@ using namespace values;
 
 namespace {
 
-Decimal D(const char* text)
+Decimal decimal(const char* text)
 {
     return DecimalFromText(text).value();
 }
 
-std::vector<Decimal> Every(Series series, std::size_t step)
+std::vector<Decimal> every(Series series, std::size_t step)
 {
     std::vector<Decimal> picked;
     for (std::size_t i = 0; i < SeriesDecade(series).size(); i += step)
@@ -41,9 +41,9 @@ TEST(ValuesSeries, finerSeriesFollowTheRoundingRuleAndTheOlderOnesTheirCustomary
         EXPECT_EQ(SeriesDecade(Series::E24)[static_cast<std::size_t>(i)], MakeDecimal(customary, -1))
             << "E24 member " << i;
     }
-    EXPECT_EQ(Every(Series::E24, 2), SeriesDecade(Series::E12));
-    EXPECT_EQ(Every(Series::E24, 4), SeriesDecade(Series::E6));
-    EXPECT_EQ(Every(Series::E24, 8), SeriesDecade(Series::E3));
+    EXPECT_EQ(every(Series::E24, 2), SeriesDecade(Series::E12));
+    EXPECT_EQ(every(Series::E24, 4), SeriesDecade(Series::E6));
+    EXPECT_EQ(every(Series::E24, 8), SeriesDecade(Series::E3));
 
     const std::tuple<const char*, Series, bool> anchors[] = {{"499", Series::E96, true}, {"953", Series::E96, true},
         {"491", Series::E96, false}, {"959", Series::E96, false}, {"920", Series::E192, true},
@@ -51,7 +51,7 @@ TEST(ValuesSeries, finerSeriesFollowTheRoundingRuleAndTheOlderOnesTheirCustomary
         {"42", Series::E24, false}, {"82", Series::E24, true}, {"83", Series::E24, false}, {"68", Series::E6, true},
         {"56", Series::E6, false}, {"0", Series::E24, false}, {"-47", Series::E24, false}};
     for (const auto& [value, series, member] : anchors)
-        EXPECT_EQ(InSeries(D(value), series), member) << value << " in E" << SeriesDecade(series).size();
+        EXPECT_EQ(InSeries(decimal(value), series), member) << value << " in E" << SeriesDecade(series).size();
 }
 
 TEST(ValuesSeries, everyMemberIsFoundAtEveryDecadeAndItsNeighboursAreNot)
@@ -81,15 +81,15 @@ TEST(ValuesSeries, nearestMembersBelowAndAboveWithTheirErrorInPercent)
         {"990000000", Series::E12, "820000000", "-17.17", "1000000000", "1.01"},
         {"919", Series::E192, "909", "-1.09", "920", "0.11"}, {"1.001", Series::E3, "1", "-0.1", "2.2", "119.78"}};
     for (const auto& [value, series, below, belowError, above, aboveError] : rows) {
-        const auto nearest = NearestInSeries(D(value), series);
+        const auto nearest = NearestInSeries(decimal(value), series);
         ASSERT_TRUE(nearest) << value;
         EXPECT_EQ(DecimalText(nearest->below.value) + ' ' + DecimalText(nearest->below.errorPercent) + ' ' +
                 DecimalText(nearest->above.value) + ' ' + DecimalText(nearest->above.errorPercent),
             std::string(below) + ' ' + belowError + ' ' + above + ' ' + aboveError)
             << value;
     }
-    EXPECT_FALSE(NearestInSeries(D("0"), Series::E24));
-    EXPECT_FALSE(NearestInSeries(D("-4.7"), Series::E24));
+    EXPECT_FALSE(NearestInSeries(decimal("0"), Series::E24));
+    EXPECT_FALSE(NearestInSeries(decimal("-4.7"), Series::E24));
 }
 
 TEST(ValuesSeries, toleranceChoosesTheSeriesItIsMadeIn)
@@ -99,5 +99,5 @@ TEST(ValuesSeries, toleranceChoosesTheSeriesItIsMadeIn)
         {"0.05", Series::E192}, {"3", std::nullopt}, {"0.6", std::nullopt}, {"40", std::nullopt}, {"0", std::nullopt},
         {"-5", std::nullopt}};
     for (const auto& [percent, series] : rows)
-        EXPECT_EQ(SeriesForTolerance(D(percent)), series) << percent << " %";
+        EXPECT_EQ(SeriesForTolerance(decimal(percent)), series) << percent << " %";
 }

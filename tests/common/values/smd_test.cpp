@@ -11,7 +11,7 @@ using namespace values;
 namespace {
 
 // "Eia96 4990", kind and value of each reading, so that a failure shows them.
-std::string ReadingsText(const SmdDecoding& decoding)
+std::string readingsText(const SmdDecoding& decoding)
 {
     static const char* const kinds[] = {"Jumper", "ThreeDigit", "FourDigit", "Eia96"};
     std::string text;
@@ -20,7 +20,7 @@ std::string ReadingsText(const SmdDecoding& decoding)
     return text;
 }
 
-std::string MarkingsText(const std::vector<SmdMarking>& markings)
+std::string markingsText(const std::vector<SmdMarking>& markings)
 {
     std::string text;
     for (const auto& marking : markings)
@@ -41,7 +41,7 @@ TEST(ValuesSmd, decodesEveryReadingOfACode)
         {"000", "Jumper 0"}, {"0", "Jumper 0"}, {"0R0", "Jumper 0"}};
     for (const auto& [code, readings] : rows) {
         const auto decoding = DecodeSmd(code);
-        EXPECT_EQ(ReadingsText(decoding), readings) << '"' << code << '"';
+        EXPECT_EQ(readingsText(decoding), readings) << '"' << code << '"';
         EXPECT_EQ(decoding.error, SmdError::None) << '"' << code << '"';
     }
 
@@ -52,7 +52,7 @@ TEST(ValuesSmd, decodesEveryReadingOfACode)
     for (const auto& [code, error] : refused) {
         const auto decoding = DecodeSmd(code);
         EXPECT_EQ(decoding.error, error) << '"' << code << '"';
-        EXPECT_EQ(ReadingsText(decoding), "") << '"' << code << '"';
+        EXPECT_EQ(readingsText(decoding), "") << '"' << code << '"';
     }
 }
 
@@ -64,7 +64,7 @@ TEST(ValuesSmd, encodesTheMarkingsAValueCanCarry)
         {"100000000", "107 1006"}, {"15000000000", "159 1508"}, {"100000000000", "1009"}, {"1234", ""}, {"0.0001", ""},
         {"-4700", ""}, {"0", "000"}};
     for (const auto& [value, codes] : rows)
-        EXPECT_EQ(MarkingsText(EncodeSmd(*DecimalFromText(value))), codes) << value;
+        EXPECT_EQ(markingsText(EncodeSmd(*DecimalFromText(value))), codes) << value;
 }
 
 TEST(ValuesSmd, everyMarkingOfAnE96ValueReadsBackAsThatValue)
