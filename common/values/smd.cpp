@@ -72,7 +72,7 @@ std::optional<std::string> digitCode(Decimal ohms, int digits)
     return code.insert(static_cast<std::size_t>(whole), 1, 'R');
 }
 
-std::optional<std::string> Eia96Code(Decimal ohms)
+std::optional<std::string> eia96Code(Decimal ohms)
 {
     const int power = LeadingPower(ohms) - 2;
     const auto& decade = SeriesDecade(Series::E96);
@@ -138,7 +138,7 @@ std::vector<SmdMarking> EncodeSmd(Decimal ohms)
         markings.push_back({SmdKind::ThreeDigit, std::move(*code)});
     if (auto code = digitCode(ohms, 3))
         markings.push_back({SmdKind::FourDigit, std::move(*code)});
-    if (auto code = Eia96Code(ohms))
+    if (auto code = eia96Code(ohms))
         markings.push_back({SmdKind::Eia96, std::move(*code)});
     return markings;
 }
