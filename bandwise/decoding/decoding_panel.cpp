@@ -6,6 +6,7 @@
 #include "bandwise/widgets/scheme_options.h"
 #include "bandwise/widgets/shape.h"
 #include "bandwise/widgets/text_updates.h"
+#include "bandwise/widgets/value_facts.h"
 #include "common/ohm_sign.h"
 #include "ui/accessible_names.h"
 #include "ui/colours.h"
@@ -255,8 +256,10 @@ void DecodingPanel::tick()
     // The prompt is whatever the box shows before its first value, the language's text included.
     if (output.resistorValue && !m_promptText)
         m_promptText = m_resistorValue->text();
-    if (output.resistorValue)
+    if (output.resistorValue && m_resistorValue->text() != QString::fromStdString(*output.resistorValue)) {
         updateText(m_resistorValue, QString::fromStdString(*output.resistorValue));
+        showValueFacts(m_resistorValue, ExactReading(m_selection, scheme()));
+    }
     if (output.unitCaption)
         updateText(m_unitLabel, QString::fromStdString(*output.unitCaption));
     if (output.tempcoValue)

@@ -107,4 +107,33 @@ DecodingOutput ComputeDecodingResult(
     return output;
 }
 
+std::optional<values::TypedValue> ExactReading(const DecodingSelection& selection, common::BandScheme scheme)
+{
+    const std::optional<int> digits = digitValue(selection, scheme);
+    if (!digits)
+        return std::nullopt;
+    int exponent = 0;  // an unset multiplier reads as 10^0, as in the box
+    if (const auto multiplier = selection.multiplier ? common::MultiplierOf(*selection.multiplier) : std::nullopt) {
+        exponent = multiplier->form == Multiplier::Form::Exponent
+            ? multiplier->exponent
+            : static_cast<int>(std::lround(std::log10(multiplier->factor)));
+    }
+    values::TypedValue reading {values::MakeDecimal(*digits, exponent), std::nullopt};
+    if (selection.tolerance) {
+        if (const auto text = common::ToleranceTextOf(*selection.tolerance))
+            reading.tolerancePercent = TolerancePercent(*text);
+    }
+    return reading;
+}
+
+std::optional<values::Decimal> TolerancePercent(std::string_view text)
+{
+    constexpr std::string_view kPlusMinus = "\u00B1";
+    if (text.starts_with(kPlusMinus))
+        text.remove_prefix(kPlusMinus.size());
+    if (text.ends_with('%'))
+        text.remove_suffix(1);
+    return values::DecimalFromText(text);
+}
+
 }  // namespace bandwise

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/band_colour.h"
+#include "common/values/typed_value.h"
 
 #include <optional>
 #include <string>
@@ -30,5 +31,12 @@ struct DecodingOutput {
 
 DecodingOutput ComputeDecodingResult(
     const DecodingSelection& selection, common::BandScheme scheme, ResultForm form, std::string_view decimalSeparator);
+
+// The resistance and tolerance the bands read, exactly, for what can be told about the value;
+// nothing while the digit bands of the scheme are incomplete.
+std::optional<values::TypedValue> ExactReading(const DecodingSelection& selection, common::BandScheme scheme);
+
+// The percent of a tolerance text as the tables write it, "±5%" or "±0.10%".
+std::optional<values::Decimal> TolerancePercent(std::string_view text);
 
 }  // namespace bandwise

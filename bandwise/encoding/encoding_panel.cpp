@@ -7,6 +7,7 @@
 #include "bandwise/widgets/scheme_options.h"
 #include "bandwise/widgets/shape.h"
 #include "bandwise/widgets/text_updates.h"
+#include "bandwise/widgets/value_facts.h"
 #include "ui/accessible_names.h"
 #include "ui/colours.h"
 #include "ui/naming.h"
@@ -183,8 +184,10 @@ void EncodingPanel::tick()
         if (out.swatchDescriptions[row])
             m_resistor->stripes()[row]->describe(QString::fromStdString(*out.swatchDescriptions[row]));
     }
-    if (out.resValue)
+    if (out.resValue && m_resValue->text() != QString::fromStdString(*out.resValue)) {
         updateText(m_resValue, QString::fromStdString(*out.resValue));
+        showValueFacts(m_resValue, ExactListReading(listTexts, scheme()));
+    }
 }
 
 }  // namespace bandwise

@@ -1,5 +1,7 @@
 #include "bandwise/encoding/encoding_refresh.h"
 
+#include "bandwise/decoding/decoding_result.h"
+
 #include "common/number_text.h"
 
 #include <cmath>
@@ -132,6 +134,26 @@ EncodingOutput ComputeEncodingRefresh(const EncodingInputs& in)
     const double value = common::LeadingNumber(digits) * factorOf(texts[MultiplierRow]);
     out.resValue = common::GeneralNumberText(value, in.decimalSeparator) + texts[ToleranceRow];
     return out;
+}
+
+std::optional<values::TypedValue> ExactListReading(
+    const std::array<std::string, kEncodingRowCount>& texts, common::BandScheme scheme)
+{
+    std::string digits = texts[FirstDigitRow] + texts[SecondDigitRow];
+    if (scheme != common::BandScheme::FourBand)
+        digits += texts[ThirdDigitRow];
+    const std::optional<values::Decimal> number = values::DecimalFromText(digits);
+    const std::optional<BandColour> multiplier = multiplierColour(texts[MultiplierRow]);
+    const bool complete = !texts[FirstDigitRow].empty() && !texts[SecondDigitRow].empty() &&
+        (scheme == common::BandScheme::FourBand || !texts[ThirdDigitRow].empty());
+    if (!complete || !number || !multiplier)
+        return std::nullopt;
+    const common::Multiplier factor = *common::MultiplierOf(*multiplier);
+    const int exponent = factor.form == common::Multiplier::Form::Exponent
+        ? factor.exponent
+        : static_cast<int>(std::lround(std::log10(factor.factor)));
+    return values::TypedValue {values::MakeDecimal(number->mantissa, number->exponent + exponent),
+        texts[ToleranceRow].empty() ? std::nullopt : TolerancePercent(texts[ToleranceRow])};
 }
 
 const std::array<std::string_view, 10>& DigitListItems()

@@ -2,6 +2,7 @@
 
 #include "common/band_colour.h"
 #include "common/display_colour.h"
+#include "common/values/typed_value.h"
 
 #include <array>
 #include <functional>
@@ -38,6 +39,11 @@ struct EncodingOutput {
 };
 
 EncodingOutput ComputeEncodingRefresh(const EncodingInputs& inputs);
+
+// The resistance and tolerance the lists give, exactly; nothing until each digit list of the scheme
+// and the multiplier list have a choice.
+std::optional<values::TypedValue> ExactListReading(
+    const std::array<std::string, kEncodingRowCount>& listTexts, common::BandScheme scheme);
 
 // The fixed items of the lists, exactly the texts the refresh recognises; never translated.
 const std::array<std::string_view, 10>& DigitListItems();

@@ -131,6 +131,9 @@ TEST_F(DecodingPanelTest, theTickWritesTheResultOfTheClicksSoFar)
     panel->tick();
     EXPECT_EQ(value(), "47±5%");
     EXPECT_EQ(unit(), "KΩ");
+    // 47 kΩ ±5 % spans 47 000 × 0.95 to × 1.05; 47 is in every series down to E3 (10, 22, 47).
+    EXPECT_EQ(child<QLineEdit>(window.get(), "Resistor_Value")->toolTip(),
+        "47 kΩ ±5 %\nFrom 44.65 kΩ to 49.35 kΩ\nStandard value of the E3 series\nMarked 47K\nSMD: 473, 4702");
     // Five bands keep the last result until the third digit is chosen.
     for (const char* option : {"r5b", "bum", "nont"})
         click(option);

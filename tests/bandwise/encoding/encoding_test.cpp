@@ -179,6 +179,15 @@ TEST_F(EncodingPanelTest, theTickWritesWordsSwatchesAndValue)
     panel->tick();
     EXPECT_EQ(swatch("band3_colour1"), QColor(0x56, 0x34, 0x12));
     EXPECT_EQ(box("res_value"), "10000±1%");
+    // 4.8 kΩ lies between 4.7 and 5.1 kΩ of E24, the series of ±5 %: (4.7 − 4.8) / 4.8 and (5.1 − 4.8) / 4.8.
+    pick("band1_list", "4");
+    pick("band2_list", "8");
+    pick("mul_list", "2");
+    pick("tol_list", "±5%");
+    panel->tick();
+    EXPECT_EQ(child<QLineEdit>(panel.get(), "res_value")->toolTip(),
+        "4.8 kΩ ±5 %\nFrom 4.56 kΩ to 5.04 kΩ\nNot a standard value; nearest in E24: 4.7 kΩ (-2.08 %) and 5.1 kΩ "
+        "(6.25 %)\nMarked 4K8\nSMD: 482, 4801");
 }
 
 TEST_F(EncodingPanelTest, schemeEnablesAndShowsItsRows)

@@ -1,0 +1,87 @@
+#include "bandwise/widgets/value_facts.h"
+
+#include "common/values/notation.h"
+#include "common/values/series.h"
+#include "common/values/smd.h"
+#include "common/values/tolerance.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QLocale>
+#include <QStringList>
+
+namespace bandwise {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("ValueFacts", text);
+}
+
+constexpr const char* kSeriesNames[] = {"E3", "E6", "E12", "E24", "E48", "E96", "E192"};
+
+}  // namespace
+
+QString ValueFacts(const values::TypedValue& reading, const QString& decimalSeparator)
+{
+    using values::Decimal;
+    if (reading.ohms <= Decimal {})
+        return {};
+    const std::string separator = decimalSeparator.toStdString();
+    const auto ohms = [&separator](
+                          Decimal value) { return QString::fromStdString(values::EngineeringText(value, separator)); };
+    const auto number = [&decimalSeparator](Decimal value) {
+        return QString::fromStdString(values::DecimalText(value)).replace(QLatin1Char('.'), decimalSeparator);
+    };
+
+    QStringList facts;
+    facts << (reading.tolerancePercent
+            ? ohms(reading.ohms) + QStringLiteral(" \u00B1") + number(*reading.tolerancePercent) + QStringLiteral(" %")
+            : ohms(reading.ohms));
+    if (reading.tolerancePercent) {
+        if (const auto range = values::ToleranceRange(reading.ohms, *reading.tolerancePercent))
+            facts << tr("From %1 to %2").arg(ohms(range->minimum), ohms(range->maximum));
+    }
+
+    // The coarsest series that holds the value; else the neighbours in the series of its tolerance.
+    std::optional<values::Series> holding;
+    for (int i = 0; i < static_cast<int>(std::size(kSeriesNames)) && !holding; ++i) {
+        if (values::InSeries(reading.ohms, static_cast<values::Series>(i)))
+            holding = static_cast<values::Series>(i);
+    }
+    const auto seriesName = [](values::Series series) {
+        return QString::fromLatin1(kSeriesNames[static_cast<int>(series)]);
+    };
+    const std::optional<values::Series> expected =
+        reading.tolerancePercent ? values::SeriesForTolerance(*reading.tolerancePercent) : std::nullopt;
+    if (holding) {
+        facts << tr("Standard value of the %1 series").arg(seriesName(*holding));
+    } else if (const auto nearest = expected ? values::NearestInSeries(reading.ohms, *expected) : std::nullopt) {
+        const auto neighbour = [&](const values::SeriesNeighbour& side) {
+            return ohms(side.value) + QStringLiteral(" (") + number(side.errorPercent) + QStringLiteral(" %)");
+        };
+        facts << tr("Not a standard value; nearest in %1: %2 and %3")
+                     .arg(seriesName(*expected), neighbour(nearest->below), neighbour(nearest->above));
+    } else {
+        facts << tr("Not a standard value");
+    }
+
+    facts << tr("Marked %1").arg(QString::fromStdString(values::RkmText(reading.ohms)));
+    QStringList codes;
+    for (const values::SmdMarking& marking : values::EncodeSmd(reading.ohms))
+        codes << QString::fromStdString(marking.code);
+    facts << (codes.isEmpty() ? tr("No SMD marking") : tr("SMD: %1").arg(codes.join(QStringLiteral(", "))));
+    return facts.join(QLatin1Char('\n'));
+}
+
+void showValueFacts(QLineEdit* box, const std::optional<values::TypedValue>& reading)
+{
+    const QString facts = reading ? ValueFacts(*reading, box->locale().decimalPoint()) : QString();
+    if (facts == box->toolTip())
+        return;
+    box->setToolTip(facts);
+    box->setAccessibleDescription(facts);
+}
+
+}  // namespace bandwise
