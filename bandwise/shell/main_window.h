@@ -29,6 +29,7 @@
 
 #include <QPointer>
 #include <QRect>
+#include <QTranslator>
 #include <QWidget>
 
 #include <filesystem>
@@ -103,6 +104,8 @@ private:
     QPushButton* m_aboutButton = nullptr;
     QPushButton* m_exitButton = nullptr;
     QPointer<AboutDialog> m_about;
+    // The further texts' translation for the language in use; leaves the application with the window.
+    QTranslator m_translator;
     bool m_unloaded = false;
     // Settings.ini could not be read at start-up and the check box has not been touched since.
     bool m_keepSettingsFile = false;

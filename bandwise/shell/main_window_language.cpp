@@ -13,6 +13,7 @@
 #include "ui/naming.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,6 +65,9 @@ void MainWindow::Language_Loader()
         return;
     }
     m_texts.Language_Name = choice.name;
+    if (const auto translation = TranslationFor(choice.name);
+        translation && m_translator.load(QStringLiteral(":/i18n/bandwise_") + fromView(*translation)))
+        QCoreApplication::installTranslator(&m_translator);
     std::error_code error;
     if (!std::filesystem::exists(choice.file, error))
         return;

@@ -14,10 +14,10 @@ namespace bandwise {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ValueFacts", text);
-}
+// The facts' own texts, translated with Qt's tools; the language files hold only the windows' texts.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ValueFacts)
+};
 
 constexpr const char* kSeriesNames[] = {"E3", "E6", "E12", "E24", "E48", "E96", "E192"};
 
@@ -41,7 +41,7 @@ QString ValueFacts(const values::TypedValue& reading, const QString& decimalSepa
             : ohms(reading.ohms));
     if (reading.tolerancePercent) {
         if (const auto range = values::ToleranceRange(reading.ohms, *reading.tolerancePercent))
-            facts << tr("From %1 to %2").arg(ohms(range->minimum), ohms(range->maximum));
+            facts << Texts::tr("From %1 to %2").arg(ohms(range->minimum), ohms(range->maximum));
     }
 
     // The coarsest series that holds the value; else the neighbours in the series of its tolerance.
@@ -56,22 +56,23 @@ QString ValueFacts(const values::TypedValue& reading, const QString& decimalSepa
     const std::optional<values::Series> expected =
         reading.tolerancePercent ? values::SeriesForTolerance(*reading.tolerancePercent) : std::nullopt;
     if (holding) {
-        facts << tr("Standard value of the %1 series").arg(seriesName(*holding));
+        facts << Texts::tr("Standard value of the %1 series").arg(seriesName(*holding));
     } else if (const auto nearest = expected ? values::NearestInSeries(reading.ohms, *expected) : std::nullopt) {
         const auto neighbour = [&](const values::SeriesNeighbour& side) {
             return ohms(side.value) + QStringLiteral(" (") + number(side.errorPercent) + QStringLiteral(" %)");
         };
-        facts << tr("Not a standard value; nearest in %1: %2 and %3")
+        facts << Texts::tr("Not a standard value; nearest in %1: %2 and %3")
                      .arg(seriesName(*expected), neighbour(nearest->below), neighbour(nearest->above));
     } else {
-        facts << tr("Not a standard value");
+        facts << Texts::tr("Not a standard value");
     }
 
-    facts << tr("Marked %1").arg(QString::fromStdString(values::RkmText(reading.ohms)));
+    facts << Texts::tr("Marked %1").arg(QString::fromStdString(values::RkmText(reading.ohms)));
     QStringList codes;
     for (const values::SmdMarking& marking : values::EncodeSmd(reading.ohms))
         codes << QString::fromStdString(marking.code);
-    facts << (codes.isEmpty() ? tr("No SMD marking") : tr("SMD: %1").arg(codes.join(QStringLiteral(", "))));
+    facts << (codes.isEmpty() ? Texts::tr("No SMD marking")
+                              : Texts::tr("SMD: %1").arg(codes.join(QStringLiteral(", "))));
     return facts.join(QLatin1Char('\n'));
 }
 

@@ -265,6 +265,14 @@ TEST_F(ShellTest, shippedLanguagesTranslateCaptionsColourWordsAndMessagesAndFit)
         child<QComboBox>(window.get(), "band1_list")->setCurrentText("1");
         child<bandwise::EncodingPanel>(window.get(), "Frame4")->tick();
         EXPECT_EQ(child<QLineEdit>(window.get(), "b1v")->text(), field(16).toUpper());
+        // The further texts, which no language file holds, follow the language too.
+        child<QComboBox>(window.get(), "band2_list")->setCurrentText("0");
+        child<QComboBox>(window.get(), "mul_list")->setCurrentText("2");
+        child<bandwise::EncodingPanel>(window.get(), "Frame4")->tick();
+        const QString facts = child<QLineEdit>(window.get(), "res_value")->toolTip();
+        EXPECT_TRUE(
+            facts.startsWith(QString::fromUtf8("1 kΩ\n")) && facts.contains("E3") && !facts.contains("Standard value"))
+            << facts.toStdString();
         ASSERT_TRUE(field(68).contains('|'));
         EXPECT_EQ(takeMessages(), Messages {QString(field(68)).replace('|', ',').toStdString()});
         const QStringList clipped = testsupport::clippedCaptions(window.get());
