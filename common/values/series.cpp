@@ -63,7 +63,8 @@ std::optional<SeriesNeighbours> NearestInSeries(Decimal value, Series series)
 {
     if (value.mantissa <= 0)
         return std::nullopt;
-    const auto [scaled, power] = splitDecade(value);
+    const auto [scaled, decadePower] = splitDecade(value);
+    const int power = decadePower;  // clang before 16 cannot capture a structured binding in a lambda
     const auto& decade = SeriesDecade(series);
     const auto firstAbove = std::upper_bound(decade.begin(), decade.end(), scaled);
     const Decimal below = *std::prev(firstAbove);
