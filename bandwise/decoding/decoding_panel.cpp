@@ -122,6 +122,7 @@ void DecodingPanel::buildResultGroup()
     placeInTwips(valueLabel, 120, 280, 1245, 255);
     m_resistorValue = named(new QLineEdit(QStringLiteral("SPECIFY BAND COLOURS"), frame), "Resistor_Value");
     ui::nameAfter(m_resistorValue, valueLabel);
+    offerValueMenu(m_resistorValue, [this] { return valueMenu(); });
     makeResultBox(m_resistorValue);
     placeInTwips(m_resistorValue, 1440, 240, 3255, 315);
     // 525 twips rather than 195, so that "KΩ" and "MΩ" are not clipped.
@@ -234,6 +235,22 @@ void DecodingPanel::applyScheme(BandScheme scheme)
     m_resistor->stripe(SampleResistor::TempcoStripe)->setVisible(sixBand);
     m_tempcoLabel->setEnabled(sixBand);
     m_tempcoValue->setEnabled(sixBand);
+}
+
+QMenu* DecodingPanel::valueMenu() const
+{
+    // The chosen bands in the order they stand on the resistor, in the options' words.
+    const std::optional<values::TypedValue> reading = ExactReading(m_selection, scheme());
+    QStringList bands;
+    for (QGroupBox* group : m_colourGroups) {
+        if (!group->isEnabled())
+            continue;
+        for (const QRadioButton* option : group->findChildren<QRadioButton*>()) {
+            if (option->isChecked())
+                bands << option->text();
+        }
+    }
+    return bandwise::valueMenu(m_resistorValue, reading, reading ? bands : QStringList());
 }
 
 DecodingOutput DecodingPanel::compute() const

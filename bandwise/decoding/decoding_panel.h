@@ -13,6 +13,7 @@
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QRadioButton;
 
 namespace bandwise {
@@ -32,6 +33,8 @@ public:
     ResultForm resultForm() const;
 
     void tick();
+    // The value box's right-click menu as it would show now.
+    QMenu* valueMenu() const;
 
     SampleResistor& sampleResistor() { return *m_resistor; }
 

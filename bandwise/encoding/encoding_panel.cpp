@@ -91,6 +91,7 @@ void EncodingPanel::buildValueGroup()
     auto* frame = named(new QGroupBox(QStringLiteral("Resistor Value"), this), "Frame9");
     placeInTwips(frame, 240, 840, 3135, 1095);
     m_resValue = named(new QLineEdit(frame), "res_value");
+    offerValueMenu(m_resValue, [this] { return valueMenu(); });
     makeResultBox(m_resValue);
     placeInTwips(m_resValue, 120, 480, 2535, 300);
     auto* ohm = named(new QLabel(frame), "omega_symbol_1");
@@ -163,6 +164,17 @@ void EncodingPanel::applyScheme(BandScheme scheme)
     m_resistor->stripe(SampleResistor::TempcoStripe)->setVisible(sixBand);
 }
 
+QMenu* EncodingPanel::valueMenu() const
+{
+    // The chosen bands in the order they stand on the resistor: the lists of the scheme.
+    QStringList bands;
+    for (int row = 0; row < kEncodingRowCount; ++row) {
+        if (m_colourNames[row] && m_lists[row]->isEnabled())
+            bands << QString::fromStdString(*m_colourNames[row]);
+    }
+    return bandwise::valueMenu(m_resValue, m_reading, m_reading ? bands : QStringList());
+}
+
 void EncodingPanel::tick()
 {
     std::array<std::string, kEncodingRowCount> listTexts;
@@ -186,8 +198,10 @@ void EncodingPanel::tick()
     }
     if (out.resValue && m_resValue->text() != QString::fromStdString(*out.resValue)) {
         updateText(m_resValue, QString::fromStdString(*out.resValue));
-        showValueFacts(m_resValue, ExactListReading(listTexts, scheme()));
+        m_reading = ExactListReading(listTexts, scheme());
+        showValueFacts(m_resValue, m_reading);
     }
+    m_colourNames = out.colourNames;
 }
 
 }  // namespace bandwise

@@ -11,6 +11,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 
 namespace bandwise {
 
@@ -31,6 +32,8 @@ public:
 
     common::BandScheme scheme() const;
     void tick();
+    // The value box's right-click menu as it would show now.
+    QMenu* valueMenu() const;
 
     SampleResistor& sampleResistor() { return *m_resistor; }
 
@@ -44,6 +47,8 @@ private:
 
     std::unique_ptr<SchemeOptions> m_scheme;
     QLineEdit* m_resValue = nullptr;
+    std::optional<values::TypedValue> m_reading;  // of the last tick
+    std::array<std::optional<std::string>, kEncodingRowCount> m_colourNames;  // of the last tick
     std::array<QLabel*, kEncodingRowCount> m_parameterLabels {};
     std::array<QComboBox*, kEncodingRowCount> m_lists {};
     std::array<QLabel*, kEncodingRowCount> m_resultLabels {};

@@ -102,6 +102,7 @@ EncodingOutput ComputeEncodingRefresh(const EncodingInputs& in)
     const auto showColour = [&](int row, int swatch, BandColour colour) {
         const std::string& name = in.colourNames[common::OrdinalOf(colour)];
         out.boxTexts[row] = in.toUpper(name);
+        out.colourNames[row] = name;
         out.swatchColours[swatch] = in.palette[colour];
         out.swatchDescriptions[swatch] = name + ": " + common::MeaningOn(kStripeKinds[row], colour).value_or("");
     };
@@ -118,6 +119,7 @@ EncodingOutput ComputeEncodingRefresh(const EncodingInputs& in)
     if (const auto choice = toleranceChoice(texts[ToleranceRow])) {
         if (choice->isNone()) {
             out.boxTexts[ToleranceRow] = in.toUpper(in.noneName);
+            out.colourNames[ToleranceRow] = in.noneName;
             out.swatchColours[ToleranceRow] = in.palette.body;
             out.swatchDescriptions[ToleranceRow] =
                 in.noneName + ": " + std::string(common::ToleranceTextOf(*choice).value_or(""));

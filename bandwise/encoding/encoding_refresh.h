@@ -35,6 +35,8 @@ struct EncodingOutput {
     std::array<std::optional<common::DisplayColour>, kEncodingRowCount> swatchColours;
     // What each of those swatches shows, "Violet: 7", in the language's colour words.
     std::array<std::optional<std::string>, kEncodingRowCount> swatchDescriptions;
+    // The colour word of each row's choice as the language writes it, before upper-casing.
+    std::array<std::optional<std::string>, kEncodingRowCount> colourNames;
     std::optional<std::string> resValue;
 };
 

@@ -31,5 +31,13 @@
         <source>SMD: %1</source>
         <translation>SMD: %1</translation>
     </message>
+    <message>
+        <source>Copy as %1</source>
+        <translation>Copiar como %1</translation>
+    </message>
+    <message>
+        <source>Copy bands</source>
+        <translation>Copiar bandas</translation>
+    </message>
 </context>
 </TS>

@@ -5,9 +5,12 @@
 #include "common/values/smd.h"
 #include "common/values/tolerance.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QStringList>
 
 namespace bandwise {
@@ -83,6 +86,35 @@ void showValueFacts(QLineEdit* box, const std::optional<values::TypedValue>& rea
         return;
     box->setToolTip(facts);
     box->setAccessibleDescription(facts);
+}
+
+QMenu* valueMenu(QLineEdit* box, const std::optional<values::TypedValue>& reading, const QStringList& bands)
+{
+    QMenu* menu = box->createStandardContextMenu();
+    menu->addSeparator();
+    const auto offer = [menu](const QString& caption, const QString& text) {
+        QObject::connect(menu->addAction(caption), &QAction::triggered, menu,
+            [text] { QGuiApplication::clipboard()->setText(text); });
+    };
+    if (reading && values::Decimal {} < reading->ohms) {
+        const std::string separator = box->locale().decimalPoint().toStdString();
+        for (const QString& form : {QString::fromStdString(values::EngineeringText(reading->ohms, separator)),
+                 QString::fromStdString(values::RkmText(reading->ohms))})
+            offer(Texts::tr("Copy as %1").arg(form), form);
+    }
+    if (!bands.isEmpty())
+        offer(Texts::tr("Copy bands"), bands.join(QLatin1Char(' ')));
+    return menu;
+}
+
+void offerValueMenu(QLineEdit* box, std::function<QMenu*()> makeMenu)
+{
+    box->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(box, &QLineEdit::customContextMenuRequested, box, [box, makeMenu](const QPoint& where) {
+        QMenu* menu = makeMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(box->mapToGlobal(where));
+    });
 }
 
 }  // namespace bandwise

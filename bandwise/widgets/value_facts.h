@@ -4,7 +4,10 @@
 
 #include <QString>
 
+#include <functional>
+
 class QLineEdit;
+class QMenu;
 
 namespace bandwise {
 
@@ -16,5 +19,13 @@ QString ValueFacts(const values::TypedValue& reading, const QString& decimalSepa
 
 // Shows the facts as the box's tooltip and tells them to screen readers as its description.
 void showValueFacts(QLineEdit* box, const std::optional<values::TypedValue>& reading);
+
+// The box's own menu with three more entries: copy the value as "4.7 kΩ", as "4K7", and copy the
+// bands' colour words ("Yellow Violet Red Gold"). The value entries need a reading, the last one
+// bands. The caller owns the menu.
+QMenu* valueMenu(QLineEdit* box, const std::optional<values::TypedValue>& reading, const QStringList& bands);
+
+// Gives the box that menu on a right click, with the reading and bands of that moment.
+void offerValueMenu(QLineEdit* box, std::function<QMenu*()> makeMenu);
 
 }  // namespace bandwise

@@ -6,9 +6,12 @@
 #include "ui/colours.h"
 #include "widget_test.h"
 
+#include <QClipboard>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
@@ -134,6 +137,17 @@ TEST_F(DecodingPanelTest, theTickWritesTheResultOfTheClicksSoFar)
     // 47 kΩ ±5 % spans 47 000 × 0.95 to × 1.05; 47 is in every series down to E3 (10, 22, 47).
     EXPECT_EQ(child<QLineEdit>(window.get(), "Resistor_Value")->toolTip(),
         "47 kΩ ±5 %\nFrom 44.65 kΩ to 49.35 kΩ\nStandard value of the E3 series\nMarked 47K\nSMD: 473, 4702");
+    // Its menu copies the value in either form, and the bands as their options name them.
+    const std::unique_ptr<QMenu> menu(panel->valueMenu());
+    for (const auto& [entry, copied] : {std::pair("Copy as 47 kΩ", "47 kΩ"), std::pair("Copy as 47K", "47K"),
+             std::pair("Copy bands", "Yellow Violet Orange Gold")}) {
+        const QList<QAction*> actions = menu->actions();
+        const auto action =
+            std::find_if(actions.begin(), actions.end(), [&](QAction* a) { return a->text() == entry; });
+        ASSERT_NE(action, actions.end()) << entry;
+        (*action)->trigger();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(copied));
+    }
     // Five bands keep the last result until the third digit is chosen.
     for (const char* option : {"r5b", "bum", "nont"})
         click(option);

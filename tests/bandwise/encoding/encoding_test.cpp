@@ -6,8 +6,11 @@
 #include "ui/colours.h"
 #include "widget_test.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 
 #include <gtest/gtest.h>
@@ -188,6 +191,9 @@ TEST_F(EncodingPanelTest, theTickWritesWordsSwatchesAndValue)
     EXPECT_EQ(child<QLineEdit>(panel.get(), "res_value")->toolTip(),
         "4.8 kΩ ±5 %\nFrom 4.56 kΩ to 5.04 kΩ\nNot a standard value; nearest in E24: 4.7 kΩ (-2.08 %) and 5.1 kΩ "
         "(6.25 %)\nMarked 4K8\nSMD: 482, 4801");
+    const std::unique_ptr<QMenu> menu(panel->valueMenu());
+    menu->actions().last()->trigger();  // "Copy bands", in the order the bands stand
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Yellow Grey Red Gold");
 }
 
 TEST_F(EncodingPanelTest, schemeEnablesAndShowsItsRows)
