@@ -26,7 +26,7 @@ constexpr const char* kSeriesNames[] = {"E3", "E6", "E12", "E24", "E48", "E96", 
 
 }  // namespace
 
-QString ValueFacts(const values::TypedValue& reading, const QString& decimalSeparator)
+QString valueFacts(const values::TypedValue& reading, const QString& decimalSeparator)
 {
     using values::Decimal;
     if (reading.ohms <= Decimal {})
@@ -81,7 +81,7 @@ QString ValueFacts(const values::TypedValue& reading, const QString& decimalSepa
 
 void showValueFacts(QLineEdit* box, const std::optional<values::TypedValue>& reading)
 {
-    const QString facts = reading ? ValueFacts(*reading, box->locale().decimalPoint()) : QString();
+    const QString facts = reading ? valueFacts(*reading, box->locale().decimalPoint()) : QString();
     if (facts == box->toolTip())
         return;
     box->setToolTip(facts);
