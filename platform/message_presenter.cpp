@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace platform {
 
@@ -26,6 +27,18 @@ void QtMessagePresenter::show(MessageIcon icon, const QString& title, const QStr
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.exec();
+}
+
+bool QtMessagePresenter::ask(const QString& title, const QString& text, const QString& yes, const QString& no)
+{
+    QMessageBox box(QMessageBox::Question, title, QString(), QMessageBox::NoButton, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    QPushButton* yesButton = box.addButton(yes, QMessageBox::AcceptRole);
+    box.addButton(no, QMessageBox::RejectRole);
+    box.setDefaultButton(yesButton);
+    box.exec();
+    return box.clickedButton() == yesButton;
 }
 
 }  // namespace platform

@@ -12,11 +12,14 @@ class MessagePresenter {
 public:
     virtual ~MessagePresenter() = default;
     virtual void show(MessageIcon icon, const QString& title, const QString& text) = 0;
+    // A question answered by one of two buttons, named for what they do; true for `yes`, the default.
+    virtual bool ask(const QString& title, const QString& text, const QString& yes, const QString& no) = 0;
 };
 
 class QtMessagePresenter final : public MessagePresenter {
 public:
     void show(MessageIcon icon, const QString& title, const QString& text) override;
+    bool ask(const QString& title, const QString& text, const QString& yes, const QString& no) override;
 };
 
 }  // namespace platform

@@ -30,6 +30,11 @@ public:
     {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
     }
+    bool ask(const QString&, const QString& text, const QString&, const QString&) override
+    {
+        std::fprintf(stderr, "question: %s\n", qPrintable(text));
+        return false;
+    }
 };
 
 class NoDesktop final : public platform::Desktop {

@@ -8,17 +8,62 @@
 #include "bandwise/widgets/shape.h"
 #include "bandwise/widgets/text_updates.h"
 #include "bandwise/widgets/value_facts.h"
+#include "common/values/notation.h"
+#include "platform/message_presenter.h"
 #include "ui/accessible_names.h"
 #include "ui/colours.h"
 #include "ui/naming.h"
 #include "ui/twips.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
+#include <QRadioButton>
+#include <QShortcut>
 
 namespace bandwise {
+
+namespace {
+
+// The texts of "Set value…", translated with Qt's tools like the value facts.
+struct EntryTexts {
+    Q_DECLARE_TR_FUNCTIONS(ValueEntry)
+};
+
+const QKeySequence kSetValueKey(Qt::CTRL | Qt::Key_E);
+
+QString readingProblem(values::ValueError error, const QString& text)
+{
+    switch (error) {
+    case values::ValueError::None:
+    case values::ValueError::Empty:
+        break;
+    case values::ValueError::NotANumber:
+        return EntryTexts::tr("\"%1\" does not start with a number.").arg(text);
+    case values::ValueError::NotPositive:
+        return EntryTexts::tr("A resistance is larger than 0 \u03A9.");
+    case values::ValueError::AmbiguousPrefix:
+        return EntryTexts::tr("\"m\" may mean milli or mega: write 0.001 or 1M.");
+    case values::ValueError::TrailingText:
+        return EntryTexts::tr("\"%1\" goes on after the value with something that is not a tolerance.").arg(text);
+    case values::ValueError::BadTolerance:
+        return EntryTexts::tr("A tolerance is a percentage between 0 and 100, for example 5%.");
+    case values::ValueError::TooSmall:
+        return EntryTexts::tr("The smallest value is 0.001 \u03A9.");
+    case values::ValueError::TooLarge:
+        return EntryTexts::tr("The largest value is 1 T\u03A9.");
+    case values::ValueError::TooManyDigits:
+        return EntryTexts::tr("A value has at most 15 significant digits.");
+    }
+    return EntryTexts::tr("Type a value, for example 4k7 or 4.7 k\u03A9 5%.");
+}
+
+}  // namespace
 
 using ui::fromView;
 using ui::named;
@@ -68,10 +113,12 @@ void addItems(QComboBox* list, const std::array<std::string_view, N>& items)
 
 }  // namespace
 
-EncodingPanel::EncodingPanel(const common::BandPalette& palette, const WindowTexts& texts, QWidget* parent)
+EncodingPanel::EncodingPanel(
+    const common::BandPalette& palette, const WindowTexts& texts, platform::MessagePresenter& messages, QWidget* parent)
     : QGroupBox(QStringLiteral("Convert Value To Colour Code"), parent)
     , m_palette(palette)
     , m_texts(texts)
+    , m_messages(messages)
 {
     setObjectName(QStringLiteral("Frame4"));
     m_scheme = std::make_unique<SchemeOptions>(this, SchemeOptions::Names {"Label4", {"r4b1", "r5b1", "r6b1"}}, 1335,
@@ -82,6 +129,9 @@ EncodingPanel::EncodingPanel(const common::BandPalette& palette, const WindowTex
     makeTitleBold(this);
 
     startPollingTimer(this, "Timer2", &EncodingPanel::tick);
+    auto* setValue = new QShortcut(kSetValueKey, this);
+    setValue->setContext(Qt::WindowShortcut);
+    connect(setValue, &QShortcut::activated, this, &EncodingPanel::askForValue);
 }
 
 EncodingPanel::~EncodingPanel() = default;
@@ -164,7 +214,7 @@ void EncodingPanel::applyScheme(BandScheme scheme)
     m_resistor->stripe(SampleResistor::TempcoStripe)->setVisible(sixBand);
 }
 
-QMenu* EncodingPanel::valueMenu() const
+QMenu* EncodingPanel::valueMenu()
 {
     // The chosen bands in the order they stand on the resistor: the lists of the scheme.
     QStringList bands;
@@ -172,7 +222,64 @@ QMenu* EncodingPanel::valueMenu() const
         if (m_colourNames[row] && m_lists[row]->isEnabled())
             bands << QString::fromStdString(*m_colourNames[row]);
     }
-    return bandwise::valueMenu(m_resValue, m_reading, m_reading ? bands : QStringList());
+    QMenu* menu = bandwise::valueMenu(m_resValue, m_reading, m_reading ? bands : QStringList());
+    QAction* setValue = menu->addAction(EntryTexts::tr("Set value\u2026"));
+    setValue->setShortcut(kSetValueKey);
+    connect(setValue, &QAction::triggered, this, &EncodingPanel::askForValue);
+    return menu;
+}
+
+void EncodingPanel::askForValue()
+{
+    // Qt's own OK and Cancel would stay English in a translated window.
+    QInputDialog dialog(this);
+    dialog.setWindowTitle(EntryTexts::tr("Set value"));
+    dialog.setLabelText(EntryTexts::tr("Value and tolerance, for example 4k7 5%:"));
+    dialog.setOkButtonText(EntryTexts::tr("OK"));
+    dialog.setCancelButtonText(EntryTexts::tr("Cancel"));
+    if (dialog.exec() == QDialog::Accepted)
+        setTypedValue(dialog.textValue());
+}
+
+void EncodingPanel::setTypedValue(const QString& text)
+{
+    const auto refuse = [this](const QString& why) {
+        m_messages.show(platform::MessageIcon::Warning, QStringLiteral("Bandwise"), why);
+    };
+    const values::ValueReading reading = values::ReadTypedValue(text.toStdString());
+    if (!reading.value)
+        return refuse(readingProblem(reading.error, text));
+    const QString shown = QString::fromStdString(values::EngineeringText(reading.value->ohms));
+    ListEntry entry = ListsForValue(*reading.value, scheme());
+    using Problem = ListEntry::Problem;
+    if (entry.problem == Problem::NeedsMoreDigits && scheme() == BandScheme::FourBand &&
+        values::SignificantDigits(reading.value->ohms) == 3) {
+        if (!m_messages.ask(QStringLiteral("Bandwise"),
+                EntryTexts::tr("%1 needs three significant digits, and four bands show two. Use five bands?")
+                    .arg(shown),
+                EntryTexts::tr("Use five bands"), EntryTexts::tr("Cancel")))
+            return;
+        findChild<QRadioButton*>(QStringLiteral("r5b1"))->click();
+        entry = ListsForValue(*reading.value, scheme());
+    }
+    switch (entry.problem) {
+    case Problem::None:
+        break;
+    case Problem::NeedsMoreDigits:
+        return refuse(EntryTexts::tr("%1 needs more significant digits than bands can show.").arg(shown));
+    case Problem::TooSmall:
+        return refuse(
+            EntryTexts::tr("%1 is smaller than bands can show: the smallest multiplier is x0.01.").arg(shown));
+    case Problem::TooLarge:
+        return refuse(EntryTexts::tr("%1 is larger than bands can show: the largest multiplier is 10^7.").arg(shown));
+    case Problem::NoSuchTolerance:
+        return refuse(EntryTexts::tr("No tolerance band stands for \u00B1%1 %.")
+                          .arg(QString::fromStdString(values::DecimalText(*reading.value->tolerancePercent))));
+    }
+    for (int row = 0; row < kEncodingRowCount; ++row) {
+        if (entry.items[row])
+            m_lists[row]->setCurrentText(QString::fromStdString(*entry.items[row]));
+    }
 }
 
 void EncodingPanel::tick()

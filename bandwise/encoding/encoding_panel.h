@@ -13,6 +13,10 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 
+namespace platform {
+class MessagePresenter;
+}
+
 namespace bandwise {
 
 class SampleResistor;
@@ -24,7 +28,8 @@ struct WindowTexts;
 class EncodingPanel : public QGroupBox {
     Q_OBJECT
 public:
-    EncodingPanel(const common::BandPalette& palette, const WindowTexts& texts, QWidget* parent);
+    EncodingPanel(const common::BandPalette& palette, const WindowTexts& texts, platform::MessagePresenter& messages,
+        QWidget* parent);
     ~EncodingPanel() override;
 
     // Start-up fills the three digit lists, before anything that could show a message.
@@ -33,7 +38,10 @@ public:
     common::BandScheme scheme() const;
     void tick();
     // The value box's right-click menu as it would show now.
-    QMenu* valueMenu() const;
+    QMenu* valueMenu();
+    // "Set value…": sets the lists to a typed value ("4k7 5%"), or says why it cannot.
+    void setTypedValue(const QString& text);
+    void askForValue();
 
     SampleResistor& sampleResistor() { return *m_resistor; }
 
@@ -44,6 +52,7 @@ private:
 
     const common::BandPalette& m_palette;
     const WindowTexts& m_texts;
+    platform::MessagePresenter& m_messages;
 
     std::unique_ptr<SchemeOptions> m_scheme;
     QLineEdit* m_resValue = nullptr;

@@ -4,6 +4,7 @@
 
 #include "common/number_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace bandwise {
@@ -156,6 +157,39 @@ std::optional<values::TypedValue> ExactListReading(
         : static_cast<int>(std::lround(std::log10(factor.factor)));
     return values::TypedValue {values::MakeDecimal(number->mantissa, number->exponent + exponent),
         texts[ToleranceRow].empty() ? std::nullopt : TolerancePercent(texts[ToleranceRow])};
+}
+
+ListEntry ListsForValue(const values::TypedValue& value, common::BandScheme scheme)
+{
+    using Problem = ListEntry::Problem;
+    ListEntry entry;
+    const int digits = scheme == common::BandScheme::FourBand ? 2 : 3;
+    if (values::SignificantDigits(value.ohms) > digits)
+        return {Problem::NeedsMoreDigits, {}};
+    // The multiplier that leaves the digits a whole number; the lists go from x0.01 to 10^7.
+    constexpr int kSmallestPower = -2;
+    constexpr int kLargestPower = 7;
+    const int power = std::max(values::LeadingPower(value.ohms) - (digits - 1), kSmallestPower);
+    const std::optional<values::Decimal> whole = values::ScaledByPowerOfTen(value.ohms, -power);
+    if (!whole || whole->exponent < 0)
+        return {Problem::TooSmall, {}};
+    if (power > kLargestPower)
+        return {Problem::TooLarge, {}};
+    std::string text = std::to_string(whole->mantissa) + std::string(static_cast<std::size_t>(whole->exponent), '0');
+    text.insert(0, static_cast<std::size_t>(digits) - std::min(text.size(), static_cast<std::size_t>(digits)), '0');
+    const EncodingRow rows[] = {FirstDigitRow, SecondDigitRow, ThirdDigitRow};
+    for (int i = 0; i < digits; ++i)
+        entry.items[rows[i]] = std::string(1, text[static_cast<std::size_t>(i)]);
+    entry.items[MultiplierRow] = power == -2 ? "x0.01" : power == -1 ? "x0.1" : std::to_string(power);
+    if (value.tolerancePercent) {
+        for (std::string_view item : ToleranceListItems()) {
+            if (TolerancePercent(item) == value.tolerancePercent)
+                entry.items[ToleranceRow] = std::string(item);
+        }
+        if (!entry.items[ToleranceRow])
+            return {Problem::NoSuchTolerance, {}};
+    }
+    return entry;
 }
 
 const std::array<std::string_view, 10>& DigitListItems()

@@ -47,6 +47,17 @@ EncodingOutput ComputeEncodingRefresh(const EncodingInputs& inputs);
 std::optional<values::TypedValue> ExactListReading(
     const std::array<std::string, kEncodingRowCount>& listTexts, common::BandScheme scheme);
 
+// The list items that give a typed value, for "Set value…": each digit list, the multiplier list
+// and, when a tolerance was typed, the tolerance list. The digits and the multiplier need a value
+// of at most as many significant digits as the scheme has, no smaller than its digits times 0.01
+// and no larger than its digits times 10^7.
+struct ListEntry {
+    enum class Problem { None, NeedsMoreDigits, TooSmall, TooLarge, NoSuchTolerance };
+    Problem problem = Problem::None;
+    std::array<std::optional<std::string>, kEncodingRowCount> items;  // nothing: leave that list
+};
+ListEntry ListsForValue(const values::TypedValue& value, common::BandScheme scheme);
+
 // The fixed items of the lists, exactly the texts the refresh recognises; never translated.
 const std::array<std::string_view, 10>& DigitListItems();
 const std::array<std::string_view, 10>& MultiplierListItems();

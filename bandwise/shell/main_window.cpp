@@ -109,7 +109,7 @@ MainWindow::MainWindow(common::FilePlaces places, platform::MessagePresenter& me
     m_decoding = new DecodingPanel(m_palette, this);
     placeInTwips(m_decoding, 120, 120, 11175, 5175);
 
-    m_encoding = new EncodingPanel(m_palette, m_texts, this);
+    m_encoding = new EncodingPanel(m_palette, m_texts, m_messages, this);
     placeInTwips(m_encoding, 120, 5400, 7335, 4935);
 
     m_calculator = new CalculatorPanel(m_texts, m_messages, this);

@@ -2,40 +2,153 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>ValueEntry</name>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="47"/>
+        <source>&quot;%1&quot; does not start with a number.</source>
+        <translation>«%1» no empieza por un número.</translation>
+    </message>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="49"/>
+        <source>A resistance is larger than 0 Ω.</source>
+        <translation>Una resistencia es mayor que 0 Ω.</translation>
+    </message>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="51"/>
+        <source>&quot;m&quot; may mean milli or mega: write 0.001 or 1M.</source>
+        <translation>«m» puede ser mili o mega: escriba 0.001 o 1M.</translation>
+    </message>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="53"/>
+        <source>&quot;%1&quot; goes on after the value with something that is not a tolerance.</source>
+        <translation>«%1» sigue tras el valor con algo que no es una tolerancia.</translation>
+    </message>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="55"/>
+        <source>A tolerance is a percentage between 0 and 100, for example 5%.</source>
+        <translation>Una tolerancia es un porcentaje entre 0 y 100, por ejemplo 5%.</translation>
+    </message>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="57"/>
+        <source>The smallest value is 0.001 Ω.</source>
+        <translation>El valor más pequeño es 0.001 Ω.</translation>
+    </message>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="59"/>
+        <source>The largest value is 1 TΩ.</source>
+        <translation>El valor más grande es 1 TΩ.</translation>
+    </message>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="61"/>
+        <source>A value has at most 15 significant digits.</source>
+        <translation>Un valor tiene como máximo 15 cifras significativas.</translation>
+    </message>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="63"/>
+        <source>Type a value, for example 4k7 or 4.7 kΩ 5%.</source>
+        <translation>Escriba un valor, por ejemplo 4k7 o 4.7 kΩ 5%.</translation>
+    </message>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="226"/>
+        <source>Set value…</source>
+        <translation>Fijar valor…</translation>
+    </message>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="236"/>
+        <source>Set value</source>
+        <translation>Fijar valor</translation>
+    </message>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="237"/>
+        <source>Value and tolerance, for example 4k7 5%:</source>
+        <translation>Valor y tolerancia, por ejemplo 4k7 5%:</translation>
+    </message>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="238"/>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="239"/>
+        <location filename="../encoding/encoding_panel.cpp" line="260"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="258"/>
+        <source>%1 needs three significant digits, and four bands show two. Use five bands?</source>
+        <translation>%1 necesita tres cifras significativas, y cuatro bandas muestran dos. ¿Usar cinco bandas?</translation>
+    </message>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="260"/>
+        <source>Use five bands</source>
+        <translation>Usar cinco bandas</translation>
+    </message>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="269"/>
+        <source>%1 needs more significant digits than bands can show.</source>
+        <translation>%1 necesita más cifras significativas de las que pueden mostrar las bandas.</translation>
+    </message>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="272"/>
+        <source>%1 is smaller than bands can show: the smallest multiplier is x0.01.</source>
+        <translation>%1 es menor de lo que pueden mostrar las bandas: el multiplicador más pequeño es x0.01.</translation>
+    </message>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="274"/>
+        <source>%1 is larger than bands can show: the largest multiplier is 10^7.</source>
+        <translation>%1 es mayor de lo que pueden mostrar las bandas: el multiplicador más grande es 10^7.</translation>
+    </message>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="276"/>
+        <source>No tolerance band stands for ±%1 %.</source>
+        <translation>Ninguna banda de tolerancia indica ±%1 %.</translation>
+    </message>
+</context>
+<context>
     <name>ValueFacts</name>
     <message>
+        <location filename="../widgets/value_facts.cpp" line="47"/>
         <source>From %1 to %2</source>
         <translation>De %1 a %2</translation>
     </message>
     <message>
+        <location filename="../widgets/value_facts.cpp" line="62"/>
         <source>Standard value of the %1 series</source>
         <translation>Valor normalizado de la serie %1</translation>
     </message>
     <message>
+        <location filename="../widgets/value_facts.cpp" line="67"/>
         <source>Not a standard value; nearest in %1: %2 and %3</source>
         <translation>No es un valor normalizado; los más cercanos en %1: %2 y %3</translation>
     </message>
     <message>
+        <location filename="../widgets/value_facts.cpp" line="70"/>
         <source>Not a standard value</source>
         <translation>No es un valor normalizado</translation>
     </message>
     <message>
+        <location filename="../widgets/value_facts.cpp" line="73"/>
         <source>Marked %1</source>
         <translation>Marcado %1</translation>
     </message>
     <message>
+        <location filename="../widgets/value_facts.cpp" line="77"/>
         <source>No SMD marking</source>
         <translation>Sin marcado SMD</translation>
     </message>
     <message>
+        <location filename="../widgets/value_facts.cpp" line="78"/>
         <source>SMD: %1</source>
         <translation>SMD: %1</translation>
     </message>
     <message>
+        <location filename="../widgets/value_facts.cpp" line="103"/>
         <source>Copy as %1</source>
         <translation>Copiar como %1</translation>
     </message>
     <message>
+        <location filename="../widgets/value_facts.cpp" line="106"/>
         <source>Copy bands</source>
         <translation>Copiar bandas</translation>
     </message>

@@ -35,9 +35,16 @@ public:
             ADD_FAILURE() << "unexpected message box: " << title.toStdString() << ": " << text.toStdString();
     }
 
+    bool ask(const QString& title, const QString& text, const QString&, const QString&) override
+    {
+        show(platform::MessageIcon::Information, title, text);
+        return answer;
+    }
+
     void expectMessages() { m_expected = true; }
 
     std::vector<Message> shown;
+    bool answer = true;  // to every question
 
 private:
     bool m_expected = false;

@@ -6,6 +6,7 @@
 #include "ui/colours.h"
 #include "widget_test.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -55,7 +56,7 @@ protected:
     void SetUp() override
     {
         WidgetTest::SetUp();
-        panel = std::make_unique<EncodingPanel>(palette, texts, nullptr);
+        panel = std::make_unique<EncodingPanel>(palette, texts, messages, nullptr);
         panel->fillDigitLists();
         panel->show();
     }
@@ -152,6 +153,37 @@ TEST(EncodingRefresh, fourBandMultiplierPaintsOverTheThirdDigit)
     EXPECT_FALSE(out.swatchColours[MultiplierRow].has_value());
 }
 
+TEST(EncodingRefresh, aTypedValueFindsTheItemsThatReadBackAsItOrWhyNone)
+{
+    using Problem = ListEntry::Problem;
+    const std::tuple<std::string_view, BandScheme, Problem> rows[] = {
+        {"4k7 5%", BandScheme::FourBand, Problem::None},
+        {"0.47", BandScheme::FourBand, Problem::None},  // x0.01
+        {"0.01", BandScheme::FiveBand, Problem::None},  // 0 0 1 x0.01
+        {"5", BandScheme::SixBand, Problem::None},
+        {"990M 0.1%", BandScheme::FourBand, Problem::None},  // 10^7, the largest multiplier
+        {"1G", BandScheme::FiveBand, Problem::None},
+        {"1G", BandScheme::FourBand, Problem::TooLarge},
+        {"0.001", BandScheme::FourBand, Problem::TooSmall},
+        {"0.015", BandScheme::SixBand, Problem::TooSmall},
+        {"4.99k", BandScheme::FourBand, Problem::NeedsMoreDigits},
+        {"4.991k", BandScheme::FiveBand, Problem::NeedsMoreDigits},
+        {"4k7 3%", BandScheme::FourBand, Problem::NoSuchTolerance},
+    };
+    for (const auto& [text, scheme, problem] : rows) {
+        SCOPED_TRACE(std::string(text));
+        const values::TypedValue value = *values::ReadTypedValue(text).value;
+        const ListEntry entry = ListsForValue(value, scheme);
+        EXPECT_EQ(entry.problem, problem);
+        if (problem != Problem::None)
+            continue;
+        Lists lists;
+        for (int row = 0; row < kEncodingRowCount; ++row)
+            lists[row] = entry.items[row].value_or("");
+        EXPECT_EQ(ExactListReading(lists, scheme), value);
+    }
+}
+
 TEST(EncodingRefresh, textsMatchingNoItemLeaveTheirOutputsAlone)
 {
     const EncodingOutput out = Refresh()({"10", "a", " 7", "8", "±20 %", "100ppm"}, BandScheme::SixBand);
@@ -192,8 +224,35 @@ TEST_F(EncodingPanelTest, theTickWritesWordsSwatchesAndValue)
         "4.8 kΩ ±5 %\nFrom 4.56 kΩ to 5.04 kΩ\nNot a standard value; nearest in E24: 4.7 kΩ (-2.08 %) and 5.1 kΩ "
         "(6.25 %)\nMarked 4K8\nSMD: 482, 4801");
     const std::unique_ptr<QMenu> menu(panel->valueMenu());
-    menu->actions().last()->trigger();  // "Copy bands", in the order the bands stand
+    for (QAction* action : menu->actions()) {
+        if (action->text() == "Copy bands")
+            action->trigger();  // in the order the bands stand
+    }
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "Yellow Grey Red Gold");
+}
+
+TEST_F(EncodingPanelTest, aTypedValueSetsTheListsOrSaysWhyNot)
+{
+    messages.expectMessages();
+    panel->setTypedValue(" 4k7 5% ");
+    EXPECT_EQ(list("band1_list")->currentText() + list("band2_list")->currentText() + list("mul_list")->currentText() +
+            list("tol_list")->currentText(),
+        "472±5%");
+    EXPECT_TRUE(messages.shown.empty());
+
+    panel->setTypedValue("4.99k");  // three digits: offered five bands, and taken
+    ASSERT_EQ(messages.shown.size(), 1U);
+    EXPECT_TRUE(child<QRadioButton>(panel.get(), "r5b1")->isChecked());
+    EXPECT_EQ(list("band1_list")->currentText() + list("band2_list")->currentText() +
+            list("band3_list")->currentText() + list("mul_list")->currentText(),
+        "4991");
+
+    panel->setTypedValue("four k seven");
+    panel->setTypedValue("4k7 3%");
+    ASSERT_EQ(messages.shown.size(), 3U);
+    EXPECT_EQ(messages.shown[1].text, "\"four k seven\" does not start with a number.");
+    EXPECT_EQ(messages.shown[2].text, "No tolerance band stands for ±3 %.");
+    EXPECT_EQ(list("mul_list")->currentText(), "1");  // a refused value leaves the lists alone
 }
 
 TEST_F(EncodingPanelTest, schemeEnablesAndShowsItsRows)
