@@ -273,9 +273,12 @@ void DecodingPanel::tick()
     // The prompt is whatever the box shows before its first value, the language's text included.
     if (output.resistorValue && !m_promptText)
         m_promptText = m_resistorValue->text();
-    if (output.resistorValue && m_resistorValue->text() != QString::fromStdString(*output.resistorValue)) {
+    if (output.resistorValue) {
         updateText(m_resistorValue, QString::fromStdString(*output.resistorValue));
-        showValueFacts(m_resistorValue, ExactReading(m_selection, scheme()));
+        // Not only when the text changes: a new temperature band changes the reading from the other end.
+        const std::optional<DecodingSelection> mirrored = FromTheOtherEnd(m_selection, scheme());
+        showValueFacts(m_resistorValue, ExactReading(m_selection, scheme()),
+            mirrored ? ExactReading(*mirrored, scheme()) : std::nullopt);
     }
     if (output.unitCaption)
         updateText(m_unitLabel, QString::fromStdString(*output.unitCaption));

@@ -3,7 +3,9 @@
 #include "common/number_text.h"
 #include "common/ohm_sign.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace bandwise {
 
@@ -124,6 +126,47 @@ std::optional<values::TypedValue> ExactReading(const DecodingSelection& selectio
             reading.tolerancePercent = TolerancePercent(*text);
     }
     return reading;
+}
+
+std::optional<DecodingSelection> FromTheOtherEnd(const DecodingSelection& selection, common::BandScheme scheme)
+{
+    const bool threeDigits = scheme != common::BandScheme::FourBand;
+    const bool sixBand = scheme == common::BandScheme::SixBand;
+    if (!selection.tolerance || (sixBand && selection.tolerance->isNone()))
+        return std::nullopt;
+    // The stripes as they stand on the body, first digit first.
+    std::vector<std::optional<BandColour>> stripes = {selection.firstBand, selection.secondBand};
+    if (threeDigits)
+        stripes.push_back(selection.thirdBand);
+    stripes.push_back(selection.multiplier);
+    if (!selection.tolerance->isNone())
+        stripes.push_back(selection.tolerance->colour());
+    if (sixBand)
+        stripes.push_back(selection.tempco);
+    if (!std::all_of(
+            stripes.begin(), stripes.end(), [](std::optional<BandColour> stripe) { return stripe.has_value(); }))
+        return std::nullopt;
+
+    auto next = stripes.rbegin();
+    DecodingSelection mirrored;
+    mirrored.firstBand = *next++;
+    mirrored.secondBand = *next++;
+    if (threeDigits)
+        mirrored.thirdBand = *next++;
+    mirrored.multiplier = *next++;
+    mirrored.tolerance =
+        selection.tolerance->isNone() ? common::ToleranceChoice::None() : common::ToleranceChoice(**next++);
+    if (sixBand)
+        mirrored.tempco = *next++;
+
+    const auto isDigit = [](std::optional<BandColour> colour) { return !colour || common::DigitOf(*colour); };
+    const bool meaningful = mirrored.firstBand != BandColour::Black && isDigit(mirrored.firstBand) &&
+        isDigit(mirrored.secondBand) && isDigit(mirrored.thirdBand) && common::MultiplierOf(*mirrored.multiplier) &&
+        common::ToleranceTextOf(*mirrored.tolerance) && (!sixBand || common::TempcoTextOf(*mirrored.tempco));
+    const bool symmetric = std::equal(stripes.begin(), stripes.end(), stripes.rbegin());
+    if (!meaningful || symmetric)
+        return std::nullopt;
+    return mirrored;
 }
 
 std::optional<values::Decimal> TolerancePercent(std::string_view text)

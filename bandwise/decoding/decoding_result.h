@@ -36,6 +36,13 @@ DecodingOutput ComputeDecodingResult(
 // nothing while the digit bands of the scheme are incomplete.
 std::optional<values::TypedValue> ExactReading(const DecodingSelection& selection, common::BandScheme scheme);
 
+// The same stripes read from the other end, in the same scheme: a resistor soldered the wrong way
+// round, as happens in kits, is read this way. Nothing unless every stripe of the scheme is chosen,
+// each means something in its new place, the new first digit is not black, and the reading differs.
+// A four- or five-band resistor without a tolerance band has no gap at either end, so its mirror
+// has none either.
+std::optional<DecodingSelection> FromTheOtherEnd(const DecodingSelection& selection, common::BandScheme scheme);
+
 // The percent of a tolerance text as the tables write it, "±5%" or "±0.10%".
 std::optional<values::Decimal> TolerancePercent(std::string_view text);
 

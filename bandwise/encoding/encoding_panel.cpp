@@ -303,10 +303,12 @@ void EncodingPanel::tick()
         if (out.swatchDescriptions[row])
             m_resistor->stripes()[row]->describe(QString::fromStdString(*out.swatchDescriptions[row]));
     }
-    if (out.resValue && m_resValue->text() != QString::fromStdString(*out.resValue)) {
+    if (out.resValue) {
         updateText(m_resValue, QString::fromStdString(*out.resValue));
+        // Not only when the text changes: a new temperature band changes the reading from the other end.
         m_reading = ExactListReading(listTexts, scheme());
-        showValueFacts(m_resValue, m_reading);
+        const std::optional<DecodingSelection> mirrored = FromTheOtherEnd(ListColours(listTexts), scheme());
+        showValueFacts(m_resValue, m_reading, mirrored ? ExactReading(*mirrored, scheme()) : std::nullopt);
     }
     m_colourNames = out.colourNames;
 }

@@ -159,6 +159,12 @@ std::optional<values::TypedValue> ExactListReading(
         texts[ToleranceRow].empty() ? std::nullopt : TolerancePercent(texts[ToleranceRow])};
 }
 
+DecodingSelection ListColours(const std::array<std::string, kEncodingRowCount>& texts)
+{
+    return {digitColour(texts[FirstDigitRow]), digitColour(texts[SecondDigitRow]), digitColour(texts[ThirdDigitRow]),
+        multiplierColour(texts[MultiplierRow]), toleranceChoice(texts[ToleranceRow]), tempcoColour(texts[TempcoRow])};
+}
+
 ListEntry ListsForValue(const values::TypedValue& value, common::BandScheme scheme)
 {
     using Problem = ListEntry::Problem;

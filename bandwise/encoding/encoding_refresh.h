@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bandwise/decoding/decoding_result.h"
 #include "common/band_colour.h"
 #include "common/display_colour.h"
 #include "common/values/typed_value.h"
@@ -46,6 +47,10 @@ EncodingOutput ComputeEncodingRefresh(const EncodingInputs& inputs);
 // and the multiplier list have a choice.
 std::optional<values::TypedValue> ExactListReading(
     const std::array<std::string, kEncodingRowCount>& listTexts, common::BandScheme scheme);
+
+// The colours the lists stand for, held as the decoder holds its choices, so that the same stripes
+// can be read from the other end.
+DecodingSelection ListColours(const std::array<std::string, kEncodingRowCount>& listTexts);
 
 // The list items that give a typed value, for "Set value…": each digit list, the multiplier list
 // and, when a tolerance was typed, the tolerance list. The digits and the multiplier need a value

@@ -108,47 +108,57 @@
 <context>
     <name>ValueFacts</name>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="47"/>
+        <location filename="../widgets/value_facts.cpp" line="67"/>
         <source>From %1 to %2</source>
         <translation>De %1 a %2</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="62"/>
+        <location filename="../widgets/value_facts.cpp" line="75"/>
         <source>Standard value of the %1 series</source>
         <translation>Valor padronizado da série %1</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="67"/>
+        <location filename="../widgets/value_facts.cpp" line="80"/>
         <source>Not a standard value; nearest in %1: %2 and %3</source>
         <translation>Não é um valor padronizado; os mais próximos na %1: %2 e %3</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="70"/>
+        <location filename="../widgets/value_facts.cpp" line="83"/>
         <source>Not a standard value</source>
         <translation>Não é um valor padronizado</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="73"/>
+        <location filename="../widgets/value_facts.cpp" line="86"/>
         <source>Marked %1</source>
         <translation>Marcado %1</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="77"/>
+        <location filename="../widgets/value_facts.cpp" line="90"/>
         <source>No SMD marking</source>
         <translation>Sem marcação SMD</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="78"/>
+        <location filename="../widgets/value_facts.cpp" line="91"/>
         <source>SMD: %1</source>
         <translation>SMD: %1</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="103"/>
+        <location filename="../widgets/value_facts.cpp" line="95"/>
+        <source>From the other end: %1, standard value of the %2 series</source>
+        <translation>Da outra ponta: %1, valor padronizado da série %2</translation>
+    </message>
+    <message>
+        <location filename="../widgets/value_facts.cpp" line="97"/>
+        <source>From the other end: %1, not a standard value</source>
+        <translation>Da outra ponta: %1, não é um valor padronizado</translation>
+    </message>
+    <message>
+        <location filename="../widgets/value_facts.cpp" line="124"/>
         <source>Copy as %1</source>
         <translation>Copiar como %1</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="106"/>
+        <location filename="../widgets/value_facts.cpp" line="127"/>
         <source>Copy bands</source>
         <translation>Copiar faixas</translation>
     </message>

@@ -24,9 +24,25 @@ struct Texts {
 
 constexpr const char* kSeriesNames[] = {"E3", "E6", "E12", "E24", "E48", "E96", "E192"};
 
+// The coarsest series that holds the value.
+std::optional<values::Series> standardSeries(values::Decimal ohms)
+{
+    for (int i = 0; i < static_cast<int>(std::size(kSeriesNames)); ++i) {
+        if (values::InSeries(ohms, static_cast<values::Series>(i)))
+            return static_cast<values::Series>(i);
+    }
+    return std::nullopt;
+}
+
+QString seriesName(values::Series series)
+{
+    return QString::fromLatin1(kSeriesNames[static_cast<int>(series)]);
+}
+
 }  // namespace
 
-QString valueFacts(const values::TypedValue& reading, const QString& decimalSeparator)
+QString valueFacts(const values::TypedValue& reading, const std::optional<values::TypedValue>& otherEnd,
+    const QString& decimalSeparator)
 {
     using values::Decimal;
     if (reading.ohms <= Decimal {})
@@ -38,24 +54,21 @@ QString valueFacts(const values::TypedValue& reading, const QString& decimalSepa
         return QString::fromStdString(values::DecimalText(value)).replace(QLatin1Char('.'), decimalSeparator);
     };
 
+    const auto withTolerance = [&](const values::TypedValue& value) {
+        return value.tolerancePercent
+            ? ohms(value.ohms) + QStringLiteral(" \u00B1") + number(*value.tolerancePercent) + QStringLiteral(" %")
+            : ohms(value.ohms);
+    };
+
     QStringList facts;
-    facts << (reading.tolerancePercent
-            ? ohms(reading.ohms) + QStringLiteral(" \u00B1") + number(*reading.tolerancePercent) + QStringLiteral(" %")
-            : ohms(reading.ohms));
+    facts << withTolerance(reading);
     if (reading.tolerancePercent) {
         if (const auto range = values::ToleranceRange(reading.ohms, *reading.tolerancePercent))
             facts << Texts::tr("From %1 to %2").arg(ohms(range->minimum), ohms(range->maximum));
     }
 
-    // The coarsest series that holds the value; else the neighbours in the series of its tolerance.
-    std::optional<values::Series> holding;
-    for (int i = 0; i < static_cast<int>(std::size(kSeriesNames)) && !holding; ++i) {
-        if (values::InSeries(reading.ohms, static_cast<values::Series>(i)))
-            holding = static_cast<values::Series>(i);
-    }
-    const auto seriesName = [](values::Series series) {
-        return QString::fromLatin1(kSeriesNames[static_cast<int>(series)]);
-    };
+    // The series that holds the value; else the neighbours in the series of its tolerance.
+    const std::optional<values::Series> holding = standardSeries(reading.ohms);
     const std::optional<values::Series> expected =
         reading.tolerancePercent ? values::SeriesForTolerance(*reading.tolerancePercent) : std::nullopt;
     if (holding) {
@@ -76,12 +89,20 @@ QString valueFacts(const values::TypedValue& reading, const QString& decimalSepa
         codes << QString::fromStdString(marking.code);
     facts << (codes.isEmpty() ? Texts::tr("No SMD marking")
                               : Texts::tr("SMD: %1").arg(codes.join(QStringLiteral(", "))));
+
+    if (otherEnd && Decimal {} < otherEnd->ohms) {
+        const std::optional<values::Series> series = standardSeries(otherEnd->ohms);
+        facts << (series ? Texts::tr("From the other end: %1, standard value of the %2 series")
+                               .arg(withTolerance(*otherEnd), seriesName(*series))
+                         : Texts::tr("From the other end: %1, not a standard value").arg(withTolerance(*otherEnd)));
+    }
     return facts.join(QLatin1Char('\n'));
 }
 
-void showValueFacts(QLineEdit* box, const std::optional<values::TypedValue>& reading)
+void showValueFacts(
+    QLineEdit* box, const std::optional<values::TypedValue>& reading, const std::optional<values::TypedValue>& otherEnd)
 {
-    const QString facts = reading ? valueFacts(*reading, box->locale().decimalPoint()) : QString();
+    const QString facts = reading ? valueFacts(*reading, otherEnd, box->locale().decimalPoint()) : QString();
     if (facts == box->toolTip())
         return;
     box->setToolTip(facts);

@@ -87,6 +87,31 @@ TEST(DecodingResult, everyMultiplierInEveryForm)
     EXPECT_EQ(ComputeDecodingResult(selection, BandScheme::FourBand, ResultForm::Normal, ",").resistorValue, "0,47");
 }
 
+TEST(DecodingResult, theStripesReadFromTheOtherEndWhenEachMeansSomethingThere)
+{
+    using enum BandColour;
+    const common::ToleranceChoice none = common::ToleranceChoice::None();
+    // Scheme, the selection, and what its stripes read from the other end ("" for nothing).
+    const std::tuple<BandScheme, DecodingSelection, std::string_view> rows[] = {
+        {BandScheme::FiveBand, {Brown, Black, Black, Red, Brown, {}}, "120 1%"},  // 10 kΩ ±1 %
+        {BandScheme::FourBand, {Brown, Black, White, Red, none, {}}, "200 20%"},  // three stripes
+        {BandScheme::SixBand, {Brown, Red, Black, Black, Brown, Red}, "210 2%"},
+        {BandScheme::FourBand, {Yellow, Violet, {}, Red, Gold, {}}, ""},  // gold is no digit
+        {BandScheme::FourBand, {Brown, Black, {}, Black, none, {}}, ""},  // nor is black a first digit
+        {BandScheme::FiveBand, {Brown, White, Red, Brown, Brown, {}}, ""},  // white is no multiplier
+        {BandScheme::FiveBand, {White, Red, Red, Brown, Brown, {}}, ""},  // nor a tolerance
+        {BandScheme::SixBand, {Green, Red, Black, Black, Brown, Red}, ""},  // green is no temperature band
+        {BandScheme::FiveBand, {Red, Red, Red, Red, Red, {}}, ""},  // the same both ways
+        {BandScheme::SixBand, {Brown, Red, Black, Black, Brown, {}}, ""},  // not every stripe chosen
+    };
+    for (const auto& [scheme, selection, expected] : rows) {
+        SCOPED_TRACE(std::string(expected));
+        const std::optional<DecodingSelection> mirrored = FromTheOtherEnd(selection, scheme);
+        EXPECT_EQ(mirrored ? ExactReading(*mirrored, scheme) : std::nullopt,
+            expected.empty() ? std::nullopt : values::ReadTypedValue(expected).value);
+    }
+}
+
 TEST_F(DecodingPanelTest, everyOptionMeansItsColourInItsBandAndShowsItBeside)
 {
     using Kind = common::StripeKind;

@@ -208,6 +208,10 @@ TEST_F(EncodingPanelTest, theTickWritesWordsSwatchesAndValue)
     EXPECT_EQ(box("b1v"), "MARRÓN");  // upper-cased beyond ASCII
     EXPECT_EQ(box("mul_v"), "ORANGE");
     EXPECT_EQ(box("res_value"), "100000±1%");
+    // Brown Black Black Orange Brown mirrored: 130 Ω ±1 %.
+    EXPECT_TRUE(child<QLineEdit>(panel.get(), "res_value")
+                    ->toolTip()
+                    .endsWith("\nFrom the other end: 130 Ω ±1 %, standard value of the E24 series"));
     EXPECT_EQ(swatch("mul_colour1"), QColor(0x56, 0x34, 0x12));
 
     child<QRadioButton>(panel.get(), "r4b1")->setChecked(true);
