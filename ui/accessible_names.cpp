@@ -1,9 +1,11 @@
 #include "ui/accessible_names.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPointer>
+#include <QStringList>
 #include <QVariant>
 
 namespace ui {
@@ -11,6 +13,7 @@ namespace ui {
 namespace {
 
 const char* const kCaptionedBy = "accessibleNameFrom";
+const char* const kTranslatedName = "accessibleNameTranslated";  // context and source text
 
 QString captionOf(const QWidget* widget)
 {
@@ -33,6 +36,19 @@ void nameAfter(QWidget* control, QWidget* captioned)
         control->setProperty(kCaptionedBy, QVariant::fromValue(QPointer<QWidget>(captioned)));
 }
 
+void nameTranslated(QWidget* control, const char* context, const char* sourceText)
+{
+    control->setProperty(kTranslatedName, QStringList {QString::fromLatin1(context), QString::fromUtf8(sourceText)});
+    control->setAccessibleName(QCoreApplication::translate(context, sourceText));
+}
+
+void nameDirectly(QWidget* control, const QString& name)
+{
+    control->setProperty(kCaptionedBy, QVariant());
+    control->setProperty(kTranslatedName, QVariant());
+    control->setAccessibleName(name);
+}
+
 void refreshAccessibleNames(QWidget* root)
 {
     for (QGroupBox* group : root->findChildren<QGroupBox*>())
@@ -41,6 +57,11 @@ void refreshAccessibleNames(QWidget* root)
         const QVariant captioned = control->property(kCaptionedBy);
         if (const auto source = captioned.value<QPointer<QWidget>>())
             control->setAccessibleName(captionOf(source));
+        const QStringList translated = control->property(kTranslatedName).toStringList();
+        if (translated.size() == 2) {
+            control->setAccessibleName(
+                QCoreApplication::translate(translated[0].toLatin1().constData(), translated[1].toUtf8().constData()));
+        }
     }
 }
 

@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>SampleResistor</name>
+    <message>
+        <location filename="../widgets/sample_resistor.cpp" line="21"/>
+        <source>Lead</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <location filename="../widgets/sample_resistor.cpp" line="22"/>
+        <source>Body</source>
+        <translation>Cuerpo</translation>
+    </message>
+    <message>
+        <location filename="../widgets/sample_resistor.cpp" line="23"/>
+        <source>Band not chosen yet</source>
+        <translation>Banda aún sin elegir</translation>
+    </message>
+</context>
+<context>
     <name>ValueEntry</name>
     <message>
         <location filename="../encoding/encoding_panel.cpp" line="47"/>

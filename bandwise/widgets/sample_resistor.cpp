@@ -2,8 +2,11 @@
 
 #include "bandwise/widgets/line_shape.h"
 #include "bandwise/widgets/shape.h"
+#include "ui/accessible_names.h"
 #include "ui/colours.h"
 #include "ui/twips.h"
+
+#include <QtGlobal>
 
 namespace bandwise {
 
@@ -12,6 +15,12 @@ using ui::placeInTwips;
 using ui::toQColor;
 
 namespace {
+
+// What a screen reader calls the parts; a stripe is named after its colour once a band is chosen.
+const char* const kContext = "SampleResistor";
+const char* const kLeadName = QT_TRANSLATE_NOOP("SampleResistor", "Lead");
+const char* const kBodyName = QT_TRANSLATE_NOOP("SampleResistor", "Body");
+const char* const kUnchosenStripeName = QT_TRANSLATE_NOOP("SampleResistor", "Band not chosen yet");
 
 struct TwipsBox {
     int left, top, width, height;
@@ -43,6 +52,11 @@ LineShape* makeSeam(const char* name, QPointF fromTwips, QPointF toTwips, const 
     return seam;
 }
 
+void spoken(QWidget* part, const char* name)
+{
+    ui::nameTranslated(part, kContext, name);
+}
+
 }  // namespace
 
 SampleResistor::SampleResistor(QWidget* frame, const SampleResistorNames& names, int multiplierStripeHeightTwips)
@@ -50,14 +64,14 @@ SampleResistor::SampleResistor(QWidget* frame, const SampleResistorNames& names,
     const QColor body = toQColor(common::DefaultPalette().body);
     const QColor lead = Qt::black;
 
-    makeShape(Shape::Kind::RoundedRectangle, body, names.leftCap, {960, 240, 375, 615}, frame);
-    makeShape(Shape::Kind::RoundedRectangle, body, names.rightCap, {2160, 240, 375, 615}, frame);
-    makeShape(Shape::Kind::Rectangle, body, names.middle, {1320, 315, 855, 460}, frame);
+    spoken(makeShape(Shape::Kind::RoundedRectangle, body, names.leftCap, {960, 240, 375, 615}, frame), kBodyName);
+    spoken(makeShape(Shape::Kind::RoundedRectangle, body, names.rightCap, {2160, 240, 375, 615}, frame), kBodyName);
+    spoken(makeShape(Shape::Kind::Rectangle, body, names.middle, {1320, 315, 855, 460}, frame), kBodyName);
     // The leads lie on top of the caps, and the stripes on top of everything.
-    makeShape(Shape::Kind::Rectangle, lead, names.leftLead, {240, 480, 735, 135}, frame);
-    makeShape(Shape::Kind::Rectangle, lead, names.rightLead, {2520, 480, 735, 135}, frame);
-    makeSeam(names.leftSeam, {1320, 325}, {1310, 740}, body, frame);
-    makeSeam(names.rightSeam, {2160, 325}, {2155, 730}, body, frame);
+    spoken(makeShape(Shape::Kind::Rectangle, lead, names.leftLead, {240, 480, 735, 135}, frame), kLeadName);
+    spoken(makeShape(Shape::Kind::Rectangle, lead, names.rightLead, {2520, 480, 735, 135}, frame), kLeadName);
+    spoken(makeSeam(names.leftSeam, {1320, 325}, {1310, 740}, body, frame), kBodyName);
+    spoken(makeSeam(names.rightSeam, {2160, 325}, {2155, 730}, body, frame), kBodyName);
 
     const std::array<TwipsBox, 6> stripeBoxes = {{
         {1080, 250, 135, 590},
@@ -70,6 +84,7 @@ SampleResistor::SampleResistor(QWidget* frame, const SampleResistorNames& names,
     for (std::size_t i = 0; i < m_stripes.size(); ++i) {
         m_stripes[i] = makeShape(
             Shape::Kind::Rectangle, toQColor(kInitialStripeColours[i]), names.stripes[i], stripeBoxes[i], frame);
+        spoken(m_stripes[i], kUnchosenStripeName);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "bandwise/widgets/shape.h"
 
+#include "ui/accessible_names.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -55,7 +57,7 @@ void Shape::describe(const QString& text)
     if (text == accessibleName())
         return;
     setToolTip(text);
-    setAccessibleName(text);
+    ui::nameDirectly(this, text);
 }
 
 }  // namespace bandwise

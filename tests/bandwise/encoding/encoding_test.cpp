@@ -3,9 +3,11 @@
 #include "bandwise/encoding/encoding_refresh.h"
 #include "bandwise/shell/window_texts.h"
 #include "bandwise/widgets/shape.h"
+#include "ui/accessible_names.h"
 #include "ui/colours.h"
 #include "widget_test.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -257,6 +259,20 @@ TEST_F(EncodingPanelTest, aTypedValueSetsTheListsOrSaysWhyNot)
     EXPECT_EQ(messages.shown[1].text, "\"four k seven\" does not start with a number.");
     EXPECT_EQ(messages.shown[2].text, "No tolerance band stands for ±3 %.");
     EXPECT_EQ(list("mul_list")->currentText(), "1");  // a refused value leaves the lists alone
+}
+
+TEST_F(EncodingPanelTest, aScreenReaderNamesTheDrawingsPartsAndEachChosenBand)
+{
+    const auto spoken = [this](const char* part) {
+        return QAccessible::queryAccessibleInterface(child<QWidget>(panel.get(), part))->text(QAccessible::Name);
+    };
+    EXPECT_EQ(spoken("Shape57"), "Lead");
+    EXPECT_EQ(spoken("Line4"), "Body");
+    EXPECT_EQ(spoken("band1_colour1"), "Band not chosen yet");
+    pick("band1_list", "1");
+    panel->tick();
+    ui::refreshAccessibleNames(panel.get());  // as applying a language does
+    EXPECT_EQ(spoken("band1_colour1"), "Brown: 1");
 }
 
 TEST_F(EncodingPanelTest, schemeEnablesAndShowsItsRows)
