@@ -1,6 +1,7 @@
 #include "platform/message_presenter.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -39,6 +40,20 @@ bool QtMessagePresenter::ask(const QString& title, const QString& text, const QS
     box.setDefaultButton(yesButton);
     box.exec();
     return box.clickedButton() == yesButton;
+}
+
+std::optional<QString> QtMessagePresenter::askText(
+    const QString& title, const QString& label, const QString& initial, const QString& ok, const QString& cancel)
+{
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setTextValue(initial);
+    dialog.setOkButtonText(ok);
+    dialog.setCancelButtonText(cancel);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }
 
 }  // namespace platform

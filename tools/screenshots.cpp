@@ -35,6 +35,12 @@ public:
         std::fprintf(stderr, "question: %s\n", qPrintable(text));
         return false;
     }
+    std::optional<QString> askText(
+        const QString&, const QString& label, const QString&, const QString&, const QString&) override
+    {
+        std::fprintf(stderr, "question: %s\n", qPrintable(label));
+        return std::nullopt;
+    }
 };
 
 class NoDesktop final : public platform::Desktop {

@@ -263,8 +263,10 @@ void DecodingPanel::showPlainUnit()
     updateText(m_unitLabel, ohmSign());
     // A value kept from digits the current scheme no longer has (say 47 for 47 KΩ, after a switch
     // to five bands) would now read as 47 Ω: it gives way to the prompt until the digits are there.
-    if (m_promptText && !compute().resistorValue)
+    if (m_promptText && !compute().resistorValue) {
         updateText(m_resistorValue, *m_promptText);
+        showValueFacts(m_resistorValue, std::nullopt, std::nullopt);
+    }
 }
 
 void DecodingPanel::tick()

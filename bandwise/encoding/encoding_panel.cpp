@@ -18,7 +18,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -46,13 +45,13 @@ QString readingProblem(values::ValueError error, const QString& text)
     case values::ValueError::NotANumber:
         return EntryTexts::tr("\"%1\" does not start with a number.").arg(text);
     case values::ValueError::NotPositive:
-        return EntryTexts::tr("A resistance is larger than 0 \u03A9.");
+        return EntryTexts::tr("A resistance must be larger than 0 \u03A9.");
     case values::ValueError::AmbiguousPrefix:
         return EntryTexts::tr("\"m\" may mean milli or mega: write 0.001 or 1M.");
     case values::ValueError::TrailingText:
-        return EntryTexts::tr("\"%1\" goes on after the value with something that is not a tolerance.").arg(text);
+        return EntryTexts::tr("In \"%1\", what follows the value is not a tolerance.").arg(text);
     case values::ValueError::BadTolerance:
-        return EntryTexts::tr("A tolerance is a percentage between 0 and 100, for example 5%.");
+        return EntryTexts::tr("A tolerance must be a percentage between 0 and 100, for example 5%.");
     case values::ValueError::TooSmall:
         return EntryTexts::tr("The smallest value is 0.001 \u03A9.");
     case values::ValueError::TooLarge:
@@ -231,14 +230,20 @@ QMenu* EncodingPanel::valueMenu()
 
 void EncodingPanel::askForValue()
 {
-    // Qt's own OK and Cancel would stay English in a translated window.
-    QInputDialog dialog(this);
-    dialog.setWindowTitle(EntryTexts::tr("Set value"));
-    dialog.setLabelText(EntryTexts::tr("Value and tolerance, for example 4k7 5%:"));
-    dialog.setOkButtonText(EntryTexts::tr("OK"));
-    dialog.setCancelButtonText(EntryTexts::tr("Cancel"));
-    if (dialog.exec() == QDialog::Accepted)
-        setTypedValue(dialog.textValue());
+    // The value shown, in a form the reader takes back whatever the locale, to edit or type over.
+    QString shown;
+    if (m_reading && values::Decimal {} < m_reading->ohms) {
+        shown = QString::fromStdString(values::RkmText(m_reading->ohms));
+        if (m_reading->tolerancePercent)
+            shown += QLatin1Char(' ') + QString::fromStdString(values::DecimalText(*m_reading->tolerancePercent)) +
+                QLatin1Char('%');
+    }
+    // The dialog's own OK and Cancel, as Qt's would stay English in a translated window.
+    const std::optional<QString> typed =
+        m_messages.askText(EntryTexts::tr("Set value"), EntryTexts::tr("Value and tolerance, for example 4k7 5%:"),
+            shown, EntryTexts::tr("OK"), EntryTexts::tr("Cancel"));
+    if (typed)
+        setTypedValue(*typed);
 }
 
 void EncodingPanel::setTypedValue(const QString& text)
@@ -249,33 +254,44 @@ void EncodingPanel::setTypedValue(const QString& text)
     const values::ValueReading reading = values::ReadTypedValue(text.toStdString());
     if (!reading.value)
         return refuse(readingProblem(reading.error, text));
-    const QString shown = QString::fromStdString(values::EngineeringText(reading.value->ohms));
-    ListEntry entry = ListsForValue(*reading.value, scheme());
+    const std::string separator = locale().decimalPoint().toStdString();
+    const auto ohms = [&separator](values::Decimal value) {
+        return QString::fromStdString(values::EngineeringText(value, separator));
+    };
+
+    BandScheme bands = scheme();
+    ListEntry entry = ListsForValue(*reading.value, bands);
     using Problem = ListEntry::Problem;
-    if (entry.problem == Problem::NeedsMoreDigits && scheme() == BandScheme::FourBand &&
-        values::SignificantDigits(reading.value->ohms) == 3) {
-        if (!m_messages.ask(QStringLiteral("Bandwise"),
+    if (entry.problem == Problem::NeedsMoreDigits && bands == BandScheme::FourBand) {
+        // Five bands are offered only when they can show the value; else their reason is told.
+        bands = BandScheme::FiveBand;
+        entry = ListsForValue(*reading.value, bands);
+        if (entry.problem == Problem::None &&
+            !m_messages.ask(QStringLiteral("Bandwise"),
                 EntryTexts::tr("%1 needs three significant digits, and four bands show two. Use five bands?")
-                    .arg(shown),
+                    .arg(ohms(reading.value->ohms)),
                 EntryTexts::tr("Use five bands"), EntryTexts::tr("Cancel")))
             return;
-        findChild<QRadioButton*>(QStringLiteral("r5b1"))->click();
-        entry = ListsForValue(*reading.value, scheme());
     }
     switch (entry.problem) {
     case Problem::None:
         break;
     case Problem::NeedsMoreDigits:
-        return refuse(EntryTexts::tr("%1 needs more significant digits than bands can show.").arg(shown));
-    case Problem::TooSmall:
         return refuse(
-            EntryTexts::tr("%1 is smaller than bands can show: the smallest multiplier is x0.01.").arg(shown));
+            EntryTexts::tr("%1 needs more significant digits than bands can show.").arg(ohms(reading.value->ohms)));
+    case Problem::TooSmall:
+        return refuse(EntryTexts::tr("Bands show nothing finer than 0.01 \u03A9, so they cannot show %1.")
+                          .arg(ohms(reading.value->ohms)));
     case Problem::TooLarge:
-        return refuse(EntryTexts::tr("%1 is larger than bands can show: the largest multiplier is 10^7.").arg(shown));
+        return refuse(EntryTexts::tr("Bands show at most %1, so they cannot show %2.")
+                          .arg(ohms(LargestListValue(bands)), ohms(reading.value->ohms)));
     case Problem::NoSuchTolerance:
         return refuse(EntryTexts::tr("No tolerance band stands for \u00B1%1 %.")
-                          .arg(QString::fromStdString(values::DecimalText(*reading.value->tolerancePercent))));
+                          .arg(QString::fromStdString(values::DecimalText(*reading.value->tolerancePercent))
+                                   .replace(QLatin1Char('.'), locale().decimalPoint())));
     }
+    if (bands != scheme())
+        m_scheme->choose(bands);
     for (int row = 0; row < kEncodingRowCount; ++row) {
         if (entry.items[row])
             m_lists[row]->setCurrentText(QString::fromStdString(*entry.items[row]));

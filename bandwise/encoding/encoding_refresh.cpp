@@ -172,15 +172,14 @@ ListEntry ListsForValue(const values::TypedValue& value, common::BandScheme sche
     const int digits = scheme == common::BandScheme::FourBand ? 2 : 3;
     if (values::SignificantDigits(value.ohms) > digits)
         return {Problem::NeedsMoreDigits, {}};
+    if (LargestListValue(scheme) < value.ohms)
+        return {Problem::TooLarge, {}};
     // The multiplier that leaves the digits a whole number; the lists go from x0.01 to 10^7.
     constexpr int kSmallestPower = -2;
-    constexpr int kLargestPower = 7;
     const int power = std::max(values::LeadingPower(value.ohms) - (digits - 1), kSmallestPower);
     const std::optional<values::Decimal> whole = values::ScaledByPowerOfTen(value.ohms, -power);
     if (!whole || whole->exponent < 0)
         return {Problem::TooSmall, {}};
-    if (power > kLargestPower)
-        return {Problem::TooLarge, {}};
     std::string text = std::to_string(whole->mantissa) + std::string(static_cast<std::size_t>(whole->exponent), '0');
     text.insert(0, static_cast<std::size_t>(digits) - std::min(text.size(), static_cast<std::size_t>(digits)), '0');
     const EncodingRow rows[] = {FirstDigitRow, SecondDigitRow, ThirdDigitRow};
@@ -196,6 +195,11 @@ ListEntry ListsForValue(const values::TypedValue& value, common::BandScheme sche
             return {Problem::NoSuchTolerance, {}};
     }
     return entry;
+}
+
+values::Decimal LargestListValue(common::BandScheme scheme)
+{
+    return values::MakeDecimal(scheme == common::BandScheme::FourBand ? 99 : 999, 7);
 }
 
 const std::array<std::string_view, 10>& DigitListItems()

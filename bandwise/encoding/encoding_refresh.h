@@ -62,6 +62,8 @@ struct ListEntry {
     std::array<std::optional<std::string>, kEncodingRowCount> items;  // nothing: leave that list
 };
 ListEntry ListsForValue(const values::TypedValue& value, common::BandScheme scheme);
+// The largest value the lists of a scheme give: all digits 9, times 10^7.
+values::Decimal LargestListValue(common::BandScheme scheme);
 
 // The fixed items of the lists, exactly the texts the refresh recognises; never translated.
 const std::array<std::string_view, 10>& DigitListItems();

@@ -5,16 +5,31 @@
     <name>SampleResistor</name>
     <message>
         <location filename="../widgets/sample_resistor.cpp" line="21"/>
-        <source>Lead</source>
-        <translation>Terminal</translation>
+        <source>Left lead</source>
+        <translation>Terminal esquerdo</translation>
     </message>
     <message>
         <location filename="../widgets/sample_resistor.cpp" line="22"/>
+        <source>Right lead</source>
+        <translation>Terminal direito</translation>
+    </message>
+    <message>
+        <location filename="../widgets/sample_resistor.cpp" line="23"/>
+        <source>Left end of the body</source>
+        <translation>Ponta esquerda do corpo</translation>
+    </message>
+    <message>
+        <location filename="../widgets/sample_resistor.cpp" line="24"/>
+        <source>Right end of the body</source>
+        <translation>Ponta direita do corpo</translation>
+    </message>
+    <message>
+        <location filename="../widgets/sample_resistor.cpp" line="25"/>
         <source>Body</source>
         <translation>Corpo</translation>
     </message>
     <message>
-        <location filename="../widgets/sample_resistor.cpp" line="23"/>
+        <location filename="../widgets/sample_resistor.cpp" line="26"/>
         <source>Band not chosen yet</source>
         <translation>Faixa ainda não escolhida</translation>
     </message>
@@ -22,103 +37,103 @@
 <context>
     <name>ValueEntry</name>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="47"/>
+        <location filename="../encoding/encoding_panel.cpp" line="46"/>
         <source>&quot;%1&quot; does not start with a number.</source>
         <translation>“%1” não começa com um número.</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="49"/>
-        <source>A resistance is larger than 0 Ω.</source>
-        <translation>Uma resistência é maior que 0 Ω.</translation>
-    </message>
-    <message>
-        <location filename="../encoding/encoding_panel.cpp" line="51"/>
+        <location filename="../encoding/encoding_panel.cpp" line="50"/>
         <source>&quot;m&quot; may mean milli or mega: write 0.001 or 1M.</source>
         <translation>“m” pode ser mili ou mega: escreva 0.001 ou 1M.</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="53"/>
-        <source>&quot;%1&quot; goes on after the value with something that is not a tolerance.</source>
-        <translation>“%1” continua depois do valor com algo que não é uma tolerância.</translation>
+        <location filename="../encoding/encoding_panel.cpp" line="48"/>
+        <source>A resistance must be larger than 0 Ω.</source>
+        <translation>A resistência deve ser maior que 0 Ω.</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="55"/>
-        <source>A tolerance is a percentage between 0 and 100, for example 5%.</source>
-        <translation>Uma tolerância é uma porcentagem entre 0 e 100, por exemplo 5%.</translation>
+        <location filename="../encoding/encoding_panel.cpp" line="52"/>
+        <source>In &quot;%1&quot;, what follows the value is not a tolerance.</source>
+        <translation>Em “%1”, o que vem depois do valor não é uma tolerância.</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="57"/>
+        <location filename="../encoding/encoding_panel.cpp" line="54"/>
+        <source>A tolerance must be a percentage between 0 and 100, for example 5%.</source>
+        <translation>A tolerância deve ser uma porcentagem entre 0 e 100, por exemplo 5%.</translation>
+    </message>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="56"/>
         <source>The smallest value is 0.001 Ω.</source>
         <translation>O menor valor é 0.001 Ω.</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="59"/>
+        <location filename="../encoding/encoding_panel.cpp" line="58"/>
         <source>The largest value is 1 TΩ.</source>
         <translation>O maior valor é 1 TΩ.</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="61"/>
+        <location filename="../encoding/encoding_panel.cpp" line="60"/>
         <source>A value has at most 15 significant digits.</source>
         <translation>Um valor tem no máximo 15 algarismos significativos.</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="63"/>
+        <location filename="../encoding/encoding_panel.cpp" line="62"/>
         <source>Type a value, for example 4k7 or 4.7 kΩ 5%.</source>
         <translation>Digite um valor, por exemplo 4k7 ou 4.7 kΩ 5%.</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="226"/>
+        <location filename="../encoding/encoding_panel.cpp" line="225"/>
         <source>Set value…</source>
         <translation>Definir valor…</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="236"/>
+        <location filename="../encoding/encoding_panel.cpp" line="242"/>
         <source>Set value</source>
         <translation>Definir valor</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="237"/>
+        <location filename="../encoding/encoding_panel.cpp" line="243"/>
         <source>Value and tolerance, for example 4k7 5%:</source>
         <translation>Valor e tolerância, por exemplo 4k7 5%:</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="238"/>
+        <location filename="../encoding/encoding_panel.cpp" line="243"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="239"/>
-        <location filename="../encoding/encoding_panel.cpp" line="260"/>
+        <location filename="../encoding/encoding_panel.cpp" line="244"/>
+        <location filename="../encoding/encoding_panel.cpp" line="273"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="258"/>
+        <location filename="../encoding/encoding_panel.cpp" line="271"/>
         <source>%1 needs three significant digits, and four bands show two. Use five bands?</source>
-        <translation>%1 precisa de três algarismos significativos, e quatro faixas mostram dois. Usar cinco faixas?</translation>
+        <translation>%1 precisa de três algarismos significativos, mas quatro faixas só mostram dois. Usar cinco faixas?</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="260"/>
+        <location filename="../encoding/encoding_panel.cpp" line="273"/>
         <source>Use five bands</source>
         <translation>Usar cinco faixas</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="269"/>
+        <location filename="../encoding/encoding_panel.cpp" line="281"/>
         <source>%1 needs more significant digits than bands can show.</source>
         <translation>%1 precisa de mais algarismos significativos do que as faixas podem mostrar.</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="272"/>
-        <source>%1 is smaller than bands can show: the smallest multiplier is x0.01.</source>
-        <translation>%1 é menor do que as faixas podem mostrar: o menor multiplicador é x0.01.</translation>
+        <location filename="../encoding/encoding_panel.cpp" line="283"/>
+        <source>Bands show nothing finer than 0.01 Ω, so they cannot show %1.</source>
+        <translation>As faixas não mostram nada menor que 0.01 Ω, então não podem mostrar %1.</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="274"/>
-        <source>%1 is larger than bands can show: the largest multiplier is 10^7.</source>
-        <translation>%1 é maior do que as faixas podem mostrar: o maior multiplicador é 10^7.</translation>
+        <location filename="../encoding/encoding_panel.cpp" line="286"/>
+        <source>Bands show at most %1, so they cannot show %2.</source>
+        <translation>As faixas mostram no máximo %1, então não podem mostrar %2.</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="276"/>
+        <location filename="../encoding/encoding_panel.cpp" line="289"/>
         <source>No tolerance band stands for ±%1 %.</source>
         <translation>Nenhuma faixa de tolerância indica ±%1 %.</translation>
     </message>
@@ -163,12 +178,12 @@
     <message>
         <location filename="../widgets/value_facts.cpp" line="95"/>
         <source>From the other end: %1, standard value of the %2 series</source>
-        <translation>Da outra ponta: %1, valor padronizado da série %2</translation>
+        <translation>Lido pela outra ponta: %1, valor padronizado da série %2</translation>
     </message>
     <message>
         <location filename="../widgets/value_facts.cpp" line="97"/>
         <source>From the other end: %1, not a standard value</source>
-        <translation>Da outra ponta: %1, não é um valor padronizado</translation>
+        <translation>Lido pela outra ponta: %1, não é um valor padronizado</translation>
     </message>
     <message>
         <location filename="../widgets/value_facts.cpp" line="124"/>

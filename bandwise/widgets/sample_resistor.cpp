@@ -18,7 +18,10 @@ namespace {
 
 // What a screen reader calls the parts; a stripe is named after its colour once a band is chosen.
 const char* const kContext = "SampleResistor";
-const char* const kLeadName = QT_TRANSLATE_NOOP("SampleResistor", "Lead");
+const char* const kLeftLeadName = QT_TRANSLATE_NOOP("SampleResistor", "Left lead");
+const char* const kRightLeadName = QT_TRANSLATE_NOOP("SampleResistor", "Right lead");
+const char* const kLeftEndName = QT_TRANSLATE_NOOP("SampleResistor", "Left end of the body");
+const char* const kRightEndName = QT_TRANSLATE_NOOP("SampleResistor", "Right end of the body");
 const char* const kBodyName = QT_TRANSLATE_NOOP("SampleResistor", "Body");
 const char* const kUnchosenStripeName = QT_TRANSLATE_NOOP("SampleResistor", "Band not chosen yet");
 
@@ -64,12 +67,12 @@ SampleResistor::SampleResistor(QWidget* frame, const SampleResistorNames& names,
     const QColor body = toQColor(common::DefaultPalette().body);
     const QColor lead = Qt::black;
 
-    spoken(makeShape(Shape::Kind::RoundedRectangle, body, names.leftCap, {960, 240, 375, 615}, frame), kBodyName);
-    spoken(makeShape(Shape::Kind::RoundedRectangle, body, names.rightCap, {2160, 240, 375, 615}, frame), kBodyName);
+    spoken(makeShape(Shape::Kind::RoundedRectangle, body, names.leftCap, {960, 240, 375, 615}, frame), kLeftEndName);
+    spoken(makeShape(Shape::Kind::RoundedRectangle, body, names.rightCap, {2160, 240, 375, 615}, frame), kRightEndName);
     spoken(makeShape(Shape::Kind::Rectangle, body, names.middle, {1320, 315, 855, 460}, frame), kBodyName);
     // The leads lie on top of the caps, and the stripes on top of everything.
-    spoken(makeShape(Shape::Kind::Rectangle, lead, names.leftLead, {240, 480, 735, 135}, frame), kLeadName);
-    spoken(makeShape(Shape::Kind::Rectangle, lead, names.rightLead, {2520, 480, 735, 135}, frame), kLeadName);
+    spoken(makeShape(Shape::Kind::Rectangle, lead, names.leftLead, {240, 480, 735, 135}, frame), kLeftLeadName);
+    spoken(makeShape(Shape::Kind::Rectangle, lead, names.rightLead, {2520, 480, 735, 135}, frame), kRightLeadName);
     spoken(makeSeam(names.leftSeam, {1320, 325}, {1310, 740}, body, frame), kBodyName);
     spoken(makeSeam(names.rightSeam, {2160, 325}, {2155, 730}, body, frame), kBodyName);
 

@@ -37,6 +37,11 @@ SchemeOptions::SchemeOptions(
     }
 }
 
+void SchemeOptions::choose(BandScheme scheme)
+{
+    m_options[static_cast<std::size_t>(scheme)]->setChecked(true);
+}
+
 BandScheme SchemeOptions::scheme() const
 {
     if (m_options[0]->isChecked())

@@ -25,6 +25,8 @@ public:
         QWidget* panel, const Names& names, int labelWidthTwips, std::function<void(common::BandScheme)> onChosen);
 
     common::BandScheme scheme() const;
+    // Selects an option for the user, who asked for it, with the same effect as their click.
+    void choose(common::BandScheme scheme);
 
 private:
     std::array<QRadioButton*, 3> m_options {};

@@ -35,16 +35,25 @@ public:
             ADD_FAILURE() << "unexpected message box: " << title.toStdString() << ": " << text.toStdString();
     }
 
+    // Questions are recorded as messages too, and answered with `answer` or `typed`.
     bool ask(const QString& title, const QString& text, const QString&, const QString&) override
     {
         show(platform::MessageIcon::Information, title, text);
         return answer;
     }
 
+    std::optional<QString> askText(
+        const QString& title, const QString& label, const QString& initial, const QString&, const QString&) override
+    {
+        show(platform::MessageIcon::Information, title, label + "|" + initial);
+        return typed;
+    }
+
     void expectMessages() { m_expected = true; }
 
     std::vector<Message> shown;
     bool answer = true;  // to every question
+    std::optional<QString> typed;  // nothing: cancelled
 
 private:
     bool m_expected = false;

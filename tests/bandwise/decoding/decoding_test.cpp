@@ -94,6 +94,7 @@ TEST(DecodingResult, theStripesReadFromTheOtherEndWhenEachMeansSomethingThere)
     // Scheme, the selection, and what its stripes read from the other end ("" for nothing).
     const std::tuple<BandScheme, DecodingSelection, std::string_view> rows[] = {
         {BandScheme::FiveBand, {Brown, Black, Black, Red, Brown, {}}, "120 1%"},  // 10 kΩ ±1 %
+        {BandScheme::FourBand, {Brown, Black, {}, Red, Brown, {}}, "12 1%"},
         {BandScheme::FourBand, {Brown, Black, White, Red, none, {}}, "200 20%"},  // three stripes
         {BandScheme::SixBand, {Brown, Red, Black, Black, Brown, Red}, "210 2%"},
         {BandScheme::FourBand, {Yellow, Violet, {}, Red, Gold, {}}, ""},  // gold is no digit
@@ -103,6 +104,7 @@ TEST(DecodingResult, theStripesReadFromTheOtherEndWhenEachMeansSomethingThere)
         {BandScheme::SixBand, {Green, Red, Black, Black, Brown, Red}, ""},  // green is no temperature band
         {BandScheme::FiveBand, {Red, Red, Red, Red, Red, {}}, ""},  // the same both ways
         {BandScheme::SixBand, {Brown, Red, Black, Black, Brown, {}}, ""},  // not every stripe chosen
+        {BandScheme::SixBand, {Brown, Red, Black, Black, none, Red}, ""},  // six bands always have a tolerance band
     };
     for (const auto& [scheme, selection, expected] : rows) {
         SCOPED_TRACE(std::string(expected));
@@ -182,6 +184,7 @@ TEST_F(DecodingPanelTest, theTickWritesTheResultOfTheClicksSoFar)
     // Back to ohms, that value would read 47 Ω: the prompt returns until the digits are complete.
     click("nor_form");
     EXPECT_EQ(std::pair(value(), unit()), std::pair(QString("SPECIFY BAND COLOURS"), QString("Ω")));
+    EXPECT_TRUE(child<QLineEdit>(window.get(), "Resistor_Value")->toolTip().isEmpty());  // nor does 47 kΩ's tooltip
     click("uni");
     click("bl3");
     panel->tick();

@@ -240,25 +240,51 @@ TEST_F(EncodingPanelTest, theTickWritesWordsSwatchesAndValue)
 TEST_F(EncodingPanelTest, aTypedValueSetsTheListsOrSaysWhyNot)
 {
     messages.expectMessages();
-    panel->setTypedValue(" 4k7 5% ");
-    EXPECT_EQ(list("band1_list")->currentText() + list("band2_list")->currentText() + list("mul_list")->currentText() +
-            list("tol_list")->currentText(),
-        "472±5%");
-    EXPECT_TRUE(messages.shown.empty());
+    const auto lists = [this] {
+        return QString::number(static_cast<int>(panel->scheme()) + 4) + ":" + list("band1_list")->currentText() +
+            list("band2_list")->currentText() + list("band3_list")->currentText() + list("mul_list")->currentText() +
+            list("tol_list")->currentText();
+    };
+    const auto said = [this] {
+        QStringList shown;
+        for (const auto& message : messages.shown)
+            shown << message.text;
+        messages.shown.clear();
+        return shown.join("\n");
+    };
+    // Asked from the menu, and from the keyboard with the value shown to start from.
+    messages.typed = " 4k7 5% ";
+    const std::unique_ptr<QMenu> menu(panel->valueMenu());
+    menu->actions().last()->trigger();
+    EXPECT_EQ(lists(), "4:472±5%");
+    panel->tick();
+    messages.typed.reset();
+    panel->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(panel.get()));
+    QTest::keyClick(panel.get(), Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(said(), "Value and tolerance, for example 4k7 5%:|\nValue and tolerance, for example 4k7 5%:|4K7 5%");
 
-    panel->setTypedValue("4.99k");  // three digits: offered five bands, and taken
-    ASSERT_EQ(messages.shown.size(), 1U);
-    EXPECT_TRUE(child<QRadioButton>(panel.get(), "r5b1")->isChecked());
-    EXPECT_EQ(list("band1_list")->currentText() + list("band2_list")->currentText() +
-            list("band3_list")->currentText() + list("mul_list")->currentText(),
-        "4991");
-
-    panel->setTypedValue("four k seven");
-    panel->setTypedValue("4k7 3%");
-    ASSERT_EQ(messages.shown.size(), 3U);
-    EXPECT_EQ(messages.shown[1].text, "\"four k seven\" does not start with a number.");
-    EXPECT_EQ(messages.shown[2].text, "No tolerance band stands for ±3 %.");
-    EXPECT_EQ(list("mul_list")->currentText(), "1");  // a refused value leaves the lists alone
+    // Typed text; the answer to the offer of five bands; what is said; the scheme and lists after.
+    const std::tuple<const char*, bool, QString, QString> rows[] = {
+        {"4.99k", false, "4.99 kΩ needs three significant digits, and four bands show two. Use five bands?",
+            "4:472±5%"},
+        {"4.99k", true, "4.99 kΩ needs three significant digits, and four bands show two. Use five bands?",
+            "5:4991±5%"},
+        {"four k seven", true, "\"four k seven\" does not start with a number.", "5:4991±5%"},
+        {"r4b1", true, "", "4:4991±5%"},
+        {"4.99k 3%", true, "No tolerance band stands for ±3 %.", "4:4991±5%"},  // five bands would not do either
+        {"12.5G", true, "Bands show at most 9.99 GΩ, so they cannot show 12.5 GΩ.", "4:4991±5%"},
+    };
+    for (const auto& [typed, answer, message, after] : rows) {
+        SCOPED_TRACE(typed);
+        messages.answer = answer;
+        if (std::string_view(typed) == "r4b1")
+            child<QRadioButton>(panel.get(), typed)->click();
+        else
+            panel->setTypedValue(typed);
+        EXPECT_EQ(said(), message);
+        EXPECT_EQ(lists(), after);
+    }
 }
 
 TEST_F(EncodingPanelTest, aScreenReaderNamesTheDrawingsPartsAndEachChosenBand)
@@ -266,7 +292,7 @@ TEST_F(EncodingPanelTest, aScreenReaderNamesTheDrawingsPartsAndEachChosenBand)
     const auto spoken = [this](const char* part) {
         return QAccessible::queryAccessibleInterface(child<QWidget>(panel.get(), part))->text(QAccessible::Name);
     };
-    EXPECT_EQ(spoken("Shape57"), "Lead");
+    EXPECT_EQ(spoken("Shape57"), "Left lead");
     EXPECT_EQ(spoken("Line4"), "Body");
     EXPECT_EQ(spoken("band1_colour1"), "Band not chosen yet");
     pick("band1_list", "1");
