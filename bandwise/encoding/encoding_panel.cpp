@@ -22,7 +22,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
-#include <QRadioButton>
 #include <QShortcut>
 
 namespace bandwise {
