@@ -145,16 +145,6 @@ TEST(EncodingRefresh, valueTextJoinsDigitsAppliesFactorAndAppendsTolerance)
     }
 }
 
-TEST(EncodingRefresh, fourBandMultiplierPaintsOverTheThirdDigit)
-{
-    const Refresh refresh;
-    const EncodingOutput out = refresh({"1", "0", "5", "3", "", ""}, BandScheme::FourBand);
-    EXPECT_EQ(out.boxTexts[ThirdDigitRow], "^Green");
-    EXPECT_EQ(out.boxTexts[MultiplierRow], "^Orange");
-    EXPECT_EQ(out.swatchColours[ThirdDigitRow], refresh.palette[BandColour::Orange]);
-    EXPECT_FALSE(out.swatchColours[MultiplierRow].has_value());
-}
-
 TEST(EncodingRefresh, aTypedValueFindsTheItemsThatReadBackAsItOrWhyNone)
 {
     using Problem = ListEntry::Problem;
@@ -221,7 +211,7 @@ TEST_F(EncodingPanelTest, theTickWritesWordsSwatchesAndValue)
 
     child<QRadioButton>(panel.get(), "r4b1")->setChecked(true);
     panel->tick();
-    EXPECT_EQ(swatch("band3_colour1"), QColor(0x56, 0x34, 0x12));
+    EXPECT_EQ(swatch("band3_colour1"), QColor(0x56, 0x34, 0x12));  // four bands: the multiplier is the third stripe
     EXPECT_EQ(box("res_value"), "10000±1%");
     // 4.8 kΩ lies between 4.7 and 5.1 kΩ of E24, the series of ±5 %: (4.7 − 4.8) / 4.8 and (5.1 − 4.8) / 4.8.
     pick("band1_list", "4");
