@@ -266,6 +266,7 @@ void DecodingPanel::showPlainUnit()
     if (m_promptText && !compute().resistorValue) {
         updateText(m_resistorValue, *m_promptText);
         showValueFacts(m_resistorValue, std::nullopt, std::nullopt);
+        m_factsFor.reset();
     }
 }
 
@@ -278,9 +279,12 @@ void DecodingPanel::tick()
     if (output.resistorValue) {
         updateText(m_resistorValue, QString::fromStdString(*output.resistorValue));
         // Not only when the text changes: a new temperature band changes the reading from the other end.
-        const std::optional<DecodingSelection> mirrored = FromTheOtherEnd(m_selection, scheme());
-        showValueFacts(m_resistorValue, ExactReading(m_selection, scheme()),
-            mirrored ? ExactReading(*mirrored, scheme()) : std::nullopt);
+        if (m_factsFor != std::pair(m_selection, scheme())) {
+            m_factsFor = std::pair(m_selection, scheme());
+            const std::optional<DecodingSelection> mirrored = FromTheOtherEnd(m_selection, scheme());
+            showValueFacts(m_resistorValue, ExactReading(m_selection, scheme()),
+                mirrored ? ExactReading(*mirrored, scheme()) : std::nullopt);
+        }
     }
     if (output.unitCaption)
         updateText(m_unitLabel, QString::fromStdString(*output.unitCaption));

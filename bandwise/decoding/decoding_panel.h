@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QButtonGroup;
 class QLabel;
@@ -58,6 +59,8 @@ private:
     std::array<QGroupBox*, 6> m_colourGroups {};
     QLineEdit* m_resistorValue = nullptr;
     std::optional<QString> m_promptText;  // none until the first value replaces it
+    // What the value box's tooltip describes; the ticks rebuild it only when this changes.
+    std::optional<std::pair<DecodingSelection, common::BandScheme>> m_factsFor;
     QLabel* m_unitLabel = nullptr;
     QLabel* m_tempcoLabel = nullptr;
     QLineEdit* m_tempcoValue = nullptr;

@@ -18,6 +18,8 @@ struct DecodingSelection {
     std::optional<common::BandColour> multiplier;
     std::optional<common::ToleranceChoice> tolerance;
     std::optional<common::BandColour> tempco;
+
+    friend bool operator==(const DecodingSelection&, const DecodingSelection&) = default;
 };
 
 enum class ResultForm { Normal, Exponent, InUnits };

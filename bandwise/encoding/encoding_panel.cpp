@@ -321,9 +321,12 @@ void EncodingPanel::tick()
     if (out.resValue) {
         updateText(m_resValue, QString::fromStdString(*out.resValue));
         // Not only when the text changes: a new temperature band changes the reading from the other end.
-        m_reading = ExactListReading(listTexts, scheme());
-        const std::optional<DecodingSelection> mirrored = FromTheOtherEnd(ListColours(listTexts), scheme());
-        showValueFacts(m_resValue, m_reading, mirrored ? ExactReading(*mirrored, scheme()) : std::nullopt);
+        if (m_factsFor != std::pair(listTexts, scheme())) {
+            m_factsFor = std::pair(listTexts, scheme());
+            m_reading = ExactListReading(listTexts, scheme());
+            const std::optional<DecodingSelection> mirrored = FromTheOtherEnd(ListColours(listTexts), scheme());
+            showValueFacts(m_resValue, m_reading, mirrored ? ExactReading(*mirrored, scheme()) : std::nullopt);
+        }
     }
     m_colourNames = out.colourNames;
 }

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <utility>
 
 class QComboBox;
 class QLabel;
@@ -57,6 +58,8 @@ private:
     std::unique_ptr<SchemeOptions> m_scheme;
     QLineEdit* m_resValue = nullptr;
     std::optional<values::TypedValue> m_reading;  // of the last tick
+    // The lists and scheme the reading and the value box's tooltip are of; rebuilt only on a change.
+    std::optional<std::pair<std::array<std::string, kEncodingRowCount>, common::BandScheme>> m_factsFor;
     std::array<std::optional<std::string>, kEncodingRowCount> m_colourNames;  // of the last tick
     std::array<QLabel*, kEncodingRowCount> m_parameterLabels {};
     std::array<QComboBox*, kEncodingRowCount> m_lists {};
