@@ -1,6 +1,8 @@
 #include "ui/accessible_names.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -24,16 +26,64 @@ QString captionOf(const QWidget* widget)
     return {};
 }
 
+const char* const kNamedList = "accessibleNameFromLabel";
+
+// On Linux Qt names a list after its current item, so a screen reader says "4, combo box" and
+// leaves the label to a relation that not every reader follows. A list named after its label says
+// that label as its name and its item as its value.
+class NamedList : public QAccessibleWidget {
+public:
+    explicit NamedList(QComboBox* list)
+        : QAccessibleWidget(list, QAccessible::ComboBox)
+    { }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return list()->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList {showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction())
+            list()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* namedListFactory(const QString& className, QObject* object)
+{
+    auto* list = qobject_cast<QComboBox*>(object);
+    if (className != QLatin1String("QComboBox") || !list || !list->property(kNamedList).toBool())
+        return nullptr;
+    return new NamedList(list);
+}
+
 }  // namespace
 
 void nameAfter(QWidget* control, QWidget* captioned)
 {
-    // A label becomes the control's buddy, Qt's own link: a list (which Qt names after its current
-    // item on Linux) is then announced through it, and the name follows the label's text.
-    if (auto* label = qobject_cast<QLabel*>(captioned))
+    // A label becomes the control's buddy, Qt's own link, and the name follows the label's text.
+    if (auto* label = qobject_cast<QLabel*>(captioned)) {
         label->setBuddy(control);
-    else
+        if (qobject_cast<QComboBox*>(control)) {
+            static const bool installed = (QAccessible::installFactory(namedListFactory), true);
+            Q_UNUSED(installed);
+            control->setProperty(kNamedList, true);
+        }
+    } else {
         control->setProperty(kCaptionedBy, QVariant::fromValue(QPointer<QWidget>(captioned)));
+    }
 }
 
 void nameTranslated(QWidget* control, const char* context, const char* sourceText)

@@ -107,9 +107,16 @@ void DecodingPanel::buildColourGroups()
             ui::nameAfter(swatch, button);
             ++k;
         }
-        connect(buttons, &QButtonGroup::idClicked, this, [this, buttons, position = group.position](int id) {
+        const auto choose = [this, buttons, position = group.position](int id) {
             chooseColour(position, id, buttons->button(id)->text());
+        };
+        // Whatever checks an option (a click, a key, a screen reader's toggle action) chooses its
+        // colour; a click on the checked one paints its stripe again, where the scheme now puts it.
+        connect(buttons, &QButtonGroup::idToggled, this, [choose](int id, bool checked) {
+            if (checked)
+                choose(id);
         });
+        connect(buttons, &QButtonGroup::idClicked, this, choose);
     }
 }
 
@@ -136,6 +143,9 @@ void DecodingPanel::buildResultGroup()
     placeInTwips(m_normalForm, 1440, 600, 1215, 375);
     placeInTwips(m_exponentForm, 2760, 600, 1455, 375);
     placeInTwips(m_inUnits, 4320, 600, 975, 375);
+    auto* forms = new QButtonGroup(frame);
+    for (QRadioButton* button : {m_normalForm, m_exponentForm, m_inUnits})
+        forms->addButton(button);
     m_normalForm->setChecked(true);
     for (QRadioButton* button : {m_normalForm, m_exponentForm}) {
         connect(button, &QRadioButton::toggled, this, [this](bool checked) {

@@ -6,6 +6,9 @@
 #include "ui/colours.h"
 #include "ui/twips.h"
 
+#include <QHelpEvent>
+#include <QTextDocument>
+#include <QToolTip>
 #include <QtGlobal>
 
 namespace bandwise {
@@ -23,7 +26,6 @@ const char* const kRightLeadName = QT_TRANSLATE_NOOP("SampleResistor", "Right le
 const char* const kLeftEndName = QT_TRANSLATE_NOOP("SampleResistor", "Left end of the body");
 const char* const kRightEndName = QT_TRANSLATE_NOOP("SampleResistor", "Right end of the body");
 const char* const kBodyName = QT_TRANSLATE_NOOP("SampleResistor", "Body");
-const char* const kUnchosenStripeName = QT_TRANSLATE_NOOP("SampleResistor", "Band not chosen yet");
 
 struct TwipsBox {
     int left, top, width, height;
@@ -39,6 +41,48 @@ constexpr std::array<common::DisplayColour, 6> kInitialStripeColours = {{
     {0x00C000C0},
     {0x0000FFFF},
 }};
+// Until then a stripe is named after the colour it shows, so that nobody takes it for a choice.
+constexpr std::array<const char*, 6> kInitialStripeNames = {
+    QT_TRANSLATE_NOOP("SampleResistor", "Orange (example, no band chosen yet)"),
+    QT_TRANSLATE_NOOP("SampleResistor", "Red (example, no band chosen yet)"),
+    QT_TRANSLATE_NOOP("SampleResistor", "Green (example, no band chosen yet)"),
+    QT_TRANSLATE_NOOP("SampleResistor", "Blue (example, no band chosen yet)"),
+    QT_TRANSLATE_NOOP("SampleResistor", "Violet (example, no band chosen yet)"),
+    QT_TRANSLATE_NOOP("SampleResistor", "Yellow (example, no band chosen yet)"),
+};
+
+// The stripes let the mouse through to the group, which holds the whole drawing, so the group
+// shows their tooltips: that of the stripe under the pointer. As plain text, because a stripe's
+// text begins with a caption from a language file, which Qt would render as markup if it looked
+// like some.
+class StripeTips : public QObject {
+public:
+    StripeTips(QWidget* frame, const std::array<Shape*, 6>& stripes)
+        : QObject(frame)
+        , m_stripes(stripes)
+    {
+        frame->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::ToolTip)
+            return false;
+        const auto* help = static_cast<QHelpEvent*>(event);
+        for (Shape* stripe : m_stripes) {
+            // What it is called, which follows the language, is what a screen reader says too.
+            if (!stripe->isHidden() && stripe->geometry().contains(help->pos())) {
+                QToolTip::showText(help->globalPos(), Qt::convertFromPlainText(stripe->accessibleName()), stripe);
+                return true;
+            }
+        }
+        QToolTip::hideText();
+        return false;
+    }
+
+private:
+    std::array<Shape*, 6> m_stripes;
+};
 
 Shape* makeShape(Shape::Kind kind, const QColor& fill, const char* name, TwipsBox box, QWidget* frame)
 {
@@ -87,8 +131,9 @@ SampleResistor::SampleResistor(QWidget* frame, const SampleResistorNames& names,
     for (std::size_t i = 0; i < m_stripes.size(); ++i) {
         m_stripes[i] = makeShape(
             Shape::Kind::Rectangle, toQColor(kInitialStripeColours[i]), names.stripes[i], stripeBoxes[i], frame);
-        spoken(m_stripes[i], kUnchosenStripeName);
+        spoken(m_stripes[i], kInitialStripeNames[i]);
     }
+    new StripeTips(frame, m_stripes);
 }
 
 void SampleResistor::setStripesOutlined(bool outlined)

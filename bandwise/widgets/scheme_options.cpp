@@ -3,6 +3,7 @@
 #include "ui/naming.h"
 #include "ui/twips.h"
 
+#include <QButtonGroup>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -28,6 +29,11 @@ SchemeOptions::SchemeOptions(
         m_options[i] = named(new QRadioButton(captions[i], panel), names.options[i]);
         placeInTwips(m_options[i], 1680 + 1560 * static_cast<int>(i), 480, 1455, 255);
     }
+    // A group of their own: as mere siblings, Qt would let a click un-check the selected option
+    // whenever another checked option lives anywhere under the same panel.
+    auto* group = new QButtonGroup(panel);
+    for (QRadioButton* option : m_options)
+        group->addButton(option);
     m_options[0]->setChecked(true);
     for (std::size_t i = 0; i < m_options.size(); ++i) {
         QObject::connect(m_options[i], &QRadioButton::toggled, panel, [onChosen, scheme = schemes[i]](bool checked) {

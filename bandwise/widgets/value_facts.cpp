@@ -24,16 +24,6 @@ struct Texts {
 
 constexpr const char* kSeriesNames[] = {"E3", "E6", "E12", "E24", "E48", "E96", "E192"};
 
-// The coarsest series that holds the value.
-std::optional<values::Series> standardSeries(values::Decimal ohms)
-{
-    for (int i = 0; i < static_cast<int>(std::size(kSeriesNames)); ++i) {
-        if (values::InSeries(ohms, static_cast<values::Series>(i)))
-            return static_cast<values::Series>(i);
-    }
-    return std::nullopt;
-}
-
 QString seriesName(values::Series series)
 {
     return QString::fromLatin1(kSeriesNames[static_cast<int>(series)]);
@@ -54,6 +44,13 @@ QString valueFacts(const values::TypedValue& reading, const std::optional<values
         return QString::fromStdString(values::DecimalText(value)).replace(QLatin1Char('.'), decimalSeparator);
     };
 
+    // Errors with their sign, the minus a real minus sign: "−2.08", "+14.63".
+    const auto signedNumber = [&number](Decimal value) {
+        if (value < Decimal {})
+            return QStringLiteral("\u2212") + number(Decimal {-value.mantissa, value.exponent});
+        return Decimal {} < value ? QStringLiteral("+") + number(value) : number(value);
+    };
+
     const auto withTolerance = [&](const values::TypedValue& value) {
         return value.tolerancePercent
             ? ohms(value.ohms) + QStringLiteral(" \u00B1") + number(*value.tolerancePercent) + QStringLiteral(" %")
@@ -67,18 +64,24 @@ QString valueFacts(const values::TypedValue& reading, const std::optional<values
             facts << Texts::tr("From %1 to %2").arg(ohms(range->minimum), ohms(range->maximum));
     }
 
-    // The series that holds the value; else the neighbours in the series of its tolerance.
-    const std::optional<values::Series> holding = standardSeries(reading.ohms);
-    const std::optional<values::Series> expected =
-        reading.tolerancePercent ? values::SeriesForTolerance(*reading.tolerancePercent) : std::nullopt;
-    if (holding) {
-        facts << Texts::tr("Standard value of the %1 series").arg(seriesName(*holding));
-    } else if (const auto nearest = expected ? values::NearestInSeries(reading.ohms, *expected) : std::nullopt) {
+    // Standard as parts of its own tolerance are made; else the neighbours in its tolerance's series.
+    const values::StandardVerdict verdict = values::JudgeStandard(reading.ohms, reading.tolerancePercent);
+    const auto nearest = verdict.expected && !verdict.holding ? values::NearestInSeries(reading.ohms, *verdict.expected)
+                                                                : std::nullopt;
+    if (verdict.holding) {
+        facts << Texts::tr("Standard value of the %1 series").arg(seriesName(*verdict.holding));
+    } else if (nearest) {
         const auto neighbour = [&](const values::SeriesNeighbour& side) {
-            return ohms(side.value) + QStringLiteral(" (") + number(side.errorPercent) + QStringLiteral(" %)");
+            return ohms(side.value) + QStringLiteral(" (") + signedNumber(side.errorPercent) + QStringLiteral(" %)");
         };
-        facts << Texts::tr("Not a standard value; nearest in %1: %2 and %3")
-                     .arg(seriesName(*expected), neighbour(nearest->below), neighbour(nearest->above));
+        const QString series = seriesName(*verdict.expected);
+        const QString tolerance = number(*reading.tolerancePercent);
+        facts << (verdict.finer
+                ? Texts::tr("Not in %1 (the \u00B1%2 % series); nearest %3 and %4; it is an %5 value")
+                      .arg(series, tolerance, neighbour(nearest->below), neighbour(nearest->above),
+                          seriesName(*verdict.finer))
+                : Texts::tr("Not in %1 (the \u00B1%2 % series); nearest %3 and %4")
+                      .arg(series, tolerance, neighbour(nearest->below), neighbour(nearest->above)));
     } else {
         facts << Texts::tr("Not a standard value");
     }
@@ -91,7 +94,9 @@ QString valueFacts(const values::TypedValue& reading, const std::optional<values
                               : Texts::tr("SMD: %1").arg(codes.join(QStringLiteral(", "))));
 
     if (otherEnd && Decimal {} < otherEnd->ohms) {
-        const std::optional<values::Series> series = standardSeries(otherEnd->ohms);
+        // Judged by its own tolerance, which the stripes read that way give.
+        const std::optional<values::Series> series =
+            values::JudgeStandard(otherEnd->ohms, otherEnd->tolerancePercent).holding;
         facts << (series ? Texts::tr("From the other end: %1, standard value of the %2 series")
                                .arg(withTolerance(*otherEnd), seriesName(*series))
                          : Texts::tr("From the other end: %1, not a standard value").arg(withTolerance(*otherEnd)));

@@ -102,4 +102,21 @@ std::optional<Series> SeriesForTolerance(Decimal percent)
     return std::nullopt;
 }
 
+StandardVerdict JudgeStandard(Decimal value, std::optional<Decimal> tolerancePercent)
+{
+    StandardVerdict verdict;
+    verdict.expected = tolerancePercent ? SeriesForTolerance(*tolerancePercent) : std::nullopt;
+    for (int i = 0; i <= static_cast<int>(Series::E192); ++i) {
+        const auto series = static_cast<Series>(i);
+        if (!InSeries(value, series))
+            continue;
+        if (!verdict.expected || series <= *verdict.expected)
+            verdict.holding = series;
+        else
+            verdict.finer = series;
+        break;
+    }
+    return verdict;
+}
+
 }  // namespace values

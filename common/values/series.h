@@ -37,4 +37,15 @@ std::optional<SeriesNeighbours> NearestInSeries(Decimal value, Series series);
 // give std::nullopt.
 std::optional<Series> SeriesForTolerance(Decimal percent);
 
+// Whether a value is a standard one for a part of a given tolerance. Parts are made in the steps of
+// their tolerance's series and in coarser ones (4.7 kΩ ±1 %), never in finer ones: no ±20 % part
+// comes as 210 kΩ, though E96 holds it. Without a tolerance, or with one that has no series, any
+// series will do.
+struct StandardVerdict {
+    std::optional<Series> holding;  // the coarsest series that makes it standard
+    std::optional<Series> expected;  // the series of the tolerance
+    std::optional<Series> finer;  // when not standard: the coarsest finer series that holds it
+};
+StandardVerdict JudgeStandard(Decimal value, std::optional<Decimal> tolerancePercent);
+
 }  // namespace values

@@ -6,6 +6,7 @@
 #include "ui/colours.h"
 #include "widget_test.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -13,6 +14,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
+#include <QTextDocument>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -215,4 +218,48 @@ TEST_F(DecodingPanelTest, schemeEnablesItsGroupsAndStripes)
     click("retc");
     panel->tick();
     EXPECT_EQ(child<QLineEdit>(window.get(), "tempco_value")->text(), "50 ppm");
+}
+
+TEST_F(DecodingPanelTest, anOptionClickedAgainStaysSelectedInEveryGroupOfBothPanels)
+{
+    for (QRadioButton* option : window->findChildren<QRadioButton*>()) {
+        if (!option->isEnabled())  // the third band and temperature groups, until a scheme enables them
+            continue;
+        WidgetTest::click(option);
+        WidgetTest::click(option);
+        EXPECT_TRUE(option->isChecked()) << option->objectName().toStdString();
+    }
+}
+
+TEST_F(DecodingPanelTest, anOptionCheckedWithoutAClickChoosesItsColour)
+{
+    // As a screen reader checks it: through the option's toggle action.
+    for (const char* option : {"ye1", "vi2", "orm", "got"}) {
+        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(child<QRadioButton>(window.get(), option));
+        button->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    }
+    EXPECT_EQ(stripe("band1_colour"), colour(BandColour::Yellow));
+    panel->tick();
+    EXPECT_EQ(value(), "47000±5%");
+}
+
+TEST_F(DecodingPanelTest, hoveringAStripeShowsWhatItMeansAsPlainText)
+{
+    // A language file's caption that looks like markup is shown as it is written.
+    child<QRadioButton>(window.get(), "ye1")->setText("<b>Yellow</b>");
+    click("ye1");
+    const auto hover = [this](const char* name) {
+        QToolTip::hideText();
+        EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+        const Shape* shape = child<Shape>(window.get(), name);
+        QTest::mouseMove(shape->parentWidget(), shape->geometry().center() + QPoint(1, 0));
+        QTest::mouseMove(shape->parentWidget(), shape->geometry().center());
+        const bool shown = QTest::qWaitFor([] { return QToolTip::isVisible(); }, 1500);
+        QTextDocument document;
+        document.setHtml(QToolTip::text());
+        return shown ? document.toPlainText() : QString();
+    };
+    EXPECT_EQ(hover("band1_colour"), "<b>Yellow</b>: 4");
+    EXPECT_EQ(hover("band2_colour"), "Red (example, no band chosen yet)");
+    EXPECT_EQ(hover("Shape14"), "");  // the body, where a four-band resistor has no multiplier stripe
 }

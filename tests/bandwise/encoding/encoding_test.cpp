@@ -187,7 +187,7 @@ TEST_F(EncodingPanelTest, theTickWritesWordsSwatchesAndValue)
     };
     panel->tick();
     EXPECT_EQ(box("res_value"), "0");  // from the first tick, with nothing chosen
-    EXPECT_EQ(spoken("Shape57") + ", " + spoken("band1_colour1"), "Left lead, Band not chosen yet");
+    EXPECT_EQ(spoken("Shape57") + ", " + spoken("band1_colour1"), "Left lead, Orange (example, no band chosen yet)");
     texts.Colour_Names[common::OrdinalOf(BandColour::Brown)] = "Marrón";
     palette.bands[common::OrdinalOf(BandColour::Orange)] = common::DisplayColour {0x123456};
     child<QRadioButton>(panel.get(), "r5b1")->setChecked(true);
@@ -213,18 +213,19 @@ TEST_F(EncodingPanelTest, theTickWritesWordsSwatchesAndValue)
     panel->tick();
     EXPECT_EQ(swatch("band3_colour1"), QColor(0x56, 0x34, 0x12));  // four bands: the multiplier is the third stripe
     EXPECT_EQ(box("res_value"), "10000±1%");
-    // 4.8 kΩ lies between 4.7 and 5.1 kΩ of E24, the series of ±5 %: (4.7 − 4.8) / 4.8 and (5.1 − 4.8) / 4.8.
-    pick("band1_list", "4");
-    pick("band2_list", "8");
+    // 1.4 kΩ is an E48 value, which no ±5 % part has; it lies between 1.3 and 1.5 kΩ of E24, the series
+    // of ±5 %: (1.3 − 1.4) / 1.4 and (1.5 − 1.4) / 1.4. Its EIA-96 code is that of 140, the 15th member.
+    pick("band1_list", "1");
+    pick("band2_list", "4");
     pick("mul_list", "2");
     pick("tol_list", "±5%");
     panel->tick();
     EXPECT_EQ(child<QLineEdit>(panel.get(), "res_value")->toolTip(),
-        "4.8 kΩ ±5 %\nFrom 4.56 kΩ to 5.04 kΩ\nNot a standard value; nearest in E24: 4.7 kΩ (-2.08 %) and 5.1 kΩ "
-        "(6.25 %)\nMarked 4K8\nSMD: 482, 4801");
+        "1.4 kΩ ±5 %\nFrom 1.33 kΩ to 1.47 kΩ\nNot in E24 (the ±5 % series); nearest 1.3 kΩ (−7.14 %) and 1.5 kΩ "
+        "(+7.14 %); it is an E48 value\nMarked 1K4\nSMD: 142, 1401, 15B");
     const std::unique_ptr<QMenu> menu(panel->valueMenu());
     menu->actions()[menu->actions().size() - 2]->trigger();  // "Copy bands", in the order the bands stand
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Yellow Grey Red Gold");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Marrón Yellow Red Gold");  // Brown in the language's word
 }
 
 TEST_F(EncodingPanelTest, aTypedValueSetsTheListsOrSaysWhyNot)

@@ -101,3 +101,27 @@ TEST(ValuesSeries, toleranceChoosesTheSeriesItIsMadeIn)
     for (const auto& [percent, series] : rows)
         EXPECT_EQ(SeriesForTolerance(decimal(percent)), series) << percent << " %";
 }
+
+TEST(ValuesSeries, standardIsJudgedByTheSeriesTheToleranceAllows)
+{
+    using S = std::optional<Series>;
+    // Value, tolerance ("" for none): the series that makes it standard, else the finer one holding it.
+    const std::tuple<const char*, const char*, S, S> rows[] = {
+        {"210000", "20", std::nullopt, Series::E96},  // E96 steps are never made at ±20 %
+        {"4700", "1", Series::E3, std::nullopt},  // coarser steps are made at finer tolerances
+        {"5100", "2", Series::E24, std::nullopt},  // E24 counts as coarser than E48
+        {"4870", "5", std::nullopt, Series::E48},
+        {"4870", "2", Series::E48, std::nullopt},  // E48 is the series of ±2 % itself
+        {"4800", "5", std::nullopt, std::nullopt},
+        {"210000", "3", Series::E96, std::nullopt},  // a tolerance without a series allows any
+        {"210000", "", Series::E96, std::nullopt},
+        {"1000", "0.1", Series::E3, std::nullopt},
+    };
+    for (const auto& [value, percent, holding, finer] : rows) {
+        SCOPED_TRACE(std::string(value) + " ±" + percent + " %");
+        const StandardVerdict verdict =
+            JudgeStandard(decimal(value), *percent ? std::optional(decimal(percent)) : std::nullopt);
+        EXPECT_EQ(verdict.holding, holding);
+        EXPECT_EQ(verdict.finer, finer);
+    }
+}
