@@ -12,6 +12,7 @@
 #include "platform/message_presenter.h"
 #include "ui/accessible_names.h"
 #include "ui/colours.h"
+#include "ui/keyboard.h"
 #include "ui/naming.h"
 #include "ui/twips.h"
 
@@ -52,9 +53,9 @@ QString readingProblem(values::ValueError error, const QString& text)
     case values::ValueError::BadTolerance:
         return EntryTexts::tr("A tolerance must be a percentage between 0 and 100, for example 5%.");
     case values::ValueError::TooSmall:
-        return EntryTexts::tr("The smallest value is 0.001 \u03A9.");
     case values::ValueError::TooLarge:
-        return EntryTexts::tr("The largest value is 1 T\u03A9.");
+    case values::ValueError::AmbiguousMark:
+        break;  // told with what the bands can show
     case values::ValueError::TooManyDigits:
         return EntryTexts::tr("A value has at most 15 significant digits.");
     }
@@ -130,6 +131,7 @@ EncodingPanel::EncodingPanel(
     auto* setValue = new QShortcut(kSetValueKey, this);
     setValue->setContext(Qt::WindowShortcut);
     connect(setValue, &QShortcut::activated, this, &EncodingPanel::askForValue);
+    new ui::ShortcutOverTextBoxes(setValue);
 }
 
 EncodingPanel::~EncodingPanel() = default;
@@ -251,12 +253,25 @@ void EncodingPanel::setTypedValue(const QString& text)
         m_messages.show(platform::MessageIcon::Warning, QStringLiteral("Bandwise"), why);
     };
     const values::ValueReading reading = values::ReadTypedValue(text.toStdString());
-    if (!reading.value)
-        return refuse(readingProblem(reading.error, text));
     const std::string separator = locale().decimalPoint().toStdString();
     const auto ohms = [&separator](values::Decimal value) {
         return QString::fromStdString(values::EngineeringText(value, separator));
     };
+    if (const auto& meanings = reading.meanings) {
+        const auto rkm = [](values::Decimal value) { return QString::fromStdString(values::RkmText(value)); };
+        return refuse(EntryTexts::tr("\"%1\" may mean %2 or %3: type %4 or %5.")
+                          .arg(text.trimmed(), ohms(meanings->first.ohms), ohms(meanings->second.ohms),
+                              rkm(meanings->first.ohms), rkm(meanings->second.ohms)));
+    }
+    // Beyond what the reader takes, the limits told are those of the bands in use.
+    if (reading.error == values::ValueError::TooSmall)
+        return refuse(EntryTexts::tr("Bands show nothing finer than 0.01 \u03A9, so they cannot show %1.")
+                          .arg(text.trimmed()));
+    if (reading.error == values::ValueError::TooLarge)
+        return refuse(EntryTexts::tr("Bands show at most %1, so they cannot show %2.")
+                          .arg(ohms(LargestListValue(scheme())), text.trimmed()));
+    if (!reading.value)
+        return refuse(readingProblem(reading.error, text));
 
     BandScheme bands = scheme();
     ListEntry entry = ListsForValue(*reading.value, bands);

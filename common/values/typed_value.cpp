@@ -114,7 +114,15 @@ bool hasDigit(std::string_view text)
 
 ValueReading refused(ValueError error)
 {
-    return {std::nullopt, error};
+    return {std::nullopt, error, std::nullopt};
+}
+
+// "1,000", "4.700": one to three digits, not a lone 0, then a mark and exactly three digits.
+bool mayGroupThousands(std::string_view number)
+{
+    const std::size_t mark = number.find('.');
+    return mark != std::string_view::npos && mark >= 1 && mark <= 3 && number[0] != '0' &&
+        number.size() - mark - 1 == 3;
 }
 
 // "1e3", "1E-3": only when a digit follows, so that "4.7e" stays trailing text.
@@ -158,7 +166,7 @@ ValueReading checked(std::optional<Decimal> digits, int power, std::optional<Dec
         return refused(ValueError::TooSmall);
     if (SignificantDigits(*ohms) > kMaxDigits)
         return refused(ValueError::TooManyDigits);
-    return {TypedValue {*ohms, tolerance}, ValueError::None};
+    return {TypedValue {*ohms, tolerance}, ValueError::None, std::nullopt};
 }
 
 }  // namespace
@@ -185,12 +193,16 @@ ValueReading ReadTypedValue(std::string_view text)
     if (!hasDigit(number))
         return refused(cursor.peek() == 'm' ? ValueError::AmbiguousPrefix : ValueError::NotANumber);
 
+    bool scaled = letterIsPoint;
     if (!letterIsPoint) {
+        const std::string_view beforeExponent = cursor.rest();
         power = takeExponent(cursor);
+        scaled = cursor.rest() != beforeExponent;
         cursor.skipBlanks();
         if (const auto letter = letterPower(cursor.peek())) {
             power += *letter;
             cursor.advance();
+            scaled = true;
         }
     }
     if (cursor.peek() == 'm')
@@ -210,7 +222,15 @@ ValueReading ReadTypedValue(std::string_view text)
         if (!tolerance)
             return refused(ValueError::BadTolerance);
     }
-    return checked(DecimalFromText(number), power, tolerance);
+    const ValueReading reading = checked(DecimalFromText(number), power, tolerance);
+    if (scaled || !mayGroupThousands(number))
+        return reading;
+    std::string grouped = number;
+    grouped.erase(grouped.find('.'), 1);
+    const ValueReading thousands = checked(DecimalFromText(grouped), power, tolerance);
+    if (!reading.value || !thousands.value)
+        return reading;
+    return {std::nullopt, ValueError::AmbiguousMark, std::pair(*thousands.value, *reading.value)};
 }
 
 }  // namespace values

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
+#include <QShortcut>
 
 #include <gtest/gtest.h>
 
@@ -245,7 +246,12 @@ TEST_F(EncodingPanelTest, aTypedValueSetsTheListsOrSaysWhyNot)
     messages.typed.reset();
     panel->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(panel.get()));
-    QTest::keyClick(panel.get(), Qt::Key_E, Qt::ControlModifier);
+    // Even from a text box, which claims Ctrl+E for the end of its line on X11. Offscreen it claims
+    // Ctrl+C (copy) alone, so the shortcut is tried on that key.
+    QLineEdit* box = child<QLineEdit>(panel.get(), "res_value");
+    box->setFocus();
+    panel->findChild<QShortcut*>()->setKey(QKeySequence::Copy);
+    QTest::keySequence(box, QKeySequence::Copy);
     EXPECT_EQ(takeMessages(),
         std::vector<std::string>(
             {"Value and tolerance, for example 4k7 5%:|", "Value and tolerance, for example 4k7 5%:|4K7 5%"}));
@@ -260,6 +266,10 @@ TEST_F(EncodingPanelTest, aTypedValueSetsTheListsOrSaysWhyNot)
         {"r4b1", true, "", "4:4991±5%"},
         {"4.99k 3%", true, "No tolerance band stands for ±3 %.", "4:4991±5%"},  // five bands would not do either
         {"12.5G", true, "Bands show at most 9.99 GΩ, so they cannot show 12.5 GΩ.", "4:4991±5%"},
+        // Beyond what can be typed at all, the limits are still those of the bands in use.
+        {"2T", true, "Bands show at most 990 MΩ, so they cannot show 2T.", "4:4991±5%"},
+        {"0.0001", true, "Bands show nothing finer than 0.01 Ω, so they cannot show 0.0001.", "4:4991±5%"},
+        {"4,700", true, "\"4,700\" may mean 4.7 kΩ or 4.7 Ω: type 4K7 or 4R7.", "4:4991±5%"},
     };
     for (const auto& [typed, answer, message, after] : rows) {
         SCOPED_TRACE(typed);

@@ -15,7 +15,8 @@ TEST(ValuesTypedValue, readsTheWaysPeopleWriteAValueAndItsTolerance)
         {"1E-3", "0.001", ""}, {"10 ohm", "10", ""}, {"10 \u03A9", "10", ""}, {"10\u2126", "10", ""},
         {" \t4k7 \n", "4700", ""}, {"\u00A04,7\u202Fk\u03A9", "4700", ""}, {"1T", "1000000000000", ""},
         {"4k7 5%", "4700", "5"}, {"4k7 \u00B15 %", "4700", "5"}, {"4.7 k\u03A9 +/-0.5%", "4700", "0.5"},
-        {"100R +-1%", "100", "1"}};
+        {"100R +-1%", "100", "1"}, {"0,470", "0.47", ""}, {"4.7000", "4.7", ""}, {"1000.000", "1000", ""},
+        {"4,700k", "4700", ""}, {"4.700e0", "4.7", ""}};
     for (const auto& [text, ohms, tolerance] : rows) {
         const auto reading = ReadTypedValue(text);
         ASSERT_TRUE(reading.value) << '"' << text << "\" refused, reason " << static_cast<int>(reading.error);
@@ -39,10 +40,19 @@ TEST(ValuesTypedValue, refusesWithTheReason)
         {"0.0009", ValueError::TooSmall}, {"1e-99999999999", ValueError::TooSmall}, {"1.1T", ValueError::TooLarge},
         {"1e13", ValueError::TooLarge}, {"9" + std::string(40, '0'), ValueError::TooLarge},
         {"1.23456789012345", ValueError::None},  // 15 digits, the most the panels show
-        {"1.234567890123456", ValueError::TooManyDigits}, {std::string(30, '1'), ValueError::TooManyDigits}};
+        {"1.234567890123456", ValueError::TooManyDigits}, {std::string(30, '1'), ValueError::TooManyDigits},
+        {"1,000", ValueError::AmbiguousMark}, {"4.700 \u03A9 5%", ValueError::AmbiguousMark}};
     for (const auto& [text, error] : rows) {
         const auto reading = ReadTypedValue(text);
         EXPECT_EQ(reading.error, error) << '"' << text << '"';
         EXPECT_EQ(reading.value.has_value(), error == ValueError::None) << '"' << text << '"';
     }
+}
+
+TEST(ValuesTypedValue, aMarkThatMayGroupThousandsGivesBothMeanings)
+{
+    const auto meanings = ReadTypedValue(" 4,700 5% ").meanings;
+    ASSERT_TRUE(meanings);
+    EXPECT_EQ(meanings->first, (TypedValue {MakeDecimal(4700), MakeDecimal(5)}));
+    EXPECT_EQ(meanings->second, (TypedValue {MakeDecimal(47, -1), MakeDecimal(5)}));
 }
