@@ -4,34 +4,59 @@
 <context>
     <name>SampleResistor</name>
     <message>
-        <location filename="../widgets/sample_resistor.cpp" line="21"/>
+        <location filename="../widgets/sample_resistor.cpp" line="24"/>
         <source>Left lead</source>
         <translation>Terminal izquierdo</translation>
     </message>
     <message>
-        <location filename="../widgets/sample_resistor.cpp" line="22"/>
+        <location filename="../widgets/sample_resistor.cpp" line="25"/>
         <source>Right lead</source>
         <translation>Terminal derecho</translation>
     </message>
     <message>
-        <location filename="../widgets/sample_resistor.cpp" line="23"/>
+        <location filename="../widgets/sample_resistor.cpp" line="26"/>
         <source>Left end of the body</source>
         <translation>Extremo izquierdo del cuerpo</translation>
     </message>
     <message>
-        <location filename="../widgets/sample_resistor.cpp" line="24"/>
+        <location filename="../widgets/sample_resistor.cpp" line="27"/>
         <source>Right end of the body</source>
         <translation>Extremo derecho del cuerpo</translation>
     </message>
     <message>
-        <location filename="../widgets/sample_resistor.cpp" line="25"/>
+        <location filename="../widgets/sample_resistor.cpp" line="28"/>
         <source>Body</source>
         <translation>Cuerpo</translation>
     </message>
     <message>
-        <location filename="../widgets/sample_resistor.cpp" line="26"/>
-        <source>Band not chosen yet</source>
-        <translation>Banda aún sin elegir</translation>
+        <location filename="../widgets/sample_resistor.cpp" line="46"/>
+        <source>Orange (example, no band chosen yet)</source>
+        <translation>Naranja (ejemplo, banda aún sin elegir)</translation>
+    </message>
+    <message>
+        <location filename="../widgets/sample_resistor.cpp" line="47"/>
+        <source>Red (example, no band chosen yet)</source>
+        <translation>Rojo (ejemplo, banda aún sin elegir)</translation>
+    </message>
+    <message>
+        <location filename="../widgets/sample_resistor.cpp" line="48"/>
+        <source>Green (example, no band chosen yet)</source>
+        <translation>Verde (ejemplo, banda aún sin elegir)</translation>
+    </message>
+    <message>
+        <location filename="../widgets/sample_resistor.cpp" line="49"/>
+        <source>Blue (example, no band chosen yet)</source>
+        <translation>Azul (ejemplo, banda aún sin elegir)</translation>
+    </message>
+    <message>
+        <location filename="../widgets/sample_resistor.cpp" line="50"/>
+        <source>Violet (example, no band chosen yet)</source>
+        <translation>Violeta (ejemplo, banda aún sin elegir)</translation>
+    </message>
+    <message>
+        <location filename="../widgets/sample_resistor.cpp" line="51"/>
+        <source>Yellow (example, no band chosen yet)</source>
+        <translation>Amarillo (ejemplo, banda aún sin elegir)</translation>
     </message>
 </context>
 <context>
@@ -62,16 +87,6 @@
         <translation>La tolerancia debe ser un porcentaje entre 0 y 100, por ejemplo 5%.</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="56"/>
-        <source>The smallest value is 0.001 Ω.</source>
-        <translation>El valor más pequeño es 0.001 Ω.</translation>
-    </message>
-    <message>
-        <location filename="../encoding/encoding_panel.cpp" line="58"/>
-        <source>The largest value is 1 TΩ.</source>
-        <translation>El valor más grande es 1 TΩ.</translation>
-    </message>
-    <message>
         <location filename="../encoding/encoding_panel.cpp" line="60"/>
         <source>A value has at most 15 significant digits.</source>
         <translation>Un valor tiene como máximo 15 cifras significativas.</translation>
@@ -82,58 +97,65 @@
         <translation>Escriba un valor, por ejemplo 4k7 o 4.7 kΩ 5%.</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="225"/>
+        <location filename="../encoding/encoding_panel.cpp" line="226"/>
         <source>Set value…</source>
         <translation>Fijar valor…</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="242"/>
+        <location filename="../encoding/encoding_panel.cpp" line="244"/>
         <source>Set value</source>
         <translation>Fijar valor</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="243"/>
+        <location filename="../encoding/encoding_panel.cpp" line="244"/>
         <source>Value and tolerance, for example 4k7 5%:</source>
         <translation>Valor y tolerancia, por ejemplo 4k7 5%:</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="243"/>
+        <location filename="../encoding/encoding_panel.cpp" line="245"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="244"/>
-        <location filename="../encoding/encoding_panel.cpp" line="273"/>
+        <location filename="../encoding/encoding_panel.cpp" line="245"/>
+        <location filename="../encoding/encoding_panel.cpp" line="287"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="271"/>
+        <location filename="../encoding/encoding_panel.cpp" line="262"/>
+        <source>&quot;%1&quot; may mean %2 or %3: type %4 or %5.</source>
+        <translation>«%1» puede significar %2 o %3: escriba %4 o %5.</translation>
+    </message>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="285"/>
         <source>%1 needs three significant digits, and four bands show two. Use five bands?</source>
         <translation>%1 necesita tres cifras significativas, pero con cuatro bandas solo caben dos. ¿Usar cinco bandas?</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="273"/>
+        <location filename="../encoding/encoding_panel.cpp" line="287"/>
         <source>Use five bands</source>
         <translation>Usar cinco bandas</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="281"/>
+        <location filename="../encoding/encoding_panel.cpp" line="295"/>
         <source>%1 needs more significant digits than bands can show.</source>
         <translation>%1 necesita más cifras significativas de las que pueden mostrar las bandas.</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="283"/>
+        <location filename="../encoding/encoding_panel.cpp" line="268"/>
+        <location filename="../encoding/encoding_panel.cpp" line="297"/>
         <source>Bands show nothing finer than 0.01 Ω, so they cannot show %1.</source>
         <translation>Las bandas no muestran nada más fino que 0.01 Ω, así que no pueden mostrar %1.</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="286"/>
+        <location filename="../encoding/encoding_panel.cpp" line="271"/>
+        <location filename="../encoding/encoding_panel.cpp" line="300"/>
         <source>Bands show at most %1, so they cannot show %2.</source>
         <translation>Las bandas muestran como máximo %1, así que no pueden mostrar %2.</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="289"/>
+        <location filename="../encoding/encoding_panel.cpp" line="303"/>
         <source>No tolerance band stands for ±%1 %.</source>
         <translation>Ninguna banda de tolerancia indica ±%1 %.</translation>
     </message>
@@ -141,57 +163,62 @@
 <context>
     <name>ValueFacts</name>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="67"/>
+        <location filename="../widgets/value_facts.cpp" line="64"/>
         <source>From %1 to %2</source>
         <translation>De %1 a %2</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="75"/>
+        <location filename="../widgets/value_facts.cpp" line="72"/>
         <source>Standard value of the %1 series</source>
         <translation>Valor normalizado de la serie %1</translation>
     </message>
     <message>
         <location filename="../widgets/value_facts.cpp" line="80"/>
-        <source>Not a standard value; nearest in %1: %2 and %3</source>
-        <translation>No es un valor normalizado; los más cercanos en %1: %2 y %3</translation>
+        <source>Not in %1 (the ±%2 % series); nearest %3 and %4; it is an %5 value</source>
+        <translation>No está en %1 (la serie de ±%2 %); los más cercanos son %3 y %4; es un valor de la serie %5</translation>
     </message>
     <message>
         <location filename="../widgets/value_facts.cpp" line="83"/>
+        <source>Not in %1 (the ±%2 % series); nearest %3 and %4</source>
+        <translation>No está en %1 (la serie de ±%2 %); los más cercanos son %3 y %4</translation>
+    </message>
+    <message>
+        <location filename="../widgets/value_facts.cpp" line="86"/>
         <source>Not a standard value</source>
         <translation>No es un valor normalizado</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="86"/>
+        <location filename="../widgets/value_facts.cpp" line="89"/>
         <source>Marked %1</source>
         <translation>Marcado %1</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="90"/>
+        <location filename="../widgets/value_facts.cpp" line="93"/>
         <source>No SMD marking</source>
         <translation>Sin marcado SMD</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="91"/>
+        <location filename="../widgets/value_facts.cpp" line="94"/>
         <source>SMD: %1</source>
         <translation>SMD: %1</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="95"/>
+        <location filename="../widgets/value_facts.cpp" line="100"/>
         <source>From the other end: %1, standard value of the %2 series</source>
         <translation>Leído desde el otro extremo: %1, valor normalizado de la serie %2</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="97"/>
+        <location filename="../widgets/value_facts.cpp" line="102"/>
         <source>From the other end: %1, not a standard value</source>
         <translation>Leído desde el otro extremo: %1, no es un valor normalizado</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="124"/>
+        <location filename="../widgets/value_facts.cpp" line="129"/>
         <source>Copy as %1</source>
         <translation>Copiar como %1</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="127"/>
+        <location filename="../widgets/value_facts.cpp" line="132"/>
         <source>Copy bands</source>
         <translation>Copiar bandas</translation>
     </message>

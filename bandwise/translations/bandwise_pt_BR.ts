@@ -4,34 +4,59 @@
 <context>
     <name>SampleResistor</name>
     <message>
-        <location filename="../widgets/sample_resistor.cpp" line="21"/>
+        <location filename="../widgets/sample_resistor.cpp" line="24"/>
         <source>Left lead</source>
         <translation>Terminal esquerdo</translation>
     </message>
     <message>
-        <location filename="../widgets/sample_resistor.cpp" line="22"/>
+        <location filename="../widgets/sample_resistor.cpp" line="25"/>
         <source>Right lead</source>
         <translation>Terminal direito</translation>
     </message>
     <message>
-        <location filename="../widgets/sample_resistor.cpp" line="23"/>
+        <location filename="../widgets/sample_resistor.cpp" line="26"/>
         <source>Left end of the body</source>
         <translation>Ponta esquerda do corpo</translation>
     </message>
     <message>
-        <location filename="../widgets/sample_resistor.cpp" line="24"/>
+        <location filename="../widgets/sample_resistor.cpp" line="27"/>
         <source>Right end of the body</source>
         <translation>Ponta direita do corpo</translation>
     </message>
     <message>
-        <location filename="../widgets/sample_resistor.cpp" line="25"/>
+        <location filename="../widgets/sample_resistor.cpp" line="28"/>
         <source>Body</source>
         <translation>Corpo</translation>
     </message>
     <message>
-        <location filename="../widgets/sample_resistor.cpp" line="26"/>
-        <source>Band not chosen yet</source>
-        <translation>Faixa ainda não escolhida</translation>
+        <location filename="../widgets/sample_resistor.cpp" line="46"/>
+        <source>Orange (example, no band chosen yet)</source>
+        <translation>Laranja (exemplo, faixa ainda não escolhida)</translation>
+    </message>
+    <message>
+        <location filename="../widgets/sample_resistor.cpp" line="47"/>
+        <source>Red (example, no band chosen yet)</source>
+        <translation>Vermelho (exemplo, faixa ainda não escolhida)</translation>
+    </message>
+    <message>
+        <location filename="../widgets/sample_resistor.cpp" line="48"/>
+        <source>Green (example, no band chosen yet)</source>
+        <translation>Verde (exemplo, faixa ainda não escolhida)</translation>
+    </message>
+    <message>
+        <location filename="../widgets/sample_resistor.cpp" line="49"/>
+        <source>Blue (example, no band chosen yet)</source>
+        <translation>Azul (exemplo, faixa ainda não escolhida)</translation>
+    </message>
+    <message>
+        <location filename="../widgets/sample_resistor.cpp" line="50"/>
+        <source>Violet (example, no band chosen yet)</source>
+        <translation>Violeta (exemplo, faixa ainda não escolhida)</translation>
+    </message>
+    <message>
+        <location filename="../widgets/sample_resistor.cpp" line="51"/>
+        <source>Yellow (example, no band chosen yet)</source>
+        <translation>Amarelo (exemplo, faixa ainda não escolhida)</translation>
     </message>
 </context>
 <context>
@@ -62,16 +87,6 @@
         <translation>A tolerância deve ser uma porcentagem entre 0 e 100, por exemplo 5%.</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="56"/>
-        <source>The smallest value is 0.001 Ω.</source>
-        <translation>O menor valor é 0.001 Ω.</translation>
-    </message>
-    <message>
-        <location filename="../encoding/encoding_panel.cpp" line="58"/>
-        <source>The largest value is 1 TΩ.</source>
-        <translation>O maior valor é 1 TΩ.</translation>
-    </message>
-    <message>
         <location filename="../encoding/encoding_panel.cpp" line="60"/>
         <source>A value has at most 15 significant digits.</source>
         <translation>Um valor tem no máximo 15 algarismos significativos.</translation>
@@ -82,58 +97,65 @@
         <translation>Digite um valor, por exemplo 4k7 ou 4.7 kΩ 5%.</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="225"/>
+        <location filename="../encoding/encoding_panel.cpp" line="226"/>
         <source>Set value…</source>
         <translation>Definir valor…</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="242"/>
+        <location filename="../encoding/encoding_panel.cpp" line="244"/>
         <source>Set value</source>
         <translation>Definir valor</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="243"/>
+        <location filename="../encoding/encoding_panel.cpp" line="244"/>
         <source>Value and tolerance, for example 4k7 5%:</source>
         <translation>Valor e tolerância, por exemplo 4k7 5%:</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="243"/>
+        <location filename="../encoding/encoding_panel.cpp" line="245"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="244"/>
-        <location filename="../encoding/encoding_panel.cpp" line="273"/>
+        <location filename="../encoding/encoding_panel.cpp" line="245"/>
+        <location filename="../encoding/encoding_panel.cpp" line="287"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="271"/>
+        <location filename="../encoding/encoding_panel.cpp" line="262"/>
+        <source>&quot;%1&quot; may mean %2 or %3: type %4 or %5.</source>
+        <translation>“%1” pode significar %2 ou %3: digite %4 ou %5.</translation>
+    </message>
+    <message>
+        <location filename="../encoding/encoding_panel.cpp" line="285"/>
         <source>%1 needs three significant digits, and four bands show two. Use five bands?</source>
         <translation>%1 precisa de três algarismos significativos, mas quatro faixas só mostram dois. Usar cinco faixas?</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="273"/>
+        <location filename="../encoding/encoding_panel.cpp" line="287"/>
         <source>Use five bands</source>
         <translation>Usar cinco faixas</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="281"/>
+        <location filename="../encoding/encoding_panel.cpp" line="295"/>
         <source>%1 needs more significant digits than bands can show.</source>
         <translation>%1 precisa de mais algarismos significativos do que as faixas podem mostrar.</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="283"/>
+        <location filename="../encoding/encoding_panel.cpp" line="268"/>
+        <location filename="../encoding/encoding_panel.cpp" line="297"/>
         <source>Bands show nothing finer than 0.01 Ω, so they cannot show %1.</source>
         <translation>As faixas não mostram nada menor que 0.01 Ω, então não podem mostrar %1.</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="286"/>
+        <location filename="../encoding/encoding_panel.cpp" line="271"/>
+        <location filename="../encoding/encoding_panel.cpp" line="300"/>
         <source>Bands show at most %1, so they cannot show %2.</source>
         <translation>As faixas mostram no máximo %1, então não podem mostrar %2.</translation>
     </message>
     <message>
-        <location filename="../encoding/encoding_panel.cpp" line="289"/>
+        <location filename="../encoding/encoding_panel.cpp" line="303"/>
         <source>No tolerance band stands for ±%1 %.</source>
         <translation>Nenhuma faixa de tolerância indica ±%1 %.</translation>
     </message>
@@ -141,57 +163,62 @@
 <context>
     <name>ValueFacts</name>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="67"/>
+        <location filename="../widgets/value_facts.cpp" line="64"/>
         <source>From %1 to %2</source>
         <translation>De %1 a %2</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="75"/>
+        <location filename="../widgets/value_facts.cpp" line="72"/>
         <source>Standard value of the %1 series</source>
         <translation>Valor padronizado da série %1</translation>
     </message>
     <message>
         <location filename="../widgets/value_facts.cpp" line="80"/>
-        <source>Not a standard value; nearest in %1: %2 and %3</source>
-        <translation>Não é um valor padronizado; os mais próximos na %1: %2 e %3</translation>
+        <source>Not in %1 (the ±%2 % series); nearest %3 and %4; it is an %5 value</source>
+        <translation>Não está na %1 (a série de ±%2 %); os mais próximos são %3 e %4; é um valor da série %5</translation>
     </message>
     <message>
         <location filename="../widgets/value_facts.cpp" line="83"/>
+        <source>Not in %1 (the ±%2 % series); nearest %3 and %4</source>
+        <translation>Não está na %1 (a série de ±%2 %); os mais próximos são %3 e %4</translation>
+    </message>
+    <message>
+        <location filename="../widgets/value_facts.cpp" line="86"/>
         <source>Not a standard value</source>
         <translation>Não é um valor padronizado</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="86"/>
+        <location filename="../widgets/value_facts.cpp" line="89"/>
         <source>Marked %1</source>
         <translation>Marcado %1</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="90"/>
+        <location filename="../widgets/value_facts.cpp" line="93"/>
         <source>No SMD marking</source>
         <translation>Sem marcação SMD</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="91"/>
+        <location filename="../widgets/value_facts.cpp" line="94"/>
         <source>SMD: %1</source>
         <translation>SMD: %1</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="95"/>
+        <location filename="../widgets/value_facts.cpp" line="100"/>
         <source>From the other end: %1, standard value of the %2 series</source>
         <translation>Lido pela outra ponta: %1, valor padronizado da série %2</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="97"/>
+        <location filename="../widgets/value_facts.cpp" line="102"/>
         <source>From the other end: %1, not a standard value</source>
         <translation>Lido pela outra ponta: %1, não é um valor padronizado</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="124"/>
+        <location filename="../widgets/value_facts.cpp" line="129"/>
         <source>Copy as %1</source>
         <translation>Copiar como %1</translation>
     </message>
     <message>
-        <location filename="../widgets/value_facts.cpp" line="127"/>
+        <location filename="../widgets/value_facts.cpp" line="132"/>
         <source>Copy bands</source>
         <translation>Copiar faixas</translation>
     </message>
