@@ -261,5 +261,5 @@ TEST_F(DecodingPanelTest, hoveringAStripeShowsWhatItMeansAsPlainText)
     };
     EXPECT_EQ(hover("band1_colour"), "<b>Yellow</b>: 4");
     EXPECT_EQ(hover("band2_colour"), "Red (example, no band chosen yet)");
-    EXPECT_EQ(hover("Shape14"), "");  // the body, where a four-band resistor has no multiplier stripe
+    EXPECT_EQ(hover("mul_colour"), "");  // hidden: a four-band resistor has no multiplier stripe there
 }
