@@ -307,6 +307,9 @@ TEST_F(ShellTest, languageIniKeepsEnglishAndReportsWhatCannotBeRead)
     const std::tuple<const char*, std::string, std::string> rows[] = {
         {"anyLetterCase", common::LanguageFileBytes("dEFAULT"), ""},
         {"noBackslash", common::LanguageFileBytes("Español.ini"), bandwise::LanguageFileErrorMessage("Español.ini")},
+        // Control characters (C0, DEL and C1) are shown, not obeyed.
+        {"controlCharactersShown", ";\r\n\"Espa\x01\nol\t\x7f\x81.ini\"\r\n;\r\n",
+            bandwise::LanguageFileErrorMessage(R"(Espa\x01\nol\t\x7f\x81.ini)")},
         {"twoFields", ";Bandwise\r\nDefault\r\n", iniError},
     };
     messages.expectMessages();
