@@ -180,8 +180,10 @@ void SettingsWindow::selectSavedLanguage()
         return;
     }
     m_languages->setCurrentText(fromView(*entry));
-    if (!common::IsDefaultLanguage(*path))
+    if (!common::IsDefaultLanguage(*path)) {
+        m_translations.install(QStringLiteral("settings"), *entry);
         Language_Loader();
+    }
 }
 
 void SettingsWindow::Language_Loader()

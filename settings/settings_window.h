@@ -10,6 +10,7 @@
 // next start; nothing is written on exit.
 
 #include "settings/settings_texts.h"
+#include "ui/translations.h"
 
 #include <QWidget>
 
@@ -65,6 +66,8 @@ private:
     platform::MessagePresenter& m_messages;
     platform::ColourPicker& m_picker;
     SettingsTexts m_texts;
+    // Its own texts' translations and Qt's, for the language Language.ini names.
+    ui::Translations m_translations;
 
     QGroupBox* m_huebench = nullptr;
     std::array<QLabel*, common::kBandColourCount + 1> m_labels {};

@@ -145,15 +145,6 @@ LanguageChoice ResolveLanguagePath(const common::FilePlaces& places, std::string
     return {LanguageChoice::Kind::Language, std::string(languagePath.substr(0, separator)), places.languageFile(file)};
 }
 
-std::optional<std::string_view> TranslationFor(std::string_view languageName)
-{
-    if (languageName == "Espa\u00F1ol")
-        return "es";
-    if (languageName == "Portugu\u00EAs (Brasil)")
-        return "pt_BR";
-    return std::nullopt;
-}
-
 namespace {
 
 // A damaged file's control characters, shown rather than obeyed or hidden: \t, \n and \r by

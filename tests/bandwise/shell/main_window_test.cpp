@@ -10,11 +10,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QStyle>
+#include <QTranslator>
 
 #include <chrono>
 #include <fstream>
@@ -298,6 +301,33 @@ TEST_F(ShellTest, shippedLanguagesTranslateCaptionsColourWordsAndMessagesAndFit)
         for (const auto& [part, untranslated] :
             {std::pair("Shape57", "Left lead"), {"band1_colour1", "Band not chosen yet"}})
             EXPECT_TRUE(spoken(part) != untranslated && !spoken(part).isEmpty()) << part;
+    }
+}
+
+TEST_F(ShellTest, qtsOwnMenusSpeakTheLanguageInUse)
+{
+    for (const auto& [language, catalogue] :
+        {std::pair("Español", "qtbase_es"), {"Português (Brasil)", "qtbase_pt_BR"}}) {
+        SCOPED_TRACE(language);
+        QTranslator qt;
+        if (!qt.load(QString::fromLatin1(catalogue), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            GTEST_SKIP() << "Qt's own translations (" << catalogue << ".qm, Debian package qt6-translations-l10n) "
+                         << "are not installed here";
+        const QString copy = qt.translate("QLineEdit", "&Copy");
+        ASSERT_FALSE(copy.isEmpty());
+        write("Language.ini", common::LanguageFileBytes(std::string(language) + "\\" + language + ".ini"));
+        const auto window = open();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        const QLineEdit* box = child<QLineEdit>(window.get(), "power_value");
+        // Through the window, which turns the press into the box's menu.
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, box->mapTo(window.get(), QPoint(5, 5)));
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        QStringList entries;
+        for (const QAction* action : menu->actions())
+            entries << action->text().section(QLatin1Char('\t'), 0, 0);
+        menu->close();
+        EXPECT_TRUE(entries.contains(copy)) << entries.join(QStringLiteral(", ")).toStdString();
     }
 }
 
