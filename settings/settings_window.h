@@ -61,6 +61,8 @@ private:
     void saveColours();
     void saveLanguage();
     void showMessage(bool failure, const std::string& text);
+    // A failure with one of the settings files, naming its folder when that is not the program directory.
+    void showFileError(const std::string& text, const std::filesystem::path& file);
 
     common::FilePlaces m_places;
     platform::MessagePresenter& m_messages;

@@ -86,6 +86,8 @@ private:
     void showAbout();
     void applyStripesOutline(bool outlined);
     void applyCaptions(const LanguageFields& fields);
+    // A message about one of the settings files, naming its folder when that is not the program directory.
+    QString fileMessage(const std::string& message, const std::filesystem::path& file) const;
 
     common::FilePlaces m_places;
     platform::MessagePresenter& m_messages;

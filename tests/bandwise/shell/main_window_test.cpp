@@ -181,6 +181,44 @@ TEST_F(ShellTest, failedSaveShowsTheSaveMessageAndLeavesTheOldFile)
     EXPECT_EQ(read("Settings.ini"), common::SettingsFileBytes(false));
 }
 
+TEST_F(ShellTest, perUserSettingsFilesAreNamedByTheirFolderInLoadAndSaveMessages)
+{
+    const std::filesystem::path user = file("config/bandwise");
+    std::filesystem::create_directories(user);
+    const common::FilePlaces places(programDirectory(), user);
+    messages.expectMessages();
+    // Where a damaged Settings.ini lies, and the language in use (its language file is missing,
+    // so the messages themselves stay built in).
+    const std::tuple<const char*, std::string, const char*> rows[] = {
+        {"usersCopy", "config/bandwise/Settings.ini", "Default"},
+        {"programDirectorysCopy", "Settings.ini", "Default"},
+        {"usersCopyInSpanish", "config/bandwise/Settings.ini", "Español\\Español.ini"},
+    };
+    std::string englishNote;
+    for (const auto& [name, damaged, language] : rows) {
+        SCOPED_TRACE(name);
+        write("Language.ini", common::LanguageFileBytes(language));
+        write(damaged, "damaged");
+        {
+            MainWindow window(places, messages, desktop, screen());
+            click(child<QCheckBox>(&window, "show_stripes_outline"));  // so that closing saves
+            const testsupport::ScopedFileSizeLimit diskFull(2);
+            window.close();
+        }
+        const Messages shown = takeMessages();
+        ASSERT_EQ(shown.size(), 2U);
+        const std::string loadNote = testsupport::addedParagraph(shown[0], english.Settings_Load_Error_Message);
+        const std::string saveNote = testsupport::addedParagraph(shown[1], english.Settings_Save_Error_Message);
+        // Saving always goes to the user's folder; a file read from the program directory needs no note.
+        EXPECT_NE(saveNote.find(user.string()), std::string::npos) << saveNote;
+        EXPECT_EQ(loadNote, damaged.starts_with("config/") ? saveNote : "");
+        if (englishNote.empty())
+            englishNote = saveNote;
+        EXPECT_EQ(saveNote == englishNote, std::string(language) == "Default") << saveNote;
+        std::filesystem::remove(file(damaged));
+    }
+}
+
 TEST_F(ShellTest, aSettingsIniLeftUnreadIsKeptUnlessTheUserTouchesTheBox)
 {
     messages.expectMessages();  // the damaged file's
