@@ -77,6 +77,15 @@ bool IsDefaultLanguage(std::string_view languagePath)
         });
 }
 
+std::optional<std::string_view> TranslationFor(std::string_view languageName)
+{
+    if (languageName == "Espa\u00F1ol")
+        return "es";
+    if (languageName == "Portugu\u00EAs (Brasil)")
+        return "pt_BR";
+    return std::nullopt;
+}
+
 std::optional<std::string> ReadLanguageFile(std::istream& in, TextEncoding encoding)
 {
     // Only line 2 is used; the comment lines around it must be there, but may hold anything.

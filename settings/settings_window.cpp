@@ -9,6 +9,7 @@
 #include "settings/colour_button.h"
 #include "ui/accessible_names.h"
 #include "ui/colours.h"
+#include "ui/file_messages.h"
 #include "ui/keyboard.h"
 #include "ui/naming.h"
 #include "ui/plain_text.h"
@@ -164,7 +165,7 @@ void SettingsWindow::readColours()
         }
     }
     if (!read || !read->complete)
-        showMessage(true, m_texts.Colours_Read_Error_Message);
+        showFileError(m_texts.Colours_Read_Error_Message, file);
 }
 
 void SettingsWindow::selectSavedLanguage()
@@ -176,12 +177,14 @@ void SettingsWindow::selectSavedLanguage()
     const std::optional<std::string> path = platform::ReadFileWith(file, common::ReadLanguageFile);
     const std::optional<std::string_view> entry = path ? LanguageEntryFor(*path) : std::nullopt;
     if (!entry) {
-        showMessage(true, std::string(kLanguageIniReadError));
+        showFileError(std::string(kLanguageIniReadError), file);
         return;
     }
     m_languages->setCurrentText(fromView(*entry));
-    if (!common::IsDefaultLanguage(*path))
+    if (!common::IsDefaultLanguage(*path)) {
+        m_translations.install(QStringLiteral("settings"), *entry);
         Language_Loader();
+    }
 }
 
 void SettingsWindow::Language_Loader()
@@ -265,7 +268,7 @@ void SettingsWindow::saveColours()
     if (platform::SaveProgramFile(m_places, common::kColoursFileName, common::ColoursFileBytes(palette)))
         showMessage(false, m_texts.Colours_Saved_Message);
     else
-        showMessage(true, m_texts.Colours_Save_Error_Message);
+        showFileError(m_texts.Colours_Save_Error_Message, m_places.writable(common::kColoursFileName));
 }
 
 void SettingsWindow::saveLanguage()
@@ -274,13 +277,20 @@ void SettingsWindow::saveLanguage()
     if (platform::SaveProgramFile(m_places, common::kLanguageFileName, common::LanguageFileBytes(path)))
         showMessage(false, m_texts.Language_Saved_Message);
     else
-        showMessage(true, std::string(kLanguageIniSaveError));
+        showFileError(std::string(kLanguageIniSaveError), m_places.writable(common::kLanguageFileName));
 }
 
 void SettingsWindow::showMessage(bool failure, const std::string& text)
 {
     m_messages.show(failure ? platform::MessageIcon::Stop : platform::MessageIcon::Information,
         QString::fromStdString(m_texts.messageTitle()), QString::fromStdString(text));
+}
+
+void SettingsWindow::showFileError(const std::string& text, const std::filesystem::path& file)
+{
+    m_messages.show(platform::MessageIcon::Stop, QString::fromStdString(m_texts.messageTitle()),
+        ui::withFolderNote(text, m_places, file,
+            QCoreApplication::translate("SettingsFiles", "Bandwise keeps your settings files in this folder:\n%1")));
 }
 
 }  // namespace settings

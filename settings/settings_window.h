@@ -10,6 +10,7 @@
 // next start; nothing is written on exit.
 
 #include "settings/settings_texts.h"
+#include "ui/translations.h"
 
 #include <QWidget>
 
@@ -60,11 +61,15 @@ private:
     void saveColours();
     void saveLanguage();
     void showMessage(bool failure, const std::string& text);
+    // A failure with one of the settings files, naming its folder when that is not the program directory.
+    void showFileError(const std::string& text, const std::filesystem::path& file);
 
     common::FilePlaces m_places;
     platform::MessagePresenter& m_messages;
     platform::ColourPicker& m_picker;
     SettingsTexts m_texts;
+    // Its own texts' translations and Qt's, for the language Language.ini names.
+    ui::Translations m_translations;
 
     QGroupBox* m_huebench = nullptr;
     std::array<QLabel*, common::kBandColourCount + 1> m_labels {};

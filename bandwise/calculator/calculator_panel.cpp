@@ -8,10 +8,15 @@
 #include "ui/naming.h"
 #include "ui/twips.h"
 
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 
 namespace bandwise {
@@ -21,8 +26,9 @@ using ui::placeInTwips;
 
 namespace {
 
-// Filters typed characters only; text pasted with the mouse is not filtered, and the
-// calculation reads whatever the box holds.
+// Takes what can form a plain number. Text that arrives whole (pasted with the keyboard, the
+// menu or the middle button, dropped, or composed by an input method) gets in as far as typing
+// it key by key would have let it.
 class NumericLineEdit : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
@@ -30,21 +36,117 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override
     {
+        if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
+            // As the box itself does on X11: Ctrl+Shift+Insert pastes the selection.
+            const bool selection = event->key() == Qt::Key_Insert &&
+                event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier) &&
+                QGuiApplication::clipboard()->supportsSelection();
+            insertAsTyped(
+                QGuiApplication::clipboard()->text(selection ? QClipboard::Selection : QClipboard::Clipboard));
+            event->accept();
+            return;
+        }
         // Editing shortcuts, as the box's own menu offers them, and Enter, which calculates, are
         // not typed characters; nor is Delete, although Qt gives it the text of character 127.
         const bool editing = event->key() == Qt::Key_Delete || event->key() == Qt::Key_Return ||
             event->key() == Qt::Key_Enter || event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
-            event->matches(QKeySequence::Paste) || event->matches(QKeySequence::SelectAll) ||
-            event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo);
+            event->matches(QKeySequence::SelectAll) || event->matches(QKeySequence::Undo) ||
+            event->matches(QKeySequence::Redo);
         const QString typed = editing ? QString() : event->text();
         if (!typed.isEmpty()) {
             const int code = static_cast<std::int16_t>(typed.at(0).unicode());
-            if (!AcceptsTypedCharacter(code, text().toStdString(), locale().decimalPoint().toStdString())) {
+            if (!AcceptsTypedCharacter(code, text().toStdString(), separator())) {
                 event->accept();
                 return;
             }
         }
         QLineEdit::keyPressEvent(event);
+    }
+
+    void contextMenuEvent(QContextMenuEvent* event) override
+    {
+        // The menu's Paste entry is known by the text Qt gives it (translated by Qt's own
+        // catalogue, a shortcut perhaps after a tab); its connection to the box is replaced.
+        const char* const qtPaste = "&Paste";
+        const QString paste = QCoreApplication::translate("QLineEdit", qtPaste);
+        QMenu* menu = createStandardContextMenu();
+        for (QAction* action : menu->actions()) {
+            if (action->text().section(QLatin1Char('\t'), 0, 0) == paste) {
+                disconnect(action, &QAction::triggered, this, nullptr);
+                connect(action, &QAction::triggered, this, &NumericLineEdit::pasteAsTyped);
+            }
+        }
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(event->globalPos());
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::MiddleButton && !isReadOnly() && QGuiApplication::clipboard()->supportsSelection()) {
+            deselect();
+            insertAsTyped(QGuiApplication::clipboard()->text(QClipboard::Selection));
+            event->accept();
+            return;
+        }
+        QLineEdit::mouseReleaseEvent(event);
+    }
+
+    void dropEvent(QDropEvent* event) override
+    {
+        if (!event->mimeData()->hasText() || isReadOnly()) {
+            QLineEdit::dropEvent(event);
+            return;
+        }
+        // The box drops at the pointer and leaves the selection be.
+        const std::string typed =
+            InsertedAsTyped(event->mimeData()->text().toStdString(), text().toStdString(), 0, 0, separator());
+        if (typed.empty()) {
+            event->ignore();
+            return;
+        }
+        QMimeData filteredData;
+        filteredData.setText(QString::fromStdString(typed));
+        QDropEvent filtered(
+            event->position(), event->possibleActions(), &filteredData, event->buttons(), event->modifiers());
+        QLineEdit::dropEvent(&filtered);
+        event->setDropAction(filtered.dropAction());
+        event->setAccepted(filtered.isAccepted());
+    }
+
+    void inputMethodEvent(QInputMethodEvent* event) override
+    {
+        if (event->commitString().isEmpty()) {
+            QLineEdit::inputMethodEvent(event);
+            return;
+        }
+        QInputMethodEvent filtered(event->preeditString(), event->attributes());
+        filtered.setCommitString(
+            typedPart(event->commitString()), event->replacementStart(), event->replacementLength());
+        QLineEdit::inputMethodEvent(&filtered);
+        event->setAccepted(filtered.isAccepted());
+    }
+
+private:
+    std::string separator() const { return locale().decimalPoint().toStdString(); }
+
+    // What of `inserted` gets in at the caret, replacing the selection.
+    QString typedPart(const QString& inserted) const
+    {
+        const QString whole = text();
+        const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+        const int length = hasSelectedText() ? selectionLength() : 0;
+        const auto bytes = [](const QString& part) { return static_cast<std::size_t>(part.toUtf8().size()); };
+        return QString::fromStdString(InsertedAsTyped(inserted.toStdString(), whole.toStdString(),
+            bytes(whole.left(start)), bytes(whole.mid(start, length)), separator()));
+    }
+
+    void pasteAsTyped() { insertAsTyped(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); }
+
+    void insertAsTyped(const QString& inserted)
+    {
+        const QString typed = typedPart(inserted);
+        if (!typed.isEmpty())
+            insert(typed);
     }
 };
 

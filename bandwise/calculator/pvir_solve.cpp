@@ -2,9 +2,12 @@
 
 #include "common/number_text.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace bandwise {
 
@@ -92,6 +95,28 @@ std::string utf8Of(int code)
     return {byte(0xE0U | (unit >> 12)), byte(0x80U | ((unit >> 6) & 0x3FU)), byte(0x80U | (unit & 0x3FU))};
 }
 
+// The code point at the start of valid UTF-8, and its length in bytes; a stray byte counts as
+// one character that no box takes.
+std::pair<char32_t, std::size_t> firstCodePoint(std::string_view utf8)
+{
+    const auto lead = static_cast<unsigned char>(utf8.front());
+    const std::size_t length = lead < 0x80U ? 1 : lead >= 0xF0U ? 4 : lead >= 0xE0U ? 3 : lead >= 0xC0U ? 2 : 0;
+    if (length == 0 || length > utf8.size())
+        return {U'\uFFFD', 1};
+    char32_t codePoint = length == 1 ? lead : lead & (0x3FU >> (length - 1));
+    for (std::size_t i = 1; i < length; ++i)
+        codePoint = (codePoint << 6) | (static_cast<unsigned char>(utf8[i]) & 0x3FU);
+    return {codePoint, length};
+}
+
+// The code a key press of this character gives the filter: its UTF-16 unit as a signed 16-bit
+// value, or the first of its two units beyond the basic plane.
+int keyCodeOf(char32_t codePoint)
+{
+    const char32_t unit = codePoint <= 0xFFFFU ? codePoint : 0xD800U + ((codePoint - 0x10000U) >> 10);
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(unit));
+}
+
 }  // namespace
 
 SolveOutcome SolvePvir(const std::array<std::string, kCalculatorBoxCount>& texts, std::string_view decimalSeparator)
@@ -150,6 +175,28 @@ bool AcceptsTypedCharacter(int code, std::string_view boxText, std::string_view 
     if (code == '-')
         return boxText.empty();
     return true;
+}
+
+std::string InsertedAsTyped(std::string_view inserted, std::string_view boxText, std::size_t selectionStart,
+    std::size_t selectionLength, std::string_view decimalSeparator)
+{
+    constexpr char32_t kBackspace = 8;
+    std::string text(boxText);
+    std::size_t caret = std::min(selectionStart, text.size());
+    std::size_t selected = selectionLength;
+    std::string typed;
+    while (!inserted.empty()) {
+        const auto [codePoint, length] = firstCodePoint(inserted);
+        const std::string_view character = inserted.substr(0, length);
+        inserted.remove_prefix(length);
+        if (codePoint == kBackspace || !AcceptsTypedCharacter(keyCodeOf(codePoint), text, decimalSeparator))
+            continue;
+        text.replace(caret, selected, character);
+        caret += length;
+        selected = 0;
+        typed += character;
+    }
+    return typed;
 }
 
 }  // namespace bandwise

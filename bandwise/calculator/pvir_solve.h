@@ -35,4 +35,11 @@ SolveOutcome SolvePvir(const std::array<std::string, kCalculatorBoxCount>& texts
 // 16-bit value; boxText the box's whole text.
 bool AcceptsTypedCharacter(int code, std::string_view boxText, std::string_view decimalSeparator);
 
+// What of `inserted` (pasted or dropped text, in UTF-8) typing it key by key would have let into
+// a box holding boxText: each character is judged as typed into the text the ones before it left,
+// and the first to get in replaces the selection (given in bytes of boxText). A Backspace in it
+// is no character of the text and never gets in.
+std::string InsertedAsTyped(std::string_view inserted, std::string_view boxText, std::size_t selectionStart,
+    std::size_t selectionLength, std::string_view decimalSeparator);
+
 }  // namespace bandwise

@@ -145,18 +145,43 @@ LanguageChoice ResolveLanguagePath(const common::FilePlaces& places, std::string
     return {LanguageChoice::Kind::Language, std::string(languagePath.substr(0, separator)), places.languageFile(file)};
 }
 
-std::optional<std::string_view> TranslationFor(std::string_view languageName)
+namespace {
+
+// A damaged file's control characters, shown rather than obeyed or hidden: \t, \n and \r by
+// name, the others (C0, DEL and C1) by code.
+std::string withVisibleControls(std::string_view text)
 {
-    if (languageName == "Espa\u00F1ol")
-        return "es";
-    if (languageName == "Portugu\u00EAs (Brasil)")
-        return "pt_BR";
-    return std::nullopt;
+    std::string shown;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const bool c1 =
+            byte == 0xC2 && i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xE0U) == 0x80;
+        if (byte >= 0x20 && byte != 0x7F && !c1) {
+            shown += text[i];
+            continue;
+        }
+        const unsigned code = c1 ? static_cast<unsigned char>(text[++i]) : byte;
+        if (code == '\t')
+            shown += "\\t";
+        else if (code == '\n')
+            shown += "\\n";
+        else if (code == '\r')
+            shown += "\\r";
+        else {
+            constexpr std::string_view kHex = "0123456789abcdef";
+            shown += "\\x";
+            shown += kHex[code >> 4];
+            shown += kHex[code & 0xFU];
+        }
+    }
+    return shown;
 }
+
+}  // namespace
 
 std::string LanguageFileErrorMessage(std::string_view languagePath)
 {
-    return "Bandwise encountered an error while loading \"" + std::string(languagePath) +
+    return "Bandwise encountered an error while loading \"" + withVisibleControls(languagePath) +
         "\" file.\r\nThe language files and/or \"Language.ini\" seems to be corrupted. Downloading the package "
         "again or using \"Settings.ini\" to set the desired language again may fix this problem.";
 }

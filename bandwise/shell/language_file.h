@@ -54,11 +54,6 @@ struct LanguageChoice {
 };
 LanguageChoice ResolveLanguagePath(const common::FilePlaces& places, std::string_view languagePath);
 
-// The translation of the program's further texts for a language, by the name of its folder: "es"
-// for Español, "pt_BR" for Português (Brasil); nothing for a language without one, whose further
-// texts stay in English.
-std::optional<std::string_view> TranslationFor(std::string_view languageName);
-
 // Built in, never taken from a language file.
 inline constexpr std::string_view kLanguageIniErrorMessage =
     "Bandwise encountered an error while loading \"Language.ini\" file.";

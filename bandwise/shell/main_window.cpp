@@ -21,6 +21,7 @@
 #include "platform/window_frame.h"
 #include "ui/accessible_names.h"
 #include "ui/colours.h"
+#include "ui/file_messages.h"
 #include "ui/keyboard.h"
 #include "ui/naming.h"
 #include "ui/plain_text.h"
@@ -163,9 +164,9 @@ void MainWindow::setOhmSigns()
 
 void MainWindow::loadSettingsFiles()
 {
-    const auto failed = [this] {
+    const auto failed = [this](const std::filesystem::path& file) {
         m_messages.show(platform::MessageIcon::Stop, QStringLiteral("Bandwise"),
-            QString::fromStdString(m_texts.Settings_Load_Error_Message));
+            fileMessage(m_texts.Settings_Load_Error_Message, file));
         // Whatever was painted from the file goes back to the defaults, so that every swatch
         // matches the palette the stripes are painted from.
         m_palette = common::DefaultPalette();
@@ -181,7 +182,7 @@ void MainWindow::loadSettingsFiles()
             // Settings.ini goes unread (here or below, when it cannot be read): closing must not
             // replace what it holds with a state the user never chose.
             m_keepSettingsFile = std::filesystem::exists(settings, error);
-            return failed();
+            return failed(colours);
         }
         m_palette = *palette;
         paintPalette();
@@ -193,7 +194,7 @@ void MainWindow::loadSettingsFiles()
         const std::optional<bool> outlined = platform::ReadFileWith(settings, common::ReadSettingsFile);
         if (!outlined) {
             m_keepSettingsFile = true;
-            return failed();
+            return failed(settings);
         }
         m_stripesOutline->setChecked(*outlined);
     }
@@ -228,8 +229,14 @@ void MainWindow::unload()
         m_places, common::kSettingsFileName, common::SettingsFileBytes(m_stripesOutline->isChecked()));
     if (!saved) {
         m_messages.show(platform::MessageIcon::Stop, QStringLiteral("Bandwise"),
-            QString::fromStdString(m_texts.Settings_Save_Error_Message));
+            fileMessage(m_texts.Settings_Save_Error_Message, m_places.writable(common::kSettingsFileName)));
     }
+}
+
+QString MainWindow::fileMessage(const std::string& message, const std::filesystem::path& file) const
+{
+    return ui::withFolderNote(message, m_places, file,
+        QCoreApplication::translate("SettingsFiles", "Bandwise keeps your settings files in this folder:\n%1"));
 }
 
 void MainWindow::exitProgram()

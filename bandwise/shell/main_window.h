@@ -26,10 +26,10 @@
 #include "bandwise/shell/window_texts.h"
 #include "common/display_colour.h"
 #include "common/file_places.h"
+#include "ui/translations.h"
 
 #include <QPointer>
 #include <QRect>
-#include <QTranslator>
 #include <QWidget>
 
 #include <filesystem>
@@ -86,6 +86,8 @@ private:
     void showAbout();
     void applyStripesOutline(bool outlined);
     void applyCaptions(const LanguageFields& fields);
+    // A message about one of the settings files, naming its folder when that is not the program directory.
+    QString fileMessage(const std::string& message, const std::filesystem::path& file) const;
 
     common::FilePlaces m_places;
     platform::MessagePresenter& m_messages;
@@ -104,8 +106,8 @@ private:
     QPushButton* m_aboutButton = nullptr;
     QPushButton* m_exitButton = nullptr;
     QPointer<AboutDialog> m_about;
-    // The further texts' translation for the language in use; leaves the application with the window.
-    QTranslator m_translator;
+    // The further texts' translations for the language in use; leave the application with the window.
+    ui::Translations m_translations;
     bool m_unloaded = false;
     // Settings.ini could not be read at start-up and the check box has not been touched since.
     bool m_keepSettingsFile = false;

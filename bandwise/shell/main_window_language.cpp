@@ -13,7 +13,6 @@
 #include "ui/naming.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,9 +64,7 @@ void MainWindow::Language_Loader()
         return;
     }
     m_texts.Language_Name = choice.name;
-    if (const auto translation = TranslationFor(choice.name);
-        translation && m_translator.load(QStringLiteral(":/i18n/bandwise_") + fromView(*translation)))
-        QCoreApplication::installTranslator(&m_translator);
+    m_translations.install(QStringLiteral("bandwise"), choice.name);
     std::error_code error;
     if (!std::filesystem::exists(choice.file, error))
         return;

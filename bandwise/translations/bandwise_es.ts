@@ -60,6 +60,16 @@
     </message>
 </context>
 <context>
+    <name>SettingsFiles</name>
+    <message>
+        <location filename="../shell/main_window.cpp" line="239"/>
+        <source>Bandwise keeps your settings files in this folder:
+%1</source>
+        <translation>Bandwise guarda sus archivos de configuración en esta carpeta:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>ValueEntry</name>
     <message>
         <location filename="../encoding/encoding_panel.cpp" line="46"/>

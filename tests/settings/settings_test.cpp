@@ -220,16 +220,42 @@ TEST_F(SettingsWindowTest, aFailedSaveSaysSoAndKeepsWhatWasThere)
     const std::tuple<std::string, const char*, std::string> saves[] = {
         {"Colours.ini", "save_colour_settings", SettingsTexts().Colours_Save_Error_Message},
         {"Language.ini", "save_language_settings", std::string(kLanguageIniSaveError)}};
-    SettingsWindow window(programDirectory(), messages, *this);
-    for (const auto& [name, button, error] : saves) {
-        SCOPED_TRACE(name);
-        write(name, ";old\r\n");
-        {
-            const testsupport::ScopedFileSizeLimit diskFull(40);
-            click(child<QPushButton>(&window, button));
+    // With per-user files the message names the user's folder, in the language in use (whose
+    // caption file is missing here, so the messages themselves stay built in).
+    const fs::path user = file("config/bandwise");
+    fs::create_directories(user);
+    const std::tuple<const char*, common::FilePlaces, std::string_view> layouts[] = {
+        {"portable", programDirectory(), kLanguages[0]},
+        {"perUser", common::FilePlaces(programDirectory(), user), kLanguages[0]},
+        {"perUserInSpanish", common::FilePlaces(programDirectory(), user), kLanguages[1]}};
+    std::string englishNote;
+    for (const auto& [layout, places, language] : layouts) {
+        write(places.writable(common::kLanguageFileName).lexically_relative(programDirectory()),
+            common::LanguageFileBytes(LanguagePathFor(language)));
+        SettingsWindow window(places, messages, *this);
+        for (const auto& [name, button, error] : saves) {
+            SCOPED_TRACE(std::string(layout) + " " + name);
+            const fs::path target = places.writable(name).lexically_relative(programDirectory());
+            write(target, ";old\r\n");
+            {
+                const testsupport::ScopedFileSizeLimit diskFull(40);
+                click(child<QPushButton>(&window, button));
+            }
+            EXPECT_EQ(read(target), ";old\r\n");
+            fs::remove(file(target));  // not read by the next window
+            EXPECT_EQ(messages.shown.at(0).icon, platform::MessageIcon::Stop);
+            const Texts shown = takeMessages();
+            ASSERT_EQ(shown.size(), 1U);
+            const std::string note = testsupport::addedParagraph(shown[0], error);
+            if (!places.userDirectory()) {
+                EXPECT_EQ(note, "");
+                continue;
+            }
+            EXPECT_NE(note.find(user.string()), std::string::npos) << note;
+            if (englishNote.empty())
+                englishNote = note;
+            EXPECT_EQ(note == englishNote, language == kLanguages[0]) << note;
         }
-        EXPECT_EQ(messages.shown.at(0).icon, platform::MessageIcon::Stop);
-        EXPECT_EQ(takeMessages(), Texts {error});
     }
 }
 

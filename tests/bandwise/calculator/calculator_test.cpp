@@ -2,7 +2,11 @@
 #include "bandwise/shell/window_texts.h"
 #include "widget_test.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 
 #include <algorithm>
@@ -121,6 +125,60 @@ TEST_F(CalculatorPanelTest, typedKeysAreFilteredButEditingKeysAndEnterWork)
     box("power_value")->setText("2");
     QTest::sendKeyEvent(QTest::Click, box("voltage_value"), Qt::Key_Return, QStringLiteral("\r"), Qt::NoModifier);
     EXPECT_EQ(box("current_value")->text(), QString::number(2 / 1.23, 'g', 15));
+}
+
+TEST_F(CalculatorPanelTest, pastedOrDroppedTextGetsInAsFarAsTypingItWould)
+{
+    // The box's text and selection, what is pasted, and what the box then holds.
+    const std::tuple<const char*, const char*, int, int, const char*, const char*> rows[] = {
+        {"lettersAfterADigit", "", 0, 0, "5abc", "5"},
+        {"signAndExponent", "", 0, 0, "-1e5", "-15"},
+        {"minusAfterText", "3", 0, 0, "-2", "32"},
+        {"secondPoint", "1.5", 0, 0, ".25", "1.525"},
+        {"pointsWithin", "", 0, 0, "1.2.3", "1.23"},
+        {"blanksAndLineBreaks", "", 0, 0, " 1 000\r\n", "1000"},
+        {"backspaceIsNoCharacter", "", 0, 0, "1\b2\x7f", "12"},
+        {"otherScriptsAsTyped", "", 0, 0, "1\u0663", "1\u0663"},
+        {"firstCharacterInReplacesTheSelection", "12.5", 1, 2, "x7", "175"},
+        {"pointOfTheSelectionStillCounts", "12.5", 2, 2, ".7", "127"},
+        {"minusRefusedOverAllSelected", "5", 0, 1, "-3", "3"},
+        {"nothingInKeepsTheSelection", "12", 0, 2, "abc", "12"},
+    };
+    QLineEdit* current = box("current_value");
+    for (const auto& [name, initial, start, length, pasted, expected] : rows) {
+        SCOPED_TRACE(name);
+        current->setText(QString::fromUtf8(initial));  // the caret at its end
+        if (length > 0)
+            current->setSelection(start, length);
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(pasted));
+        QTest::keyClick(current, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(current->text().toStdString(), expected);
+    }
+
+    // The box's own menu pastes the same way; so does a drop.
+    current->clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("5abc"));
+    panel.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    // Through the window, as the desktop delivers it: the window turns the press into the menu's event.
+    QTest::mouseClick(panel.windowHandle(), Qt::RightButton, {}, current->mapTo(&panel, QPoint(5, 5)));
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    for (QAction* action : menu->actions())
+        if (action->text().startsWith(QStringLiteral("&Paste")))
+            action->trigger();
+    menu->close();
+    EXPECT_EQ(current->text(), "5");
+
+    QLineEdit* resistance = box("resistance_value");
+    QMimeData dragged;
+    dragged.setText(QStringLiteral("-1e5"));
+    // A drop reaches the box that took the drag as it entered.
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(resistance, &enter);
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(resistance, &drop);
+    EXPECT_EQ(resistance->text(), "-15");
 }
 
 TEST_F(CalculatorPanelTest, aCommaLocaleTypesAndReadsItsOwnMark)

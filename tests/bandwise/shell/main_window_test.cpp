@@ -10,11 +10,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QStyle>
+#include <QTranslator>
 
 #include <chrono>
 #include <fstream>
@@ -178,6 +181,44 @@ TEST_F(ShellTest, failedSaveShowsTheSaveMessageAndLeavesTheOldFile)
     EXPECT_EQ(read("Settings.ini"), common::SettingsFileBytes(false));
 }
 
+TEST_F(ShellTest, perUserSettingsFilesAreNamedByTheirFolderInLoadAndSaveMessages)
+{
+    const std::filesystem::path user = file("config/bandwise");
+    std::filesystem::create_directories(user);
+    const common::FilePlaces places(programDirectory(), user);
+    messages.expectMessages();
+    // Where a damaged Settings.ini lies, and the language in use (its language file is missing,
+    // so the messages themselves stay built in).
+    const std::tuple<const char*, std::string, const char*> rows[] = {
+        {"usersCopy", "config/bandwise/Settings.ini", "Default"},
+        {"programDirectorysCopy", "Settings.ini", "Default"},
+        {"usersCopyInSpanish", "config/bandwise/Settings.ini", "Español\\Español.ini"},
+    };
+    std::string englishNote;
+    for (const auto& [name, damaged, language] : rows) {
+        SCOPED_TRACE(name);
+        write("Language.ini", common::LanguageFileBytes(language));
+        write(damaged, "damaged");
+        {
+            MainWindow window(places, messages, desktop, screen());
+            click(child<QCheckBox>(&window, "show_stripes_outline"));  // so that closing saves
+            const testsupport::ScopedFileSizeLimit diskFull(2);
+            window.close();
+        }
+        const Messages shown = takeMessages();
+        ASSERT_EQ(shown.size(), 2U);
+        const std::string loadNote = testsupport::addedParagraph(shown[0], english.Settings_Load_Error_Message);
+        const std::string saveNote = testsupport::addedParagraph(shown[1], english.Settings_Save_Error_Message);
+        // Saving always goes to the user's folder; a file read from the program directory needs no note.
+        EXPECT_NE(saveNote.find(user.string()), std::string::npos) << saveNote;
+        EXPECT_EQ(loadNote, damaged.starts_with("config/") ? saveNote : "");
+        if (englishNote.empty())
+            englishNote = saveNote;
+        EXPECT_EQ(saveNote == englishNote, std::string(language) == "Default") << saveNote;
+        std::filesystem::remove(file(damaged));
+    }
+}
+
 TEST_F(ShellTest, aSettingsIniLeftUnreadIsKeptUnlessTheUserTouchesTheBox)
 {
     messages.expectMessages();  // the damaged file's
@@ -294,12 +335,42 @@ TEST_F(ShellTest, shippedLanguagesTranslateCaptionsColourWordsAndMessagesAndFit)
     }
 }
 
+TEST_F(ShellTest, qtsOwnMenusSpeakTheLanguageInUse)
+{
+    for (const auto& [language, catalogue] :
+        {std::pair("Español", "qtbase_es"), {"Português (Brasil)", "qtbase_pt_BR"}}) {
+        SCOPED_TRACE(language);
+        QTranslator qt;
+        if (!qt.load(QString::fromLatin1(catalogue), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            GTEST_SKIP() << "Qt's own translations (" << catalogue << ".qm, Debian package qt6-translations-l10n) "
+                         << "are not installed here";
+        const QString copy = qt.translate("QLineEdit", "&Copy");
+        ASSERT_FALSE(copy.isEmpty());
+        write("Language.ini", common::LanguageFileBytes(std::string(language) + "\\" + language + ".ini"));
+        const auto window = open();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        const QLineEdit* box = child<QLineEdit>(window.get(), "power_value");
+        // Through the window, which turns the press into the box's menu.
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, box->mapTo(window.get(), QPoint(5, 5)));
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        QStringList entries;
+        for (const QAction* action : menu->actions())
+            entries << action->text().section(QLatin1Char('\t'), 0, 0);
+        menu->close();
+        EXPECT_TRUE(entries.contains(copy)) << entries.join(QStringLiteral(", ")).toStdString();
+    }
+}
+
 TEST_F(ShellTest, languageIniKeepsEnglishAndReportsWhatCannotBeRead)
 {
     const std::string iniError(bandwise::kLanguageIniErrorMessage);
     const std::tuple<const char*, std::string, std::string> rows[] = {
         {"anyLetterCase", common::LanguageFileBytes("dEFAULT"), ""},
         {"noBackslash", common::LanguageFileBytes("Español.ini"), bandwise::LanguageFileErrorMessage("Español.ini")},
+        // Control characters (C0, DEL and C1) are shown, not obeyed.
+        {"controlCharactersShown", ";\r\n\"Espa\x01\nol\t\x7f\x81.ini\"\r\n;\r\n",
+            bandwise::LanguageFileErrorMessage(R"(Espa\x01\nol\t\x7f\x81.ini)")},
         {"twoFields", ";Bandwise\r\nDefault\r\n", iniError},
     };
     messages.expectMessages();
