@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -51,6 +52,8 @@ std::optional<QString> QtMessagePresenter::askText(
     dialog.setTextValue(initial);
     dialog.setOkButtonText(ok);
     dialog.setCancelButtonText(cancel);
+    // As large as its contents and no larger: window managers then offer no maximise button.
+    dialog.layout()->setSizeConstraint(QLayout::SetFixedSize);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();

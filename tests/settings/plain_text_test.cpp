@@ -37,3 +37,14 @@ TEST_F(PlainText, labelsAndMessageBoxesShowMarkupFromFilesAsWritten)
         EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
     EXPECT_EQ(child<QLabel>(&settingsWindow, "Label14")->text().toStdString(), "<b>F20</b><img src=/dev/zero>:");
 }
+
+TEST_F(PlainText, theTextDialogKeepsTheSizeOfItsContents)
+{
+    // A window that can be resized is one a window manager offers to maximise.
+    QTimer::singleShot(0, qApp, [] {
+        const QWidget* dialog = QApplication::activeModalWidget();
+        EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+        QApplication::closeAllWindows();
+    });
+    platform::QtMessagePresenter().askText("Set value", "Value:", "4K7", "OK", "Cancel");
+}
