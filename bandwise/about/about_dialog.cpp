@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace bandwise {
 
@@ -117,6 +118,15 @@ AboutDialog::AboutDialog(Actions actions, QWidget* parent)
     connect(m_ok, &QPushButton::clicked, this, &QDialog::close);
     connect(m_readMe, &QPushButton::clicked, this, [this] { m_actions.showReadMe(); });
     ui::keepLabelsPlain(this);
+}
+
+void AboutDialog::showEvent(QShowEvent* event)
+{
+    // The links come first in the Tab order and take Enter and Space, so a box opened on them
+    // would mail or browse where the user meant to dismiss it with the default button.
+    if (!event->spontaneous())
+        m_ok->setFocus();
+    QDialog::showEvent(event);
 }
 
 void AboutDialog::applyTexts(const AboutTexts& texts)

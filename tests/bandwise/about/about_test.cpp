@@ -5,6 +5,7 @@
 #include "common/settings_files.h"
 #include "widget_test.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -127,4 +128,18 @@ TEST_F(AboutTest, oneBoxAtATimeWhichOkCloses)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window->aboutDialog(), nullptr);
     EXPECT_NE(openAbout(), nullptr);
+}
+
+TEST_F(AboutTest, enterOrSpaceRightAfterOpeningPressesOkNotALink)
+{
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        SCOPED_TRACE(key);
+        AboutDialog* dialog = openAbout();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(window->aboutDialog(), nullptr);
+    }
+    EXPECT_EQ(desktop.addresses, std::vector<std::string> {});
 }
