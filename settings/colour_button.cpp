@@ -14,6 +14,9 @@ ColourButton::ColourButton(QWidget* parent)
 void ColourButton::setFaceColour(const QColor& colour)
 {
     m_colour = colour;
+    const QString code = colour.name(QColor::HexRgb).toUpper();
+    setAccessibleDescription(code);
+    setToolTip(code);
     update();
 }
 

@@ -5,7 +5,8 @@
 
 namespace settings {
 
-// A button without text whose whole face shows one colour of the palette being edited.
+// A button without text whose whole face shows one colour of the palette being edited. Its
+// colour is told as #RRGGBB to a screen reader and in its tooltip.
 class ColourButton : public QAbstractButton {
     Q_OBJECT
 public:

@@ -12,11 +12,13 @@
 #include "ui/screen_fit.h"
 #include "widget_test.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolTip>
 
 #include <chrono>
 #include <sstream>
@@ -80,6 +82,17 @@ TEST_F(SettingsWindowTest, colourPickerSetsButtonsAndBackgroundAndBandwiseShowsT
     EXPECT_EQ(takeMessages(), Texts {SettingsTexts().Colours_Read_Error_Message});
     const auto buttons = window.findChildren<ColourButton*>();
     ASSERT_EQ(buttons.size(), 13);
+    // What a screen reader and the tooltip tell of a button's colour.
+    const auto told = [](ColourButton* button) {
+        QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+        QCoreApplication::sendEvent(button, &hover);
+        const QString tip = QToolTip::text();
+        QToolTip::hideText();
+        const QString description = QAccessible::queryAccessibleInterface(button)->text(QAccessible::Description);
+        return std::pair(description.toStdString(), tip.toStdString());
+    };
+    EXPECT_EQ(told(buttons[0]), std::pair(std::string("#010000"), std::string("#010000")));  // 1 from the file
+    EXPECT_EQ(told(buttons[12]), std::pair(std::string("#FFE695"), std::string("#FFE695")));  // the body's default
     common::BandPalette picked;
     for (std::size_t i = 0; i < 13; ++i) {
         answer = ((i < 12 ? picked.bands[i] : picked.body) = {0x0000FF | int(i) << 8}).value;  // red, greener each
@@ -89,6 +102,7 @@ TEST_F(SettingsWindowTest, colourPickerSetsButtonsAndBackgroundAndBandwiseShowsT
     answer = -1;
     click(buttons[0]);
     EXPECT_EQ(buttons[0]->faceColour(), QColor(255, 0, 0));
+    EXPECT_EQ(told(buttons[2]), std::pair(std::string("#FF0200"), std::string("#FF0200")));
     click(child<QPushButton>(&window, "save_colour_settings"));
     EXPECT_EQ(read("Colours.ini"), common::ColoursFileBytes(picked));
     EXPECT_EQ(messages.shown.at(0).icon, platform::MessageIcon::Information);
