@@ -1,5 +1,6 @@
 #include "settings/colour_button.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace settings {
@@ -18,6 +19,15 @@ void ColourButton::setFaceColour(const QColor& colour)
     setAccessibleDescription(code);
     setToolTip(code);
     update();
+}
+
+void ColourButton::keyPressEvent(QKeyEvent* event)
+{
+    // As a push button with autoDefault takes it (see ui::pressButtonsOnEnter).
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        click();
+    else
+        QAbstractButton::keyPressEvent(event);
 }
 
 void ColourButton::paintEvent(QPaintEvent*)

@@ -122,6 +122,24 @@ TEST_F(SettingsWindowTest, colourPickerSetsButtonsAndBackgroundAndBandwiseShowsT
     EXPECT_EQ(window.grab().toImage().pixelColor(label->mapTo(&window, QPoint(1, 1))), QColor(128, 0, 0));
 }
 
+TEST_F(SettingsWindowTest, enterKeypadEnterAndSpacePressEveryButtonAlike)
+{
+    SettingsWindow window(programDirectory(), messages, *this);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    // A colour button opens the picker, a save button shows its message: either answers once.
+    const auto answers = [this] { return calls.size() + messages.shown.size(); };
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            SCOPED_TRACE(button->objectName().toStdString() + " key " + std::to_string(key));
+            button->setFocus(Qt::TabFocusReason);
+            const std::size_t before = answers();
+            QTest::keyClick(QApplication::focusWidget(), key);
+            EXPECT_EQ(answers(), before + 1);
+        }
+    }
+}
+
 TEST_F(SettingsWindowTest, aScrollingWindowStillPicksItsBackgroundOnADoubleClick)
 {
     SettingsWindow window(programDirectory(), messages, *this);
