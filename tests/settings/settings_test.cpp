@@ -10,14 +10,18 @@
 #include "settings/colour_button.h"
 #include "settings/settings_window.h"
 #include "ui/screen_fit.h"
+#include "ui/twips.h"
 #include "widget_test.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QColorDialog>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QToolTip>
 
 #include <chrono>
@@ -147,6 +151,32 @@ TEST_F(SettingsWindowTest, aScrollingWindowStillPicksItsBackgroundOnADoubleClick
     answer = 0x000080;  // dark red
     QTest::mouseDClick(&window, Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_EQ(calls, (std::vector {std::pair(false, 0)}));
+}
+
+TEST(ColourDialog, aScreenTooSmallForItScrollsItsContentsLaidOutAsEverWithinTheScreen)
+{
+    const auto colourDialog = [] {
+        auto dialog = std::make_unique<QColorDialog>(Qt::black);
+        dialog->setOption(QColorDialog::DontUseNativeDialog);
+        return dialog;
+    };
+    const auto okOf = [](const QColorDialog& dialog) {
+        return dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    };
+    const auto plain = colourDialog();
+    plain->show();
+    const auto fitted = colourDialog();
+    const QRect area(0, 0, 400, 300);
+    ASSERT_TRUE(ui::scrollWhenLargerThan(fitted.get(), area));
+    fitted->show();
+    const QSize frame(ui::twipsToPixels(ui::kFrameWidthTwips), ui::twipsToPixels(ui::kFrameHeightTwips));
+    EXPECT_TRUE(area.contains(QRect(fitted->pos(), fitted->size() + frame)));
+    QPushButton* ok = okOf(*fitted);
+    auto* scroller = fitted->findChild<QScrollArea*>();
+    EXPECT_EQ(QRect(ok->mapTo(scroller->widget(), QPoint()), ok->size()),
+        QRect(okOf(*plain)->mapTo(plain.get(), QPoint()), okOf(*plain)->size()));
+    scroller->ensureWidgetVisible(ok);
+    EXPECT_TRUE(fitted->rect().contains(QRect(ok->mapTo(fitted.get(), QPoint()), ok->size())));
 }
 
 TEST_F(SettingsWindowTest, savedLanguageIsSelectedAndCaptionedAndTheListedOneSavedForBandwise)
