@@ -1,8 +1,11 @@
 #include "platform/colour_picker.h"
 
 #include "ui/colours.h"
+#include "ui/screen_fit.h"
 
 #include <QColorDialog>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
 
 namespace platform {
@@ -24,6 +27,9 @@ std::int32_t QtColourPicker::ShowColorDialog(std::intptr_t, bool, std::int32_t I
     const bool plain = InitColor >= 0 && InitColor <= 0xFFFFFF;
     QColorDialog dialog(plain ? ui::toQColor(common::DisplayColour {InitColor}) : QColor(Qt::white));
     dialog.setOption(QColorDialog::DontUseNativeDialog);
+    // At a large scale on a small screen the dialog would run off it, its OK and Cancel with it.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        ui::scrollWhenLargerThan(&dialog, screen->availableGeometry());
     if (dialog.exec() != QDialog::Accepted)
         return -1;
     return ui::toDisplayColour(dialog.selectedColor()).value;

@@ -1,5 +1,6 @@
 #include "settings/colour_button.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace settings {
@@ -14,7 +15,19 @@ ColourButton::ColourButton(QWidget* parent)
 void ColourButton::setFaceColour(const QColor& colour)
 {
     m_colour = colour;
+    const QString code = colour.name(QColor::HexRgb).toUpper();
+    setAccessibleDescription(code);
+    setToolTip(code);
     update();
+}
+
+void ColourButton::keyPressEvent(QKeyEvent* event)
+{
+    // As a push button with autoDefault takes it (see ui::pressButtonsOnEnter).
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        click();
+    else
+        QAbstractButton::keyPressEvent(event);
 }
 
 void ColourButton::paintEvent(QPaintEvent*)

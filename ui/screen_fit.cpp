@@ -2,6 +2,7 @@
 
 #include "ui/twips.h"
 
+#include <QLayout>
 #include <QScrollArea>
 #include <QStyle>
 
@@ -17,7 +18,10 @@ bool scrollWhenLargerThan(QWidget* window, const QRect& area)
 {
     const QSize frame(twipsToPixels(kFrameWidthTwips), twipsToPixels(kFrameHeightTwips));
     const QSize room = area.size() - frame;
-    const QSize contents = window->size();
+    // A window laid out by a layout (a dialog of Qt's own) has no size of its own before it is
+    // shown: it takes what its layout asks for.
+    QLayout* layout = window->layout();
+    const QSize contents = layout ? window->sizeHint() : window->size();
     if (contents.width() <= room.width() && contents.height() <= room.height())
         return false;
 
@@ -27,6 +31,12 @@ bool scrollWhenLargerThan(QWidget* window, const QRect& area)
     scroller->setFocusPolicy(Qt::NoFocus);
     auto* page = new QWidget;
     page->setFixedSize(contents);
+    if (layout) {
+        // The margins a window's layout keeps from its edges, not the narrower ones of a page within it.
+        const QMargins margins = layout->contentsMargins();
+        page->setLayout(layout);  // takes the laid-out controls along
+        layout->setContentsMargins(margins);
+    }
     // In the order they were made, so that Tab still goes through them as before.
     for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (control != scroller && !control->isWindow())

@@ -7,9 +7,13 @@
 #include "ui/twip_style.h"
 #include "ui/twips.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QShowEvent>
+#include <QStyle>
 
 namespace bandwise {
 
@@ -19,7 +23,10 @@ using ui::twipsRect;
 
 namespace {
 
-// A blue, underlined caption that acts when clicked, or when Enter or Space is pressed on it.
+void announceAsLink(QLabel* link);
+
+// An underlined caption in the theme's link colour that acts when clicked, or when Enter or Space
+// is pressed on it, and shows the focus when it has it.
 class LinkLabel : public QLabel {
 public:
     LinkLabel(const QString& text, std::function<void()> activate, QWidget* parent)
@@ -29,12 +36,14 @@ public:
         QFont font = this->font();
         font.setUnderline(true);
         setFont(font);
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-        setPalette(palette);
+        // A role rather than a fixed colour, so that it follows the palette and any later change of it.
+        setForegroundRole(QPalette::Link);
         setCursor(Qt::PointingHandCursor);
         setFocusPolicy(Qt::StrongFocus);
+        announceAsLink(this);
     }
+
+    void activate() { m_activate(); }
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override
@@ -49,10 +58,71 @@ protected:
         else
             QLabel::keyPressEvent(event);
     }
+    void paintEvent(QPaintEvent* event) override
+    {
+        QLabel::paintEvent(event);
+        if (!hasFocus())
+            return;
+        // Dots around the text in its own colour, as readable as the link on any theme.
+        const QRect text = style()->itemTextRect(fontMetrics(), contentsRect(), alignment(), isEnabled(), this->text());
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
+        painter.drawRect((text.adjusted(-2, -1, 2, 1) & rect()).adjusted(0, 0, -1, -1));
+    }
 
 private:
     std::function<void()> m_activate;
 };
+
+// What a screen reader is told of a link: a link by that name, which it can press.
+class LinkAccessible : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(LinkLabel* link)
+        : QAccessibleWidget(link, QAccessible::Link)
+    { }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const QString own = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name && own.isEmpty())
+            return link()->text();
+        return own;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = true;
+        return state;
+    }
+    QStringList actionNames() const override { return QStringList {pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            link()->activate();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    LinkLabel* link() const { return static_cast<LinkLabel*>(widget()); }
+};
+
+QAccessibleInterface* accessibleLink(const QString&, QObject* object)
+{
+    if (auto* link = dynamic_cast<LinkLabel*>(object))
+        return new LinkAccessible(link);
+    return nullptr;
+}
+
+void announceAsLink(QLabel* link)
+{
+    QAccessible::installFactory(&accessibleLink);  // once, however many links are made
+    // The label's constructor announces its text, and Qt may then have made and kept the
+    // label's screen-reader side before it was a link; made anew, it is one.
+    QAccessibleInterface* early = QAccessible::queryAccessibleInterface(link);
+    if (early && early->role() != QAccessible::Link)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(early));
+}
 
 QLabel* wrappingLabel(const char* name, const QString& text, QWidget* parent)
 {
@@ -77,6 +147,7 @@ AboutDialog::AboutDialog(Actions actions, QWidget* parent)
     auto* picture = named(new QLabel(this), "Picture1");
     picture->setPixmap(ui::programIcon().pixmap(32, 32));
     picture->setAlignment(Qt::AlignCenter);
+    picture->setAccessibleName(tr("Bandwise program icon"));
     placeInTwips(picture, 240, 360, 615, 615);
 
     auto* product = named(new QLabel(QStringLiteral("Bandwise 1.3"), this), "Label1");
@@ -117,6 +188,15 @@ AboutDialog::AboutDialog(Actions actions, QWidget* parent)
     connect(m_ok, &QPushButton::clicked, this, &QDialog::close);
     connect(m_readMe, &QPushButton::clicked, this, [this] { m_actions.showReadMe(); });
     ui::keepLabelsPlain(this);
+}
+
+void AboutDialog::showEvent(QShowEvent* event)
+{
+    // The links come first in the Tab order and take Enter and Space, so a box opened on them
+    // would mail or browse where the user meant to dismiss it with the default button.
+    if (!event->spontaneous())
+        m_ok->setFocus();
+    QDialog::showEvent(event);
 }
 
 void AboutDialog::applyTexts(const AboutTexts& texts)

@@ -26,6 +26,9 @@ public:
 
     void applyTexts(const AboutTexts& texts);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     Actions m_actions;
     QLabel* m_authorCredit = nullptr;

@@ -233,4 +233,12 @@
         <translation>Copiar bandas</translation>
     </message>
 </context>
+<context>
+    <name>bandwise::AboutDialog</name>
+    <message>
+        <location filename="../about/about_dialog.cpp" line="150"/>
+        <source>Bandwise program icon</source>
+        <translation>Icono del programa Bandwise</translation>
+    </message>
+</context>
 </TS>

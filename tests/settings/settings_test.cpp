@@ -10,13 +10,19 @@
 #include "settings/colour_button.h"
 #include "settings/settings_window.h"
 #include "ui/screen_fit.h"
+#include "ui/twips.h"
 #include "widget_test.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QColorDialog>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QToolTip>
 
 #include <chrono>
 #include <sstream>
@@ -80,6 +86,17 @@ TEST_F(SettingsWindowTest, colourPickerSetsButtonsAndBackgroundAndBandwiseShowsT
     EXPECT_EQ(takeMessages(), Texts {SettingsTexts().Colours_Read_Error_Message});
     const auto buttons = window.findChildren<ColourButton*>();
     ASSERT_EQ(buttons.size(), 13);
+    // What a screen reader and the tooltip tell of a button's colour.
+    const auto told = [](ColourButton* button) {
+        QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+        QCoreApplication::sendEvent(button, &hover);
+        const QString tip = QToolTip::text();
+        QToolTip::hideText();
+        const QString description = QAccessible::queryAccessibleInterface(button)->text(QAccessible::Description);
+        return std::pair(description.toStdString(), tip.toStdString());
+    };
+    EXPECT_EQ(told(buttons[0]), std::pair(std::string("#010000"), std::string("#010000")));  // 1 from the file
+    EXPECT_EQ(told(buttons[12]), std::pair(std::string("#FFE695"), std::string("#FFE695")));  // the body's default
     common::BandPalette picked;
     for (std::size_t i = 0; i < 13; ++i) {
         answer = ((i < 12 ? picked.bands[i] : picked.body) = {0x0000FF | int(i) << 8}).value;  // red, greener each
@@ -89,6 +106,7 @@ TEST_F(SettingsWindowTest, colourPickerSetsButtonsAndBackgroundAndBandwiseShowsT
     answer = -1;
     click(buttons[0]);
     EXPECT_EQ(buttons[0]->faceColour(), QColor(255, 0, 0));
+    EXPECT_EQ(told(buttons[2]), std::pair(std::string("#FF0200"), std::string("#FF0200")));
     click(child<QPushButton>(&window, "save_colour_settings"));
     EXPECT_EQ(read("Colours.ini"), common::ColoursFileBytes(picked));
     EXPECT_EQ(messages.shown.at(0).icon, platform::MessageIcon::Information);
@@ -108,6 +126,24 @@ TEST_F(SettingsWindowTest, colourPickerSetsButtonsAndBackgroundAndBandwiseShowsT
     EXPECT_EQ(window.grab().toImage().pixelColor(label->mapTo(&window, QPoint(1, 1))), QColor(128, 0, 0));
 }
 
+TEST_F(SettingsWindowTest, enterKeypadEnterAndSpacePressEveryButtonAlike)
+{
+    SettingsWindow window(programDirectory(), messages, *this);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    // A colour button opens the picker, a save button shows its message: either answers once.
+    const auto answers = [this] { return calls.size() + messages.shown.size(); };
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+            SCOPED_TRACE(button->objectName().toStdString() + " key " + std::to_string(key));
+            button->setFocus(Qt::TabFocusReason);
+            const std::size_t before = answers();
+            QTest::keyClick(QApplication::focusWidget(), key);
+            EXPECT_EQ(answers(), before + 1);
+        }
+    }
+}
+
 TEST_F(SettingsWindowTest, aScrollingWindowStillPicksItsBackgroundOnADoubleClick)
 {
     SettingsWindow window(programDirectory(), messages, *this);
@@ -115,6 +151,32 @@ TEST_F(SettingsWindowTest, aScrollingWindowStillPicksItsBackgroundOnADoubleClick
     answer = 0x000080;  // dark red
     QTest::mouseDClick(&window, Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_EQ(calls, (std::vector {std::pair(false, 0)}));
+}
+
+TEST(ColourDialog, aScreenTooSmallForItScrollsItsContentsLaidOutAsEverWithinTheScreen)
+{
+    const auto colourDialog = [] {
+        auto dialog = std::make_unique<QColorDialog>(Qt::black);
+        dialog->setOption(QColorDialog::DontUseNativeDialog);
+        return dialog;
+    };
+    const auto okOf = [](const QColorDialog& dialog) {
+        return dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    };
+    const auto plain = colourDialog();
+    plain->show();
+    const auto fitted = colourDialog();
+    const QRect area(0, 0, 400, 300);
+    ASSERT_TRUE(ui::scrollWhenLargerThan(fitted.get(), area));
+    fitted->show();
+    const QSize frame(ui::twipsToPixels(ui::kFrameWidthTwips), ui::twipsToPixels(ui::kFrameHeightTwips));
+    EXPECT_TRUE(area.contains(QRect(fitted->pos(), fitted->size() + frame)));
+    QPushButton* ok = okOf(*fitted);
+    auto* scroller = fitted->findChild<QScrollArea*>();
+    EXPECT_EQ(QRect(ok->mapTo(scroller->widget(), QPoint()), ok->size()),
+        QRect(okOf(*plain)->mapTo(plain.get(), QPoint()), okOf(*plain)->size()));
+    scroller->ensureWidgetVisible(ok);
+    EXPECT_TRUE(fitted->rect().contains(QRect(ok->mapTo(fitted.get(), QPoint()), ok->size())));
 }
 
 TEST_F(SettingsWindowTest, savedLanguageIsSelectedAndCaptionedAndTheListedOneSavedForBandwise)

@@ -5,6 +5,8 @@
 #include "common/settings_files.h"
 #include "widget_test.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -127,4 +129,55 @@ TEST_F(AboutTest, oneBoxAtATimeWhichOkCloses)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window->aboutDialog(), nullptr);
     EXPECT_NE(openAbout(), nullptr);
+}
+
+TEST_F(AboutTest, enterOrSpaceRightAfterOpeningPressesOkNotALink)
+{
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        SCOPED_TRACE(key);
+        AboutDialog* dialog = openAbout();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(window->aboutDialog(), nullptr);
+    }
+    EXPECT_EQ(desktop.addresses, std::vector<std::string> {});
+}
+
+TEST_F(AboutTest, linksWearTheThemesLinkColourShowTheFocusAndAreLinksToAScreenReader)
+{
+    AboutDialog* dialog = openAbout();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    const QColor link(0x80, 0xC0, 0xFF);
+    QPalette dark = dialog->palette();
+    dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Link, link);
+    dialog->setPalette(dark);  // as a theme changed while the box is open
+    auto* mail = child<QLabel>(dialog, "Label8");
+    const auto pixelsOf = [](const QImage& image, const QColor& colour) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixelColor(x, y) == colour;
+        }
+        return count;
+    };
+    const QImage unfocused = mail->grab().toImage();
+    EXPECT_GT(pixelsOf(unfocused, link), 0);
+    EXPECT_EQ(pixelsOf(unfocused, QColor(0, 0, 255)), 0);
+
+    // Tab goes from OK past "Show ReadMe" to the first link.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), mail);
+    EXPECT_NE(mail->grab().toImage(), unfocused);
+
+    for (const char* name : {"Label8", "Label4"}) {
+        QAccessibleInterface* told = QAccessible::queryAccessibleInterface(child<QLabel>(dialog, name));
+        EXPECT_EQ(told->role(), QAccessible::Link) << name;
+        EXPECT_EQ(told->text(QAccessible::Name), child<QLabel>(dialog, name)->text()) << name;
+    }
+    EXPECT_NE(QAccessible::queryAccessibleInterface(child<QLabel>(dialog, "Picture1"))->text(QAccessible::Name), "");
 }
