@@ -265,8 +265,8 @@ void EncodingPanel::setTypedValue(const QString& text)
     }
     // Beyond what the reader takes, the limits told are those of the bands in use.
     if (reading.error == values::ValueError::TooSmall)
-        return refuse(EntryTexts::tr("Bands show nothing finer than 0.01 \u03A9, so they cannot show %1.")
-                          .arg(text.trimmed()));
+        return refuse(
+            EntryTexts::tr("Bands show nothing finer than 0.01 \u03A9, so they cannot show %1.").arg(text.trimmed()));
     if (reading.error == values::ValueError::TooLarge)
         return refuse(EntryTexts::tr("Bands show at most %1, so they cannot show %2.")
                           .arg(ohms(LargestListValue(scheme())), text.trimmed()));

@@ -66,8 +66,8 @@ QString valueFacts(const values::TypedValue& reading, const std::optional<values
 
     // Standard as parts of its own tolerance are made; else the neighbours in its tolerance's series.
     const values::StandardVerdict verdict = values::JudgeStandard(reading.ohms, reading.tolerancePercent);
-    const auto nearest = verdict.expected && !verdict.holding ? values::NearestInSeries(reading.ohms, *verdict.expected)
-                                                                : std::nullopt;
+    const auto nearest =
+        verdict.expected && !verdict.holding ? values::NearestInSeries(reading.ohms, *verdict.expected) : std::nullopt;
     if (verdict.holding) {
         facts << Texts::tr("Standard value of the %1 series").arg(seriesName(*verdict.holding));
     } else if (nearest) {
@@ -76,12 +76,11 @@ QString valueFacts(const values::TypedValue& reading, const std::optional<values
         };
         const QString series = seriesName(*verdict.expected);
         const QString tolerance = number(*reading.tolerancePercent);
-        facts << (verdict.finer
-                ? Texts::tr("Not in %1 (the \u00B1%2 % series); nearest %3 and %4; it is an %5 value")
-                      .arg(series, tolerance, neighbour(nearest->below), neighbour(nearest->above),
-                          seriesName(*verdict.finer))
-                : Texts::tr("Not in %1 (the \u00B1%2 % series); nearest %3 and %4")
-                      .arg(series, tolerance, neighbour(nearest->below), neighbour(nearest->above)));
+        facts << (verdict.finer ? Texts::tr("Not in %1 (the \u00B1%2 % series); nearest %3 and %4; it is an %5 value")
+                                      .arg(series, tolerance, neighbour(nearest->below), neighbour(nearest->above),
+                                          seriesName(*verdict.finer))
+                                : Texts::tr("Not in %1 (the \u00B1%2 % series); nearest %3 and %4")
+                                      .arg(series, tolerance, neighbour(nearest->below), neighbour(nearest->above)));
     } else {
         facts << Texts::tr("Not a standard value");
     }

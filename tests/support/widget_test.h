@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -77,18 +76,6 @@ public:
     std::vector<std::string> addresses;
     std::vector<std::function<void(std::int32_t)>> lateFailures;
 };
-
-// The paragraph a shown message adds after the text it was built on; empty when it adds none.
-inline std::string addedParagraph(const std::string& shown, const std::string& text)
-{
-    const std::string head = text + "\r\n\r\n";
-    if (shown == text)
-        return {};
-    EXPECT_EQ(shown.substr(0, head.size()), head) << "not the message with a paragraph after it";
-    const std::string added = shown.substr(std::min(head.size(), shown.size()));
-    EXPECT_EQ(added.find("\r\n\r\n"), std::string::npos) << "more than one paragraph: " << added;
-    return added;
-}
 
 // Every visible text under root that does not fit its control, as "objectName: text".
 QStringList clippedCaptions(const QWidget* root);

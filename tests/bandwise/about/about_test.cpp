@@ -156,17 +156,16 @@ TEST_F(AboutTest, linksWearTheThemesLinkColourShowTheFocusAndAreLinksToAScreenRe
     dark.setColor(QPalette::Link, link);
     dialog->setPalette(dark);  // as a theme changed while the box is open
     auto* mail = child<QLabel>(dialog, "Label8");
-    const auto pixelsOf = [](const QImage& image, const QColor& colour) {
-        int count = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x)
-                count += image.pixelColor(x, y) == colour;
-        }
-        return count;
-    };
     const QImage unfocused = mail->grab().toImage();
-    EXPECT_GT(pixelsOf(unfocused, link), 0);
-    EXPECT_EQ(pixelsOf(unfocused, QColor(0, 0, 255)), 0);
+    const auto shows = [&unfocused](const QColor& colour) {
+        for (int y = 0; y < unfocused.height(); ++y) {
+            for (int x = 0; x < unfocused.width(); ++x)
+                if (unfocused.pixelColor(x, y) == colour)
+                    return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(shows(link) && !shows(QColor(0, 0, 255)));
 
     // Tab goes from OK past "Show ReadMe" to the first link.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -1,9 +1,11 @@
 #include "bandwise/about/about_dialog.h"
+#include "bandwise/decoding/decoding_panel.h"
 #include "bandwise/encoding/encoding_panel.h"
 #include "bandwise/shell/main_window.h"
 #include "bandwise/widgets/line_shape.h"
 #include "bandwise/widgets/shape.h"
 #include "hostile_files.h"
+#include "ui/naming.h"
 #include "widget_test.h"
 
 #include <QAccessible>
@@ -185,36 +187,29 @@ TEST_F(ShellTest, perUserSettingsFilesAreNamedByTheirFolderInLoadAndSaveMessages
 {
     const std::filesystem::path user = file("config/bandwise");
     std::filesystem::create_directories(user);
-    const common::FilePlaces places(programDirectory(), user);
     messages.expectMessages();
     // Where a damaged Settings.ini lies, and the language in use (its language file is missing,
-    // so the messages themselves stay built in).
-    const std::tuple<const char*, std::string, const char*> rows[] = {
-        {"usersCopy", "config/bandwise/Settings.ini", "Default"},
-        {"programDirectorysCopy", "Settings.ini", "Default"},
-        {"usersCopyInSpanish", "config/bandwise/Settings.ini", "Español\\Español.ini"},
-    };
-    std::string englishNote;
-    for (const auto& [name, damaged, language] : rows) {
-        SCOPED_TRACE(name);
+    // so the messages themselves stay built in). Saves always go to the user's folder.
+    const std::tuple<const char*, const char*, bool> rows[] = {{"config/bandwise/Settings.ini", "Default", true},
+        {"Settings.ini", "Default", false}, {"config/bandwise/Settings.ini", "Español\\Español.ini", true}};
+    const std::string note = "\r\n\r\nBandwise keeps your settings files in this folder:\n" + user.string();
+    for (const auto& [damaged, language, readFromUser] : rows) {
+        SCOPED_TRACE(std::string(damaged) + " " + language);
         write("Language.ini", common::LanguageFileBytes(language));
         write(damaged, "damaged");
         {
-            MainWindow window(places, messages, desktop, screen());
+            MainWindow window(common::FilePlaces(programDirectory(), user), messages, desktop, screen());
             click(child<QCheckBox>(&window, "show_stripes_outline"));  // so that closing saves
             const testsupport::ScopedFileSizeLimit diskFull(2);
             window.close();
         }
+        const Messages expected = {english.Settings_Load_Error_Message + (readFromUser ? note : ""),
+            english.Settings_Save_Error_Message + note};
         const Messages shown = takeMessages();
-        ASSERT_EQ(shown.size(), 2U);
-        const std::string loadNote = testsupport::addedParagraph(shown[0], english.Settings_Load_Error_Message);
-        const std::string saveNote = testsupport::addedParagraph(shown[1], english.Settings_Save_Error_Message);
-        // Saving always goes to the user's folder; a file read from the program directory needs no note.
-        EXPECT_NE(saveNote.find(user.string()), std::string::npos) << saveNote;
-        EXPECT_EQ(loadNote, damaged.starts_with("config/") ? saveNote : "");
-        if (englishNote.empty())
-            englishNote = saveNote;
-        EXPECT_EQ(saveNote == englishNote, std::string(language) == "Default") << saveNote;
+        // In another language, the note in that language, naming the same folder.
+        EXPECT_EQ(shown == expected, std::string(language) == "Default");
+        EXPECT_TRUE(shown.size() == 2 && shown[1].ends_with(user.string()) &&
+            shown[0].ends_with(user.string()) == readFromUser);
         std::filesystem::remove(file(damaged));
     }
 }
@@ -332,33 +327,13 @@ TEST_F(ShellTest, shippedLanguagesTranslateCaptionsColourWordsAndMessagesAndFit)
         for (const auto& [part, untranslated] :
             {std::pair("Shape57", "Left lead"), {"band1_colour1", "Orange (example, no band chosen yet)"}})
             EXPECT_TRUE(spoken(part) != untranslated && !spoken(part).isEmpty()) << part;
-    }
-}
-
-TEST_F(ShellTest, qtsOwnMenusSpeakTheLanguageInUse)
-{
-    for (const auto& [language, catalogue] :
-        {std::pair("Español", "qtbase_es"), {"Português (Brasil)", "qtbase_pt_BR"}}) {
-        SCOPED_TRACE(language);
+        // And Qt's own entries in a box's menu, as Qt's catalogue for the language has them.
         QTranslator qt;
-        if (!qt.load(QString::fromLatin1(catalogue), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            GTEST_SKIP() << "Qt's own translations (" << catalogue << ".qm, Debian package qt6-translations-l10n) "
-                         << "are not installed here";
-        const QString copy = qt.translate("QLineEdit", "&Copy");
-        ASSERT_FALSE(copy.isEmpty());
-        write("Language.ini", common::LanguageFileBytes(std::string(language) + "\\" + language + ".ini"));
-        const auto window = open();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        const QLineEdit* box = child<QLineEdit>(window.get(), "power_value");
-        // Through the window, which turns the press into the box's menu.
-        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, box->mapTo(window.get(), QPoint(5, 5)));
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        QStringList entries;
-        for (const QAction* action : menu->actions())
-            entries << action->text().section(QLatin1Char('\t'), 0, 0);
-        menu->close();
-        EXPECT_TRUE(entries.contains(copy)) << entries.join(QStringLiteral(", ")).toStdString();
+        ASSERT_TRUE(qt.load("qtbase_" + ui::fromView(*common::TranslationFor(name)),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            << "Qt's own translations (Debian's qt6-translations-l10n) are missing";
+        const std::unique_ptr<QMenu> menu(child<bandwise::DecodingPanel>(window.get(), "Frame1")->valueMenu());
+        EXPECT_EQ(menu->actions().value(0)->text().section('\t', 0, 0), qt.translate("QLineEdit", "&Copy"));
     }
 }
 

@@ -48,11 +48,3 @@ TEST(ValuesTypedValue, refusesWithTheReason)
         EXPECT_EQ(reading.value.has_value(), error == ValueError::None) << '"' << text << '"';
     }
 }
-
-TEST(ValuesTypedValue, aMarkThatMayGroupThousandsGivesBothMeanings)
-{
-    const auto meanings = ReadTypedValue(" 4,700 5% ").meanings;
-    ASSERT_TRUE(meanings);
-    EXPECT_EQ(meanings->first, (TypedValue {MakeDecimal(4700), MakeDecimal(5)}));
-    EXPECT_EQ(meanings->second, (TypedValue {MakeDecimal(47, -1), MakeDecimal(5)}));
-}
