@@ -157,8 +157,12 @@ TEST_F(DecodingPanelTest, everyOptionMeansItsColourInItsBandAndShowsItBeside)
 
 TEST_F(DecodingPanelTest, theTickWritesTheResultOfTheClicksSoFar)
 {
-    for (const char* option : {"ye1", "vi2", "orm", "got", "uni"})
-        click(option);
+    click("ye1");
+    // Options checked otherwise than by a click choose their colour too: a screen reader's toggle.
+    for (const char* option : {"vi2", "orm", "got", "uni"}) {
+        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(child<QRadioButton>(window.get(), option));
+        button->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    }
     EXPECT_EQ(stripe("band3_colour"), colour(BandColour::Orange));  // a four-band multiplier is the third stripe
     EXPECT_EQ(value(), "SPECIFY BAND COLOURS");  // nothing is computed before the tick
     panel->tick();
@@ -229,18 +233,6 @@ TEST_F(DecodingPanelTest, anOptionClickedAgainStaysSelectedInEveryGroupOfBothPan
         WidgetTest::click(option);
         EXPECT_TRUE(option->isChecked()) << option->objectName().toStdString();
     }
-}
-
-TEST_F(DecodingPanelTest, anOptionCheckedWithoutAClickChoosesItsColour)
-{
-    // As a screen reader checks it: through the option's toggle action.
-    for (const char* option : {"ye1", "vi2", "orm", "got"}) {
-        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(child<QRadioButton>(window.get(), option));
-        button->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-    }
-    EXPECT_EQ(stripe("band1_colour"), colour(BandColour::Yellow));
-    panel->tick();
-    EXPECT_EQ(value(), "47000±5%");
 }
 
 TEST_F(DecodingPanelTest, hoveringAStripeShowsWhatItMeansAsPlainText)
