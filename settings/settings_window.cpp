@@ -288,9 +288,10 @@ void SettingsWindow::showMessage(bool failure, const std::string& text)
 
 void SettingsWindow::showFileError(const std::string& text, const std::filesystem::path& file)
 {
-    m_messages.show(platform::MessageIcon::Stop, QString::fromStdString(m_texts.messageTitle()),
+    showMessage(true,
         ui::withFolderNote(text, m_places, file,
-            QCoreApplication::translate("SettingsFiles", "Bandwise keeps your settings files in this folder:\n%1")));
+            QCoreApplication::translate("SettingsFiles", "Bandwise keeps your settings files in this folder:\n%1"))
+            .toStdString());
 }
 
 }  // namespace settings

@@ -133,7 +133,7 @@ TEST_F(CalculatorPanelTest, pastedOrDroppedTextGetsInAsFarAsTypingItWould)
     const std::tuple<const char*, const char*, int, int, const char*, const char*> rows[] = {
         {"lettersAfterADigit", "", 0, 0, "5abc", "5"},
         {"signAndExponent", "", 0, 0, "-1e5", "-15"},
-        {"secondPoint", "1.5", 0, 0, ".25", "1.525"},
+        {"pointsWithin", "", 0, 0, "1.2.3", "1.23"},
         {"blanksAndLineBreaks", "", 0, 0, " 1 000\r\n", "1000"},
         {"backspaceIsNoCharacter", "", 0, 0, "1\b2\x7f", "12"},
         {"firstCharacterInReplacesTheSelection", "12.5", 1, 2, "x7", "175"},
