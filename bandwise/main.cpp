@@ -2,6 +2,7 @@
 #include "bandwise/widgets/look.h"
 #include "platform/desktop.h"
 #include "platform/display_check.h"
+#include "platform/file_access.h"
 #include "platform/message_presenter.h"
 #include "platform/program_directory.h"
 #include "platform/termination.h"
@@ -14,6 +15,7 @@
 
 int main(int argc, char* argv[])
 {
+    platform::KeepRunningPastFileSizeLimit();
     if (const auto reason = platform::MissingDisplayReason()) {
         std::fprintf(stderr, "Bandwise cannot start: %s.\n", reason->c_str());
         return 1;
@@ -30,9 +32,10 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "Bandwise cannot start: the directory it was started from cannot be found.\n");
         return 1;
     }
+    const common::FilePlaces places = platform::ChooseFilePlaces(*directory);
+    platform::ClearLeftoverSaves(places);
     const QScreen* screen = QGuiApplication::primaryScreen();
-    bandwise::MainWindow window(
-        platform::ChooseFilePlaces(*directory), messages, desktop, screen->geometry(), screen->availableGeometry());
+    bandwise::MainWindow window(places, messages, desktop, screen->geometry(), screen->availableGeometry());
     window.show();
     platform::CloseWindowsOnTermination();
     return app.exec();

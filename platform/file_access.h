@@ -70,4 +70,12 @@ bool DirectoryWritable(const std::filesystem::path& directory);
 // for it first when there is one. False on any failure.
 bool SaveProgramFile(const common::FilePlaces& places, std::string_view name, std::string_view bytes);
 
+// Removes the temporary files that saves of this user's own killed part-way left beside the
+// programs' files. Only those old enough that no save still running can own them are touched.
+void ClearLeftoverSaves(const common::FilePlaces& places);
+
+// A write past the file-size limit (ulimit -f) then fails like one to a full disk, with the
+// save's message, instead of ending the program half-way through a save. Call it first in main().
+void KeepRunningPastFileSizeLimit();
+
 }  // namespace platform

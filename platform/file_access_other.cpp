@@ -86,4 +86,8 @@ bool SaveProgramFile(const common::FilePlaces& places, std::string_view name, st
     return !error && WriteFileWhole(places.writable(name), bytes);
 }
 
+void ClearLeftoverSaves(const common::FilePlaces&) { }
+
+void KeepRunningPastFileSizeLimit() { }
+
 }  // namespace platform

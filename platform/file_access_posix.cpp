@@ -1,6 +1,7 @@
 #include "platform/file_access.h"
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
@@ -164,6 +165,13 @@ bool SaveProgramFile(const common::FilePlaces& places, std::string_view name, st
         }
     }
     return WriteFileWhole(places.writable(name), bytes);
+}
+
+void ClearLeftoverSaves(const common::FilePlaces&) { }
+
+void KeepRunningPastFileSizeLimit()
+{
+    ::signal(SIGXFSZ, SIG_IGN);
 }
 
 }  // namespace platform

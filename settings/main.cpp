@@ -1,5 +1,6 @@
 #include "platform/colour_picker.h"
 #include "platform/display_check.h"
+#include "platform/file_access.h"
 #include "platform/message_presenter.h"
 #include "platform/program_directory.h"
 #include "platform/termination.h"
@@ -14,6 +15,7 @@
 
 int main(int argc, char* argv[])
 {
+    platform::KeepRunningPastFileSizeLimit();
     if (const auto reason = platform::MissingDisplayReason()) {
         std::fprintf(stderr, "Settings cannot start: %s.\n", reason->c_str());
         return 1;
@@ -30,7 +32,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "Settings cannot start: the directory it was started from cannot be found.\n");
         return 1;
     }
-    settings::SettingsWindow window(platform::ChooseFilePlaces(*directory), messages, picker);
+    const common::FilePlaces places = platform::ChooseFilePlaces(*directory);
+    platform::ClearLeftoverSaves(places);
+    settings::SettingsWindow window(places, messages, picker);
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!ui::scrollWhenLargerThan(&window, screen->availableGeometry()))
         window.move(screen->geometry().center() - window.rect().center());
