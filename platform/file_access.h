@@ -43,21 +43,24 @@ auto ReadFileWith(const std::filesystem::path& path, Reader read)
 }
 
 // The steps of a whole-file write that put it on the disk, in the order it takes them: flush the
-// complete temporary file, rename it over the old file, flush the directory that now holds it.
-// Without the first flush a power cut can leave an empty file under the old name.
+// complete temporary file, rename it over the old file within their directory, flush that
+// directory. Without the first flush a power cut can leave an empty file under the old name.
+// (The portable fallback passes no directory, -1, and whole paths.)
 struct DiskSteps {
-    std::function<bool(int descriptor)> flushFile;
-    std::function<bool(const std::filesystem::path& from, const std::filesystem::path& to)> rename;
-    std::function<void(const std::filesystem::path& directory)> flushDirectory;
+    std::function<bool(int file)> flushFile;
+    std::function<bool(int directory, const std::string& from, const std::string& to)> rename;
+    std::function<void(int directory)> flushDirectory;
 };
 const DiskSteps& SystemDiskSteps();
 
 // Writes the whole file to a new temporary file of its own beside it and renames that over the
-// old file only once it is complete and flushed, so a failed save leaves the old file as it was
-// and two saves at once each install a whole file. The temporary file is created exclusively,
-// never through a link or into something planted in its place, and gets the old file's
-// permissions. This user's own symbolic link to a file stays, and that file is replaced. A file
-// that nobody may write, or that this user may not write, is left alone. False on any failure.
+// old file only once it is complete and flushed, so a failed or killed save leaves the old file as
+// it was and two saves at once each install a whole file. The path is looked up once, one name at
+// a time: a link is followed only when this user or root made it and it leads to a regular file;
+// any other link is replaced itself, and nothing else (a directory, a device) is ever replaced.
+// The new file keeps the old one's owner, group, permissions (less set-ID and sticky bits), ACL and
+// user attributes, or the save fails. A file that nobody may write, or that this user may not
+// write, is left alone. False on any failure.
 // (The portable fallback follows no link, flushes nothing and has one temporary name per file.)
 bool WriteFileWhole(
     const std::filesystem::path& path, std::string_view bytes, const DiskSteps& steps = SystemDiskSteps());
@@ -67,7 +70,8 @@ bool WriteFileWhole(
 bool DirectoryWritable(const std::filesystem::path& directory);
 
 // Writes one of the programs' own files whole to where it belongs, creating the user's directory
-// for it first when there is one. False on any failure.
+// for it first when there is one, never inside another user's folder. False on any failure, and
+// when there is nowhere to write (an empty path).
 bool SaveProgramFile(const common::FilePlaces& places, std::string_view name, std::string_view bytes);
 
 // Removes the temporary files that saves of this user's own killed part-way left beside the

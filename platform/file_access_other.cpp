@@ -11,12 +11,12 @@ const DiskSteps& SystemDiskSteps()
 {
     static const DiskSteps steps {
         [](int) { return true; },
-        [](const std::filesystem::path& from, const std::filesystem::path& to) {
+        [](int, const std::string& from, const std::string& to) {
             std::error_code error;
-            std::filesystem::rename(from, to, error);
+            std::filesystem::rename(std::filesystem::u8path(from), std::filesystem::u8path(to), error);
             return !error;
         },
-        [](const std::filesystem::path&) {},
+        [](int) {},
     };
     return steps;
 }
@@ -61,11 +61,11 @@ bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes, c
     }
     if (replacing)
         fs::permissions(temporary, old.permissions(), error);
-    if (!steps.flushFile(-1) || !steps.rename(temporary, path)) {
+    if (!steps.flushFile(-1) || !steps.rename(-1, temporary.u8string(), path.u8string())) {
         fs::remove(temporary, error);
         return false;
     }
-    steps.flushDirectory(path.parent_path());
+    steps.flushDirectory(-1);
     return true;
 }
 

@@ -1,14 +1,39 @@
+#include "common/settings_files.h"
 #include "platform/file_access.h"
 #include "program_files.h"
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
+#include <fcntl.h>
 #include <unistd.h>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
 using platform::WriteFileWhole;
 namespace fs = std::filesystem;
 using FileAccess = testsupport::ProgramFiles;
+
+namespace {
+
+constexpr uid_t kNobody = 65534;
+
+std::string attribute(const fs::path& path, const char* name)
+{
+    std::string value(256, '\0');
+    const ssize_t size = ::getxattr(path.c_str(), name, value.data(), value.size());
+    value.resize(size < 0 ? 0 : static_cast<std::size_t>(size));
+    return value;
+}
+
+std::size_t entries(const fs::path& directory)
+{
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(directory), {}));
+}
+
+}  // namespace
 
 TEST_F(FileAccess, wholeFileWriteReplacesOnlyWhenCompleteAndNeverThroughWhatIsPlanted)
 {
@@ -27,31 +52,183 @@ TEST_F(FileAccess, wholeFileWriteReplacesOnlyWhenCompleteAndNeverThroughWhatIsPl
     }
     fs::permissions(file("Colours.ini"), fs::perms::owner_read);  // nobody may write it: left alone, even by root
     EXPECT_FALSE(WriteFileWhole(file("Colours.ini"), "newer\r\n"));
-    fs::create_directories(file("Language.ini") / "inside");  // a directory in the way
-    EXPECT_FALSE(WriteFileWhole(file("Language.ini"), "x"));
 
     EXPECT_EQ(read("Colours.ini"), "new\r\n");
     EXPECT_EQ(read("theirs"), "theirs");
-    EXPECT_EQ(std::distance(fs::directory_iterator(programDirectory()), {}), 6);  // no temporary file left
+    EXPECT_EQ(entries(programDirectory()), 5U);  // no temporary file left
 }
 
-TEST_F(FileAccess, aLinkedFileIsReplacedWhereTheLinkLeadsAndTheLinkStays)
+// Where a save of Settings.ini lands, by what its path passes: who made each link, and what it
+// leads to. Another user's links are made only when the tests run as root, as CI does.
+TEST_F(FileAccess, aSaveFollowsOnlyThisUsersOrRootsLinksAndOnlyToARegularFile)
 {
-    write("dotfiles/Settings.ini", "old\r\n");
-    fs::permissions(file("dotfiles/Settings.ini"), fs::perms(0600));
-    fs::create_symlink("dotfiles/Settings.ini", file("Settings.ini"));
-    ASSERT_TRUE(WriteFileWhole(file("Settings.ini"), "new\r\n"));
-    EXPECT_TRUE(fs::is_symlink(file("Settings.ini")));
-    EXPECT_EQ(read("dotfiles/Settings.ini"), "new\r\n");
-    EXPECT_EQ(fs::status(file("dotfiles/Settings.ini")).permissions(), fs::perms(0600));
-    EXPECT_EQ(std::distance(fs::directory_iterator(file("dotfiles")), {}), 1);
-
-    // A link someone else planted is replaced itself; what it points at is left alone.
-    if (::geteuid() == 0 && ::lchown(file("Settings.ini").c_str(), 65534, 65534) == 0) {
-        ASSERT_TRUE(WriteFileWhole(file("Settings.ini"), "newer\r\n"));
-        EXPECT_FALSE(fs::is_symlink(file("Settings.ini")));
-        EXPECT_EQ(read("dotfiles/Settings.ini"), "new\r\n");
+    enum Outcome { Followed, LinkReplaced, Refused };
+    const auto link = [this](const std::string& name, const std::string& target, bool theirs = false) {
+        fs::create_directories(file(name).parent_path());
+        fs::create_symlink(target, file(name));
+        if (theirs) {
+            ASSERT_EQ(::lchown(file(name).c_str(), kNobody, kNobody), 0);
+        }
+    };
+    struct Shape {
+        const char* name;
+        std::function<void(const std::string& row)> make;
+        const char* saved;  // the path, within the row, the save is asked to write
+        Outcome outcome;
+        bool needsRoot = false;
+    };
+    const Shape shapes[] = {
+        {"ownLink", [&](const std::string& row) { link(row + "/Settings.ini", "file.ini"); }, "Settings.ini", Followed},
+        {"ownChain",
+            [&](const std::string& row) {
+                link(row + "/Settings.ini", "dot/hop");
+                link(row + "/dot/hop", "../file.ini");
+            },
+            "Settings.ini", Followed},
+        {"ownDirectoryLink", [&](const std::string& row) { link(row + "/config", "."); }, "config/file.ini", Followed},
+        {"chainThroughAnothersLink",
+            [&](const std::string& row) {
+                link(row + "/Settings.ini", "theirs/hop");
+                link(row + "/theirs/hop", "../file.ini", true);
+                ASSERT_EQ(::chown(file(row + "/theirs").c_str(), kNobody, kNobody), 0);
+            },
+            "Settings.ini", LinkReplaced, true},
+        {"anothersLink", [&](const std::string& row) { link(row + "/Settings.ini", "file.ini", true); }, "Settings.ini",
+            LinkReplaced, true},
+        {"anothersDirectoryLink", [&](const std::string& row) { link(row + "/config", ".", true); }, "config/file.ini",
+            Refused, true},
+        {"linkToNowhere", [&](const std::string& row) { link(row + "/Settings.ini", "nowhere/file.ini"); },
+            "Settings.ini", LinkReplaced},
+        {"linkToAFifo",
+            [&](const std::string& row) {
+                link(row + "/Settings.ini", "fifo");
+                ::mkfifo(file(row + "/fifo").c_str(), 0600);
+            },
+            "Settings.ini", LinkReplaced},
+        {"fifoInItsPlace", [&](const std::string& row) { ::mkfifo(file(row + "/Settings.ini").c_str(), 0600); },
+            "Settings.ini", Refused},
+        {"directoryInItsPlace", [&](const std::string& row) { fs::create_directories(file(row + "/Settings.ini")); },
+            "Settings.ini", Refused},
+    };
+    for (const Shape& shape : shapes) {
+        SCOPED_TRACE(shape.name);
+        if (shape.needsRoot && ::geteuid() != 0)
+            continue;
+        const std::string row = shape.name;
+        write(row + "/file.ini", "old");
+        shape.make(row);
+        const fs::path saved = file(row) / shape.saved;
+        const fs::file_type before = fs::symlink_status(saved).type();
+        const std::size_t entriesBefore = entries(file(row));
+        EXPECT_EQ(WriteFileWhole(saved, "new"), shape.outcome != Refused);
+        EXPECT_EQ(read(row + "/file.ini"), shape.outcome == Followed ? "new" : "old");
+        EXPECT_EQ(fs::symlink_status(saved).type(), shape.outcome == LinkReplaced ? fs::file_type::regular : before);
+        EXPECT_EQ(entries(file(row)), entriesBefore);  // nothing created beside anything
+        EXPECT_FALSE(fs::exists(file(row + "/nowhere")));
     }
+}
+
+TEST_F(FileAccess, theNewFileKeepsTheOldOnesOwnerPermissionsAndAttributesOrTheSaveFails)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root, to own files as another user";
+    // An ACL that lets the owner read and write, another user only read, and the group nothing.
+    const auto entry = [](std::uint16_t tag, std::uint16_t permissions, std::uint32_t id) {
+        return std::string(reinterpret_cast<const char*>(&tag), 2) +
+            std::string(reinterpret_cast<const char*>(&permissions), 2) + std::string(reinterpret_cast<const char*>(&id), 4);
+    };
+    const std::string acl = std::string("\2\0\0\0", 4) + entry(0x01, 6, ~0U) + entry(0x02, 4, 1000) +
+        entry(0x04, 0, ~0U) + entry(0x10, 4, ~0U) + entry(0x20, 0, ~0U);
+    write("Settings.ini", "theirs");
+    ASSERT_EQ(::chown(file("Settings.ini").c_str(), kNobody, kNobody), 0);
+    ASSERT_EQ(::chmod(file("Settings.ini").c_str(), 06640), 0);
+    ASSERT_EQ(::setxattr(file("Settings.ini").c_str(), "system.posix_acl_access", acl.data(), acl.size(), 0), 0);
+    ASSERT_EQ(::setxattr(file("Settings.ini").c_str(), "user.note", "mine", 4, 0), 0);
+    const std::string keptAcl = attribute(file("Settings.ini"), "system.posix_acl_access");
+
+    ASSERT_TRUE(WriteFileWhole(file("Settings.ini"), "root's"));
+    struct stat saved { };
+    ASSERT_EQ(::stat(file("Settings.ini").c_str(), &saved), 0);
+    EXPECT_EQ(std::tuple(saved.st_uid, saved.st_gid, saved.st_mode & 07777), std::tuple(kNobody, kNobody, 0640U));
+    EXPECT_EQ(attribute(file("Settings.ini"), "system.posix_acl_access"), keptAcl);
+    EXPECT_EQ(attribute(file("Settings.ini"), "user.note"), "mine");
+
+    // Root's files in a directory anyone may write: one this user may not write, one only root
+    // could give back to root. Both stay as they were.
+    write("Colours.ini", "root's");
+    fs::permissions(file("Colours.ini"), fs::perms(0644));
+    write("Language.ini", "root's");
+    fs::permissions(file("Language.ini"), fs::perms(0666));
+    fs::permissions(programDirectory(), fs::perms::all);
+    EXPECT_EXIT(std::exit(::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 &&
+                      !WriteFileWhole(file("Colours.ini"), "x") && !WriteFileWhole(file("Language.ini"), "x")
+                      ? 0
+                      : 1),
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(read("Colours.ini") + read("Language.ini"), "root'sroot's");
+    EXPECT_EQ(entries(programDirectory()), 3U);
+}
+
+TEST_F(FileAccess, theUsersDirectoryIsMadePrivateAndNeverInsideAnotherUsersFolder)
+{
+    const bool root = ::geteuid() == 0;
+    for (const bool theirs : {false, true}) {
+        SCOPED_TRACE(theirs ? "another user's home" : "this user's home");
+        if (theirs && !root)
+            continue;
+        const fs::path home = file(theirs ? "theirs" : "mine");
+        fs::create_directories(home);
+        if (theirs) {
+            ASSERT_EQ(::chown(home.c_str(), kNobody, kNobody), 0);
+        }
+        const common::FilePlaces places(programDirectory(), home / ".config/bandwise");
+        EXPECT_EQ(platform::SaveProgramFile(places, common::kSettingsFileName, "x"), !theirs);
+        EXPECT_EQ(fs::exists(home / ".config"), !theirs);
+        if (!theirs) {
+            EXPECT_EQ(fs::status(home / ".config").permissions(), fs::perms::owner_all);
+        }
+    }
+}
+
+TEST_F(FileAccess, leftoversOfKilledSavesAreClearedOnlyWhenOldAndThisUsers)
+{
+    // Settings.ini is this user's link into a folder of dotfiles: its saves' leftovers are there.
+    write("dot/settings", "x");
+    fs::create_symlink("dot/settings", file("Settings.ini"));
+    const auto leftover = [this](const std::string& name, bool old) {
+        write(name, "part");
+        if (old)
+            fs::last_write_time(file(name), fs::last_write_time(file(name)) - std::chrono::minutes(10));
+    };
+    leftover("Colours.ini.123.tmp", true);
+    leftover("dot/settings.4.tmp", true);
+    leftover("Language.ini.56.tmp", false);  // a save still running
+    leftover("Language.ini.tmp", true);      // not a name a save gives
+    leftover("Colours.ini.12a.tmp", true);
+    leftover("Language.ini.78.tmp", true);
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(file("Language.ini.78.tmp").c_str(), kNobody, kNobody), 0);
+    }
+    platform::ClearLeftoverSaves(programDirectory());
+    EXPECT_FALSE(fs::exists(file("Colours.ini.123.tmp")));
+    EXPECT_FALSE(fs::exists(file("dot/settings.4.tmp")));
+    EXPECT_EQ(entries(programDirectory()), ::geteuid() == 0 ? 6U : 5U);
+}
+
+TEST_F(FileAccess, aReadOpensNothingButARegularFile)
+{
+    // Opening a FIFO for reading lets a writer waiting on it go on: that must not happen.
+    const std::string fifo = file("Colours.ini");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const pid_t writer = ::fork();
+    if (writer == 0)
+        ::_exit(::open(fifo.c_str(), O_WRONLY) >= 0 ? 0 : 1);
+    EXPECT_EQ(platform::ReadSmallFile(file("Colours.ini")), std::nullopt);
+    ::usleep(200 * 1000);
+    int status = 0;
+    EXPECT_EQ(::waitpid(writer, &status, WNOHANG), 0) << "the FIFO was opened";
+    ::close(::open(fifo.c_str(), O_RDONLY | O_NONBLOCK));
+    ::waitpid(writer, &status, 0);
 }
 
 TEST_F(FileAccess, aSaveIsOnTheDiskBeforeItReplacesAndOverlappingSavesEachInstallAWholeFile)
@@ -67,12 +244,16 @@ TEST_F(FileAccess, aSaveIsOnTheDiskBeforeItReplacesAndOverlappingSavesEachInstal
         }
         return system.flushFile(descriptor);
     };
-    recorded.rename = [&](const fs::path& from, const fs::path& to) {
-        calls.push_back("rename " + read(from.filename()));
-        return system.rename(from, to);
+    recorded.rename = [&](int directory, const std::string& from, const std::string& to) {
+        calls.push_back("rename " + read(from));
+        return system.rename(directory, from, to);
     };
-    recorded.flushDirectory = [&](const fs::path& directory) {
-        calls.push_back(directory == programDirectory() ? "flush directory" : "flush elsewhere");
+    recorded.flushDirectory = [&](int directory) {
+        struct stat flushed { };
+        struct stat expected { };
+        ::fstat(directory, &flushed);
+        ::stat(programDirectory().c_str(), &expected);
+        calls.push_back(flushed.st_ino == expected.st_ino ? "flush directory" : "flush elsewhere");
     };
     ASSERT_TRUE(WriteFileWhole(file("Settings.ini"), "first", recorded));
     EXPECT_EQ(calls,
@@ -83,18 +264,5 @@ TEST_F(FileAccess, aSaveIsOnTheDiskBeforeItReplacesAndOverlappingSavesEachInstal
     recorded.flushFile = [](int) { return false; };  // as on a failing disk: nothing is replaced
     EXPECT_FALSE(WriteFileWhole(file("Settings.ini"), "third", recorded));
     EXPECT_EQ(read("Settings.ini"), "first");
-    EXPECT_EQ(std::distance(fs::directory_iterator(programDirectory()), {}), 1);
-}
-
-TEST_F(FileAccess, aFileThisUserMayNotWriteIsLeftAloneInAWritableDirectory)
-{
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "needs root, to save as another user";
-    write("Colours.ini", "root's\r\n");
-    fs::permissions(file("Colours.ini"), fs::perms(0644));
-    fs::permissions(programDirectory(), fs::perms::all);
-    EXPECT_EXIT(
-        std::exit(::setgid(65534) == 0 && ::setuid(65534) == 0 && !WriteFileWhole(file("Colours.ini"), "x") ? 0 : 1),
-        ::testing::ExitedWithCode(0), "");
-    EXPECT_EQ(read("Colours.ini"), "root's\r\n");
+    EXPECT_EQ(entries(programDirectory()), 1U);
 }

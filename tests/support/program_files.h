@@ -48,27 +48,25 @@ private:
 };
 
 // While one exists, no file of this process can grow past `bytes`: a write beyond fails as it
-// would on a full disk, without any help from the code under test.
+// would on a full disk, without any help from the code under test. That it fails rather than ends
+// the process is the programs' own doing, which the tests' main() does as theirs do.
 class ScopedFileSizeLimit {
 public:
     explicit ScopedFileSizeLimit(rlim_t bytes)
     {
+        struct sigaction disposition { };
+        sigaction(SIGXFSZ, nullptr, &disposition);
+        EXPECT_EQ(disposition.sa_handler, SIG_IGN) << "a write past the limit would end the program";
         getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit {bytes, m_old.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limit);
     }
-    ~ScopedFileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
+    ~ScopedFileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
     ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
     ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
 
 private:
     rlimit m_old {};
-    void (*m_oldHandler)(int) = nullptr;
 };
 
 }  // namespace testsupport

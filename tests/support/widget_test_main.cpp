@@ -1,4 +1,5 @@
 #include "bandwise/widgets/look.h"
+#include "platform/file_access.h"
 
 #include <QApplication>
 
@@ -6,6 +7,7 @@
 
 int main(int argc, char* argv[])
 {
+    platform::KeepRunningPastFileSizeLimit();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     bandwise::applyBandwiseLook(app);
