@@ -14,25 +14,37 @@ entry="$prefix/share/applications/bandwise.desktop"
 command=$(LC_ALL=C sed -n 's/^Exec="\(.*\)"$/\1/p' "$entry")
 [ -x "$command" ] || { echo "Exec of $entry is not an executable: $command"; exit 1; }
 
-# Bandwise catches SIGTERM only once its window is shown; before that a SIGTERM just ends the
-# process, saving nothing. So wait until the launcher has become Bandwise and the kernel lists
-# SIGTERM (bit 14) as caught: that is, until the window is up.
-QT_QPA_PLATFORM=offscreen "$command" >/dev/null 2>&1 & pid=$!
-catches_term() {
-  local caught
-  [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = Bandwise ] || return 1
-  caught=$(sed -n 's/^SigCgt:[[:space:]]*//p' "/proc/$pid/status" 2>/dev/null)
-  [ -n "$caught" ] || return 1
-  (( (16#${caught: -4} >> 14) & 1 ))
+# Each program catches SIGTERM only once its window is shown; before that a SIGTERM just ends the
+# process, saving nothing. So wait until the launcher has become the program and the kernel lists
+# SIGTERM (bit 14) as caught: that is, until the window is up. By then it must ignore SIGXFSZ
+# (bit 24), so that a save past a file-size limit fails with a message rather than ending it.
+signal_set() {  # the set, bit of a signal
+  local mask
+  mask=$(sed -n "s/^$1:[[:space:]]*//p" "/proc/$pid/status" 2>/dev/null)
+  [ -n "$mask" ] && (( (16#${mask: -8} >> $2) & 1 ))
 }
-for _ in $(seq 300); do catches_term && break; kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-catches_term || { echo "Bandwise did not start, or did not show its window within 30 s"; exit 1; }
-kill -TERM "$pid"
-for _ in $(seq 300); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$pid" 2>/dev/null; then echo "Bandwise did not end within 30 s of SIGTERM"; exit 1; fi
+start() {
+  QT_QPA_PLATFORM=offscreen "$1" >/dev/null 2>&1 & pid=$!
+  for _ in $(seq 300); do
+    [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = "$2" ] && signal_set SigCgt 14 && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  signal_set SigCgt 14 || { echo "$2 did not start, or did not show its window within 30 s"; exit 1; }
+  signal_set SigIgn 24 || { echo "$2 does not ignore SIGXFSZ"; exit 1; }
+}
+stop() {
+  kill -TERM "$pid"
+  for _ in $(seq 300); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$pid" 2>/dev/null; then echo "$1 did not end within 30 s of SIGTERM"; exit 1; fi
+}
+start "$prefix/bin/bandwise-settings" Settings
+stop Settings
+start "$command" Bandwise
+stop Bandwise
 
 settings="$prefix/lib/bandwise/Settings.ini"
 [ -f "$settings" ] || { echo "no Settings.ini in the program directory"; exit 1; }
 [ "$(od -An -c "$settings" | tr -s ' ')" = " 1 \r \n" ] || { echo "unexpected Settings.ini:"; od -c "$settings"; exit 1; }
 [ -f "$prefix/lib/bandwise/Language.ini" ] || { echo "no Language.ini installed"; exit 1; }
-echo "installed, started through the desktop entry, saved its settings"
+echo "installed; both programs started through their launchers, ignoring SIGXFSZ; Bandwise saved its settings"
