@@ -1,6 +1,8 @@
 #pragma once
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -38,10 +40,16 @@ inline const std::vector<HostileFile>& HostileFiles()
                 fs::resize_file(path, 1ULL << 42);
             }},
         {"fifo", [](const fs::path& path) { ::mkfifo(path.c_str(), 0600); }},
-        {"device", [](const fs::path& path) { fs::create_symlink("/dev/zero", path); }},
         {"danglingLink", [](const fs::path& path) { fs::create_symlink(path.parent_path() / "nowhere", path); }, true},
     };
-    return files;
+    // A device of its own, the endless one /dev/zero is, made in the test's folder: a save that
+    // went wrong could replace only that. Only root may make one.
+    static const std::vector<HostileFile> withDevice = [] {
+        std::vector<HostileFile> all = files;
+        all.push_back({"device", [](const fs::path& path) { ::mknod(path.c_str(), S_IFCHR | 0666, makedev(1, 5)); }});
+        return all;
+    }();
+    return ::geteuid() == 0 ? withDevice : files;
 }
 
 }  // namespace testsupport
