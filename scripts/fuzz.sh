@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs every fuzz target for a bounded time, seeded from the shipped files, and writes the
-# robustness report. Usage: scripts/fuzz.sh SECONDS_PER_TARGET REPORT_FILE
+# Runs every fuzz target for a bounded time, seeded from the shipped files, and writes the fuzzing
+# section of the robustness report (the whole file when it has no such section yet).
+# Usage: scripts/fuzz.sh SECONDS_PER_TARGET REPORT_FILE
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
@@ -51,14 +52,13 @@ for target in field_reader colours_file settings_ini language_ini language_file 
   rows+="| \`${target}_fuzz\` | ${seconds} s | ${execs} | ${corpus} | ${peak} MB | ${outcome} |"$'\n'
 done
 
-cat >"$report" <<REPORT
-# Robustness
-
-What was tried against the files the programs read, and what happened. This file is written by
-\`make fuzz\` (\`scripts/fuzz.sh\`); the figures below are from its last run on $(date -u +%Y-%m-%d), on
-$(nproc) cores of $(uname -m) $(uname -s) with $(clang --version | head -n 1).
-
+# The fuzzing section of the report, between its markers; the rest of the report is written by hand.
+section=$(cat <<SECTION
+<!-- fuzz:begin -->
 ## Fuzzing
+
+Written by \`make fuzz\` (\`scripts/fuzz.sh\`); the figures are from its last run on $(date -u +%Y-%m-%d), on
+$(nproc) cores of $(uname -m) $(uname -s) with $(clang --version | head -n 1).
 
 libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer, memory capped at ${rss_mb} MB per
 target (\`-rss_limit_mb\`), any single input taking over 10 s counted as a hang (\`-timeout\`), seeded from the shipped language and caption files, \`Language.ini\`
@@ -77,28 +77,17 @@ and applies what it read the way the program does.
 | Target | Time | Executions | Corpus | Peak memory | Outcome |
 |---|---|---|---|---|---|
 ${rows}
-## Faults through the real windows
-
-The tests run by \`make test\` open the real windows in temporary program directories, with each
-file damaged in each of the ways of one shared table (\`tests/support/hostile_files.h\`), and check
-the message shown (or its absence), the window's state and the bytes of the files afterwards;
-the file, signal and opener tests do the same for the layers below:
-
-| Fault | What happens |
-|---|---|
-| an empty file, a directory, a FIFO, a device, a 200 MB or a 4 TB sparse file, a quote never closed, in place of any file read | that file's usual message at once; the window opens with the defaults. Only regular files are read, never waited on, at most 1 MiB of each, and every byte a field takes (blanks and what follows a closing quote too) counts against its 64 KiB limit |
-| a dangling link in place of a file | treated as a missing file: no message, defaults |
-| a comment line longer than a field may be, in a part of the file the program does not use | passed over: the file is read as usual and never rewritten for it |
-| a damaged \`Colours.ini\` or \`Settings.ini\` | the load message; \`Settings.ini\`, left unread, is not overwritten at exit unless the check box is changed |
-| a save that fails part-way (a full disk) | the save message; the old file byte-identical; no temporary file left |
-| a link, a FIFO or a directory planted where a save's temporary file once went | never written through or waited on: each save creates its own temporary file exclusively |
-| a file without any write permission, or one this user may not write in a world-writable directory | left alone, with the save message |
-| rich-text markup in any text of any file | shown as plain text, character for character |
-| a language path with an empty, ".", ".." part, or a NUL or ":" in a part | the language file's error message; nothing outside \`Language Files\` is opened |
-| a program directory whose name is not UTF-8 | found by its bytes; the files are read and written there |
-| a burst of termination signals once the window is up | the windows close and save once; later signals still work. Before the window is up a signal ends the program at once, saving nothing; one it was started ignoring (nohup) stays ignored |
-| repeated clicks on a link | one opener per address at a time, in a session of its own, reading /dev/null, left running at Exit |
-| bytes that Windows-1252 leaves undefined | read as the code points of the same value; the code page round trip keeps every byte |
-REPORT
+<!-- fuzz:end -->
+SECTION
+)
+if [ -f "$report" ] && grep -q '^<!-- fuzz:begin -->$' "$report" && grep -q '^<!-- fuzz:end -->$' "$report"; then
+  section="$section" awk '
+    /^<!-- fuzz:begin -->$/ { print ENVIRON["section"]; skipping = 1; next }
+    /^<!-- fuzz:end -->$/ { skipping = 0; next }
+    !skipping' "$report" >"$report.new"
+  mv "$report.new" "$report"
+else
+  printf '%s\n' "$section" >"$report"
+fi
 echo "report: $report"
 exit $failed

@@ -153,19 +153,21 @@ TEST_F(FileAccess, theNewFileKeepsTheOldOnesOwnerPermissionsAndAttributesOrTheSa
     EXPECT_EQ(attribute(file("Settings.ini"), "system.posix_acl_access"), keptAcl);
     EXPECT_EQ(attribute(file("Settings.ini"), "user.note"), "mine");
 
-    // Root's files in a directory anyone may write: one this user may not write, one only root
-    // could give back to root. Both stay as they were.
+    // In a directory anyone may write: a file of root's this user may not write, one only root could
+    // give back to root, and one of this user's own that only its group may write. All stay.
+    fs::permissions(file("Settings.ini"), fs::perms(0460));
     write("Colours.ini", "root's");
     fs::permissions(file("Colours.ini"), fs::perms(0644));
     write("Language.ini", "root's");
     fs::permissions(file("Language.ini"), fs::perms(0666));
     fs::permissions(programDirectory(), fs::perms::all);
     EXPECT_EXIT(std::exit(::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 &&
-                      !WriteFileWhole(file("Colours.ini"), "x") && !WriteFileWhole(file("Language.ini"), "x")
+                      !WriteFileWhole(file("Colours.ini"), "x") && !WriteFileWhole(file("Language.ini"), "x") &&
+                      !WriteFileWhole(file("Settings.ini"), "x")
                       ? 0
                       : 1),
         ::testing::ExitedWithCode(0), "");
-    EXPECT_EQ(read("Colours.ini") + read("Language.ini"), "root'sroot's");
+    EXPECT_EQ(read("Colours.ini") + read("Language.ini") + read("Settings.ini"), "root'sroot'sroot's");
     EXPECT_EQ(entries(programDirectory()), 3U);
 }
 
