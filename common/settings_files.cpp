@@ -77,6 +77,30 @@ bool IsDefaultLanguage(std::string_view languagePath)
         });
 }
 
+std::optional<NamedLanguage> LanguageNamedBy(std::string_view languagePath)
+{
+    const std::size_t separator = languagePath.find('\\');
+    if (separator == std::string_view::npos)
+        return std::nullopt;
+
+    // Joined one plain name at a time, so the file always lies under "Language Files": a segment
+    // that is empty (a leading or doubled separator), "." or "..", or that holds a NUL (which
+    // would cut the name short) or a ":" (a drive), names no language.
+    std::filesystem::path file;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = languagePath.find_first_of("\\/", start);
+        const std::string_view segment = languagePath.substr(start, end - start);
+        if (segment.empty() || segment == "." || segment == ".." ||
+            segment.find_first_of(std::string_view(":\0", 2)) != std::string_view::npos)
+            return std::nullopt;
+        file /= std::string(segment);
+        if (end == std::string_view::npos)
+            break;
+        start = end + 1;
+    }
+    return NamedLanguage {std::string(languagePath.substr(0, separator)), file};
+}
+
 std::optional<std::string_view> TranslationFor(std::string_view languageName)
 {
     if (languageName == "Espa\u00F1ol")

@@ -4,6 +4,7 @@
 #include "common/display_colour.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <istream>
 #include <optional>
 #include <string>
@@ -31,6 +32,16 @@ inline constexpr std::string_view kLanguageFooter =
 // Line 2 of Language.ini that selects the built-in English texts, in any letter case.
 inline constexpr std::string_view kDefaultLanguage = "Default";
 bool IsDefaultLanguage(std::string_view languagePath);
+
+// What a line 2 other than "Default" names: a language, by the text before the first backslash,
+// whose file lies below "Language Files" with each backslash read as a path separator. A path
+// without a backslash, or with a part that could lead elsewhere (empty, "." or "..", or holding a
+// NUL or a ":"), names no language: the file is damaged.
+struct NamedLanguage {
+    std::string name;
+    std::filesystem::path file;  // below "Language Files"
+};
+std::optional<NamedLanguage> LanguageNamedBy(std::string_view languagePath);
 
 // The code of a language's translations, both programs' own catalogues and Qt's, by the name of
 // the language's folder: "es" for Español, "pt_BR" for Português (Brasil); nothing for a language

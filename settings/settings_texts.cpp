@@ -12,19 +12,14 @@ std::string LanguagePathFor(std::string_view entry)
     return std::string(entry) + "\\" + std::string(entry) + ".ini";
 }
 
-std::optional<std::string_view> LanguageEntryFor(std::string_view languagePath)
+std::optional<std::string> LanguageEntryFor(std::string_view languagePath)
 {
     if (common::IsDefaultLanguage(languagePath))
-        return kLanguages[0];
-    const std::size_t separator = languagePath.find('\\');
-    if (separator == std::string_view::npos)
+        return std::string(kLanguages[0]);
+    std::optional<common::NamedLanguage> named = common::LanguageNamedBy(languagePath);
+    if (!named)
         return std::nullopt;
-    const std::string_view name = languagePath.substr(0, separator);
-    for (std::string_view entry : kLanguages) {
-        if (entry == name)
-            return entry;
-    }
-    return std::nullopt;
+    return std::move(named->name);
 }
 
 std::optional<ColoursRead> ReadColoursForEditing(std::istream& in)

@@ -47,8 +47,9 @@ inline constexpr std::array<std::string_view, 3> kLanguages = {"English", "Espa√
 // Line 2 of Language.ini for a list entry: "Default" for English, otherwise T\T.ini.
 std::string LanguagePathFor(std::string_view entry);
 
-// The list entry that line 2 of Language.ini names, or nullopt when it names none of them.
-std::optional<std::string_view> LanguageEntryFor(std::string_view languagePath);
+// The list entry that line 2 of Language.ini names: one of the languages offered, or the folder
+// name of a language the user added by hand; nullopt when the file is damaged.
+std::optional<std::string> LanguageEntryFor(std::string_view languagePath);
 
 // Colours.ini as Settings reads it: the thirteen colours, or the colours converted before a
 // value that is not a colour (with `complete` false). nullopt when the file has too few fields.

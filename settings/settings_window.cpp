@@ -175,12 +175,18 @@ void SettingsWindow::selectSavedLanguage()
     if (!std::filesystem::exists(file, error))
         return;  // English, as for "Default"
     const std::optional<std::string> path = platform::ReadFileWith(file, common::ReadLanguageFile);
-    const std::optional<std::string_view> entry = path ? LanguageEntryFor(*path) : std::nullopt;
+    const std::optional<std::string> entry = path ? LanguageEntryFor(*path) : std::nullopt;
     if (!entry) {
         showFileError(std::string(kLanguageIniReadError), file);
         return;
     }
-    m_languages->setCurrentText(fromView(*entry));
+    const QString listed = QString::fromStdString(*entry);
+    if (m_languages->findText(listed) == -1) {
+        // A language the user added by hand is listed too, so that the list shows the language in
+        // use and saving it keeps the path as the user wrote it.
+        m_languages->addItem(listed, QString::fromStdString(*path));
+    }
+    m_languages->setCurrentText(listed);
     if (!common::IsDefaultLanguage(*path)) {
         m_translations.install(QStringLiteral("settings"), *entry);
         Language_Loader();
@@ -273,7 +279,9 @@ void SettingsWindow::saveColours()
 
 void SettingsWindow::saveLanguage()
 {
-    const std::string path = LanguagePathFor(m_languages->currentText().toStdString());
+    const QVariant ownPath = m_languages->currentData();
+    const std::string path = ownPath.isValid() ? ownPath.toString().toStdString()
+                                               : LanguagePathFor(m_languages->currentText().toStdString());
     if (platform::SaveProgramFile(m_places, common::kLanguageFileName, common::LanguageFileBytes(path)))
         showMessage(false, m_texts.Language_Saved_Message);
     else

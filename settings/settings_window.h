@@ -5,9 +5,9 @@
 // The thirteen colour buttons hold the palette being edited: start-up paints their faces from
 // Colours.ini, a click opens the colour picker on the button's colour, and "Save colour
 // settings" writes their faces to Colours.ini. The language list holds the chosen language:
-// start-up selects the entry Language.ini names and loads that language's caption file, and
-// "Save language settings" writes Language.ini. Nothing takes effect in Bandwise before its
-// next start; nothing is written on exit.
+// start-up selects the entry Language.ini names (listing a language the user added by hand under
+// its folder name) and loads that language's caption file, and "Save language settings" writes
+// Language.ini. Nothing takes effect in Bandwise before its next start; nothing is written on exit.
 
 #include "settings/settings_texts.h"
 #include "ui/translations.h"

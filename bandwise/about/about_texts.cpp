@@ -36,8 +36,13 @@ AboutTexts AboutDialogTexts(const WindowTexts& texts)
 
 std::filesystem::path ReadMeFile(const std::filesystem::path& programDirectory, const WindowTexts& texts)
 {
-    if (texts.Language_Changed)
-        return programDirectory / ("ReadMe-" + texts.Language_Name + ".txt");
+    if (texts.Language_Changed) {
+        // A language added by hand usually comes without a read-me of its own.
+        std::filesystem::path own = programDirectory / ("ReadMe-" + texts.Language_Name + ".txt");
+        std::error_code error;
+        if (std::filesystem::exists(own, error))
+            return own;
+    }
     return programDirectory / "ReadMe.txt";
 }
 

@@ -24,7 +24,7 @@ struct AboutTexts {
 
 AboutTexts AboutDialogTexts(const WindowTexts& texts);
 
-// ReadMe.txt, or the read-me of the language in use.
+// The read-me of the language in use when there is one, else ReadMe.txt.
 std::filesystem::path ReadMeFile(const std::filesystem::path& programDirectory, const WindowTexts& texts);
 
 // A new mail to the author with the subject filled in.

@@ -122,27 +122,10 @@ LanguageChoice ResolveLanguagePath(const common::FilePlaces& places, std::string
 {
     if (common::IsDefaultLanguage(languagePath))
         return {};
-
-    const std::size_t separator = languagePath.find('\\');
-    if (separator == std::string_view::npos)
+    const std::optional<common::NamedLanguage> named = common::LanguageNamedBy(languagePath);
+    if (!named)
         return {LanguageChoice::Kind::Malformed, {}, {}};
-
-    // Joined one plain name at a time, so the file always lies under "Language Files": a segment
-    // that is empty (a leading or doubled separator), "." or "..", or that holds a NUL (which
-    // would cut the name short) or a ":" (a drive), names no language.
-    std::filesystem::path file;
-    for (std::size_t start = 0;;) {
-        const std::size_t end = languagePath.find_first_of("\\/", start);
-        const std::string_view segment = languagePath.substr(start, end - start);
-        if (segment.empty() || segment == "." || segment == ".." ||
-            segment.find_first_of(std::string_view(":\0", 2)) != std::string_view::npos)
-            return {LanguageChoice::Kind::Malformed, {}, {}};
-        file /= std::string(segment);
-        if (end == std::string_view::npos)
-            break;
-        start = end + 1;
-    }
-    return {LanguageChoice::Kind::Language, std::string(languagePath.substr(0, separator)), places.languageFile(file)};
+    return {LanguageChoice::Kind::Language, named->name, places.languageFile(named->file)};
 }
 
 namespace {

@@ -42,10 +42,8 @@ struct CaptionEntry {
 // In the order the captions are applied.
 const std::vector<CaptionEntry>& LanguageCaptions();
 
-// Where line 2 of Language.ini leads: the built-in texts ("default" in any letter case), or a
-// language named by the text before the first backslash, whose file lies under "Language Files"
-// with each backslash read as a path separator. A path without a backslash, or with a part that
-// could lead elsewhere (empty, "." or "..", or holding a NUL or a ":"), names no language.
+// Where line 2 of Language.ini leads: the built-in texts ("default" in any letter case), the file
+// of the language it names (common::LanguageNamedBy), the user's own copy first, or nowhere.
 struct LanguageChoice {
     enum class Kind { BuiltIn, Language, Malformed };
     Kind kind = Kind::BuiltIn;

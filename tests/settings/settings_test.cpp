@@ -50,7 +50,8 @@ TEST(SettingsTexts, languagesColoursAndCaptionsAsRead)
         EXPECT_EQ(LanguageEntryFor(LanguagePathFor(entry)), entry);
     EXPECT_EQ(LanguagePathFor(kLanguages[0]), common::kDefaultLanguage);
     const std::pair<const char*, std::optional<std::string_view>> paths[] = {{"deFAult", kLanguages[0]},
-        {"Español\\other.ini", kLanguages[1]}, {"..\\x.ini", std::nullopt}, {"Español", std::nullopt}};
+        {"Español\\other.ini", kLanguages[1]}, {"..\\x.ini", std::nullopt}, {"Español", std::nullopt},
+        {"Deutsch\\de.ini", "Deutsch"}, {"Español\\.\\x.ini", std::nullopt}};
     for (const auto& [path, entry] : paths)
         EXPECT_EQ(LanguageEntryFor(path), entry) << path;
 
@@ -203,6 +204,18 @@ TEST_F(SettingsWindowTest, savedLanguageIsSelectedAndCaptionedAndTheListedOneSav
     bandwise::applyBandwiseLook(*qApp);
     bandwise::MainWindow bandwise(programDirectory(), messages, desktop, screen());
     EXPECT_EQ(bandwise.windowTitle(), QString::fromUtf8("Bandwise (Español)"));  // saved last
+
+    // A language added by hand is listed under its folder name, its file kept as written until a
+    // language is saved, and saving it keeps its path.
+    const std::string own = ";\nDeutsch\\de.ini\n;\n";
+    write("Language.ini", own);
+    SettingsWindow window(programDirectory(), messages, *this);
+    EXPECT_EQ(child<QComboBox>(&window, "language_list")->currentText().toStdString(), "Deutsch");
+    window.close();
+    EXPECT_EQ(read("Language.ini"), own);
+    click(child<QPushButton>(&window, "save_language_settings"));
+    EXPECT_EQ(read("Language.ini"), common::LanguageFileBytes("Deutsch\\de.ini"));
+    EXPECT_EQ(takeMessages(), Texts {SettingsTexts().Language_Saved_Message});
 }
 
 TEST_F(SettingsWindowTest, aDesktopThemesLargeFontsClipNoCaption)

@@ -80,13 +80,18 @@ TEST_F(AboutTest, textsAndReadMeFollowTheLanguageInUse)
 {
     std::filesystem::copy(std::filesystem::path(BANDWISE_DATA_DIR) / "Language Files", file("Language Files"),
         std::filesystem::copy_options::recursive);
+    write("ReadMe-Español.txt", "");
+    write("Language Files/Deutsch/Deutsch.ini", read("Language Files/Español/Español.ini"));
     // Language.ini, title, a label, its text, read-me
     const std::tuple<std::string, std::string, const char*, std::string, std::string> rows[] = {
         {std::string(common::kDefaultLanguage), "About Bandwise", "Label9", kInvitation, "ReadMe.txt"},
         // A language named without its file leaves the program, and so its read-me, in English.
         {"Klingon\\Klingon.ini", "About Bandwise", "Label9", kInvitation, "ReadMe.txt"},
         {"Español\\Español.ini", "Acerca de Bandwise", "Label3",
-            "Envíe sus comentarios, ideas y sugerencias a:", "ReadMe-Español.txt"}};
+            "Envíe sus comentarios, ideas y sugerencias a:", "ReadMe-Español.txt"},
+        // A language added by hand, without a read-me of its own.
+        {"Deutsch\\Deutsch.ini", "Acerca de Bandwise", "Label3", "Envíe sus comentarios, ideas y sugerencias a:",
+            "ReadMe.txt"}};
     for (const auto& [language, title, label, text, readMe] : rows) {
         SCOPED_TRACE(language);
         write("Language.ini", common::LanguageFileBytes(language));

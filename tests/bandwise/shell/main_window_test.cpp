@@ -361,16 +361,6 @@ TEST_F(ShellTest, languageIniKeepsEnglishAndReportsWhatCannotBeRead)
     }
 }
 
-TEST(ResolveLanguagePath, keepsEveryLanguageFileUnderLanguageFiles)
-{
-    const std::filesystem::path program = "/opt/bandwise";
-    // Whatever could lead elsewhere, or is not what it shows, names no language.
-    const std::string lines[] = {"\\etc\\passwd", "C:\\Windows\\x.ini", "..\\..\\tmp\\fifo", "Español\\.\\x.ini",
-        "Español\\x/../../y.ini", std::string("Español\\Español.ini") + '\0' + "/../../zzz"};
-    for (const std::string& line : lines)
-        EXPECT_EQ(bandwise::ResolveLanguagePath(program, line).kind, bandwise::LanguageChoice::Kind::Malformed) << line;
-}
-
 TEST_F(ShellTest, ticksThatFindNothingChangedRepaintNothing)
 {
     const auto window = open();
