@@ -8,8 +8,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <functional>
-
 #include <gtest/gtest.h>
 
 using platform::WriteFileWhole;
@@ -58,73 +56,47 @@ TEST_F(FileAccess, wholeFileWriteReplacesOnlyWhenCompleteAndNeverThroughWhatIsPl
     EXPECT_EQ(entries(programDirectory()), 5U);  // no temporary file left
 }
 
-// Where a save of Settings.ini lands, by what its path passes: who made each link, and what it
-// leads to. Another user's links are made only when the tests run as root, as CI does.
+// Where a save lands, by what its path passes: who made each link, and what it leads to. Each row
+// makes its entries in a folder of its own beside file.ini; "!" before a target makes the link
+// another user's (only when the tests run as root, as CI does), and "|" makes a FIFO instead.
 TEST_F(FileAccess, aSaveFollowsOnlyThisUsersOrRootsLinksAndOnlyToARegularFile)
 {
     enum Outcome { Followed, LinkReplaced, Refused };
-    const auto link = [this](const std::string& name, const std::string& target, bool theirs = false) {
-        fs::create_directories(file(name).parent_path());
-        fs::create_symlink(target, file(name));
-        if (theirs) {
-            ASSERT_EQ(::lchown(file(name).c_str(), kNobody, kNobody), 0);
+    const std::tuple<const char*, std::vector<std::pair<std::string, std::string>>, const char*, Outcome> shapes[] = {
+        {"ownLink", {{"Settings.ini", "file.ini"}}, "Settings.ini", Followed},
+        {"ownChain", {{"Settings.ini", "dot/hop"}, {"dot/hop", "../file.ini"}}, "Settings.ini", Followed},
+        {"ownDirectoryLink", {{"config", "."}}, "config/file.ini", Followed},
+        {"chainThroughAnothersLink", {{"Settings.ini", "dot/hop"}, {"dot/hop", "!../file.ini"}}, "Settings.ini",
+            LinkReplaced},
+        {"anothersLink", {{"Settings.ini", "!file.ini"}}, "Settings.ini", LinkReplaced},
+        {"anothersDirectoryLink", {{"config", "!."}}, "config/file.ini", Refused},
+        {"linkToNowhere", {{"Settings.ini", "nowhere/file.ini"}}, "Settings.ini", LinkReplaced},
+        {"linkToAFifo", {{"Settings.ini", "fifo"}, {"fifo", "|"}}, "Settings.ini", LinkReplaced},
+        {"fifoInItsPlace", {{"Settings.ini", "|"}}, "Settings.ini", Refused},
+        {"directoryInItsPlace", {{"Settings.ini/inside", "|"}}, "Settings.ini", Refused},
+    };
+    for (const auto& [row, links, saved, outcome] : shapes) {
+        SCOPED_TRACE(row);
+        write(std::string(row) + "/file.ini", "old");
+        bool skipped = false;
+        for (const auto& [name, target] : links) {
+            const fs::path entry = file(row) / name;
+            fs::create_directories(entry.parent_path());
+            if (target == "|")
+                ::mkfifo(entry.c_str(), 0600);
+            else
+                fs::create_symlink(target.substr(target[0] == '!'), entry);
+            skipped |= target[0] == '!' && (::geteuid() != 0 || ::lchown(entry.c_str(), kNobody, kNobody) != 0);
         }
-    };
-    struct Shape {
-        const char* name;
-        std::function<void(const std::string& row)> make;
-        const char* saved;  // the path, within the row, the save is asked to write
-        Outcome outcome;
-        bool needsRoot = false;
-    };
-    const Shape shapes[] = {
-        {"ownLink", [&](const std::string& row) { link(row + "/Settings.ini", "file.ini"); }, "Settings.ini", Followed},
-        {"ownChain",
-            [&](const std::string& row) {
-                link(row + "/Settings.ini", "dot/hop");
-                link(row + "/dot/hop", "../file.ini");
-            },
-            "Settings.ini", Followed},
-        {"ownDirectoryLink", [&](const std::string& row) { link(row + "/config", "."); }, "config/file.ini", Followed},
-        {"chainThroughAnothersLink",
-            [&](const std::string& row) {
-                link(row + "/Settings.ini", "theirs/hop");
-                link(row + "/theirs/hop", "../file.ini", true);
-                ASSERT_EQ(::chown(file(row + "/theirs").c_str(), kNobody, kNobody), 0);
-            },
-            "Settings.ini", LinkReplaced, true},
-        {"anothersLink", [&](const std::string& row) { link(row + "/Settings.ini", "file.ini", true); }, "Settings.ini",
-            LinkReplaced, true},
-        {"anothersDirectoryLink", [&](const std::string& row) { link(row + "/config", ".", true); }, "config/file.ini",
-            Refused, true},
-        {"linkToNowhere", [&](const std::string& row) { link(row + "/Settings.ini", "nowhere/file.ini"); },
-            "Settings.ini", LinkReplaced},
-        {"linkToAFifo",
-            [&](const std::string& row) {
-                link(row + "/Settings.ini", "fifo");
-                ::mkfifo(file(row + "/fifo").c_str(), 0600);
-            },
-            "Settings.ini", LinkReplaced},
-        {"fifoInItsPlace", [&](const std::string& row) { ::mkfifo(file(row + "/Settings.ini").c_str(), 0600); },
-            "Settings.ini", Refused},
-        {"directoryInItsPlace", [&](const std::string& row) { fs::create_directories(file(row + "/Settings.ini")); },
-            "Settings.ini", Refused},
-    };
-    for (const Shape& shape : shapes) {
-        SCOPED_TRACE(shape.name);
-        if (shape.needsRoot && ::geteuid() != 0)
+        if (skipped)
             continue;
-        const std::string row = shape.name;
-        write(row + "/file.ini", "old");
-        shape.make(row);
-        const fs::path saved = file(row) / shape.saved;
-        const fs::file_type before = fs::symlink_status(saved).type();
+        const fs::path path = file(row) / saved;
+        const fs::file_type before = fs::symlink_status(path).type();
         const std::size_t entriesBefore = entries(file(row));
-        EXPECT_EQ(WriteFileWhole(saved, "new"), shape.outcome != Refused);
-        EXPECT_EQ(read(row + "/file.ini"), shape.outcome == Followed ? "new" : "old");
-        EXPECT_EQ(fs::symlink_status(saved).type(), shape.outcome == LinkReplaced ? fs::file_type::regular : before);
+        EXPECT_EQ(WriteFileWhole(path, "new"), outcome != Refused);
+        EXPECT_EQ(read(std::string(row) + "/file.ini"), outcome == Followed ? "new" : "old");
+        EXPECT_EQ(fs::symlink_status(path).type(), outcome == LinkReplaced ? fs::file_type::regular : before);
         EXPECT_EQ(entries(file(row)), entriesBefore);  // nothing created beside anything
-        EXPECT_FALSE(fs::exists(file(row + "/nowhere")));
     }
 }
 
@@ -132,17 +104,13 @@ TEST_F(FileAccess, theNewFileKeepsTheOldOnesOwnerPermissionsAndAttributesOrTheSa
 {
     if (::geteuid() != 0)
         GTEST_SKIP() << "needs root, to own files as another user";
-    // An ACL that lets the owner read and write, another user only read, and the group nothing.
-    const auto entry = [](std::uint16_t tag, std::uint16_t permissions, std::uint32_t id) {
-        return std::string(reinterpret_cast<const char*>(&tag), 2) +
-            std::string(reinterpret_cast<const char*>(&permissions), 2) + std::string(reinterpret_cast<const char*>(&id), 4);
-    };
-    const std::string acl = std::string("\2\0\0\0", 4) + entry(0x01, 6, ~0U) + entry(0x02, 4, 1000) +
-        entry(0x04, 0, ~0U) + entry(0x10, 4, ~0U) + entry(0x20, 0, ~0U);
+    // An ACL by which the owner may read and write, user 1000 read, and the group and others nothing:
+    // the version, then each entry's tag and permissions and its user or group.
+    const std::uint32_t acl[] = {2, 0x60001, ~0U, 0x40002, 1000, 0x00004, ~0U, 0x40010, ~0U, 0x00020, ~0U};
     write("Settings.ini", "theirs");
     ASSERT_EQ(::chown(file("Settings.ini").c_str(), kNobody, kNobody), 0);
     ASSERT_EQ(::chmod(file("Settings.ini").c_str(), 06640), 0);
-    ASSERT_EQ(::setxattr(file("Settings.ini").c_str(), "system.posix_acl_access", acl.data(), acl.size(), 0), 0);
+    ASSERT_EQ(::setxattr(file("Settings.ini").c_str(), "system.posix_acl_access", acl, sizeof acl, 0), 0);
     ASSERT_EQ(::setxattr(file("Settings.ini").c_str(), "user.note", "mine", 4, 0), 0);
     const std::string keptAcl = attribute(file("Settings.ini"), "system.posix_acl_access");
 
