@@ -7,6 +7,11 @@
 
 #include <cstdlib>
 
+#if __has_include(<pwd.h>)
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 namespace platform {
 
 std::optional<std::filesystem::path> ProgramDirectory()
@@ -37,16 +42,20 @@ common::FilePlaces ChooseFilePlaces(const std::filesystem::path& programDirector
     if (!kPackagedProgramDirectory && DirectoryWritable(programDirectory))
         return common::FilePlaces(programDirectory);
     // As the XDG base directories say: a relative $XDG_CONFIG_HOME is ignored.
-    std::filesystem::path configHome;
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const auto absolute = [](const char* path) { return path != nullptr && std::filesystem::path(path).is_absolute(); };
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); absolute(xdg))
+        return common::FilePlaces(programDirectory, std::filesystem::path(xdg) / "bandwise");
     const char* home = std::getenv("HOME");
-    if (xdg != nullptr && std::filesystem::path(xdg).is_absolute())
-        configHome = xdg;
-    else if (home != nullptr && std::filesystem::path(home).is_absolute())
-        configHome = std::filesystem::path(home) / ".config";
-    else
-        return common::FilePlaces(programDirectory);
-    return common::FilePlaces(programDirectory, configHome / "bandwise");
+#if __has_include(<pwd.h>)
+    // Without $HOME (cron, a service, env -i) the home directory is the password database's.
+    if (!absolute(home)) {
+        const passwd* entry = ::getpwuid(::geteuid());
+        home = entry != nullptr ? entry->pw_dir : nullptr;
+    }
+#endif
+    if (absolute(home))
+        return common::FilePlaces(programDirectory, std::filesystem::path(home) / ".config" / "bandwise");
+    return common::FilePlaces::ReadOnly(programDirectory);
 }
 
 }  // namespace platform
