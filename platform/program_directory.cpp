@@ -7,6 +7,11 @@
 
 #include <cstdlib>
 
+#ifdef __linux__
+#include <dlfcn.h>
+#include <sys/auxv.h>
+#endif
+
 #if __has_include(<pwd.h>)
 #include <pwd.h>
 #include <unistd.h>
@@ -17,6 +22,21 @@ namespace platform {
 std::optional<std::filesystem::path> ProgramDirectory()
 {
 #ifdef __linux__
+    // Started through the dynamic loader (ld.so ./Bandwise, as valgrind and similar tools do), the
+    // kernel loaded no interpreter for the program, and /proc/self/exe names the loader. The
+    // loader's own name for the image holding this code (the platform library is linked into each
+    // executable) is then the one to go by, resolved before anything changes the working
+    // directory; no other source would name more than the loader.
+    Dl_info image {};
+    if (::getauxval(AT_BASE) == 0 && ::dladdr(reinterpret_cast<void*>(&ProgramDirectory), &image) != 0 &&
+        image.dli_fname != nullptr) {
+        char* resolved = ::realpath(image.dli_fname, nullptr);
+        if (resolved == nullptr)
+            return std::nullopt;
+        const std::filesystem::path executable(resolved);
+        std::free(resolved);
+        return executable.parent_path();
+    }
     // The kernel's own link keeps the name's bytes: a directory whose name is not UTF-8 (an
     // archive unpacked with Latin-1 names) would not survive a round trip through QString.
     std::error_code error;

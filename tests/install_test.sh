@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# A fresh install into a temporary prefix, started through its desktop entry's command: the
-# program starts, and on being asked to end it saves its settings into its own directory.
+# A fresh install into a temporary prefix, started through its desktop entry's command and
+# through the dynamic loader: the program starts, and on being asked to end it saves its settings
+# into its own directory.
 set -euo pipefail
 build=$1
 # A Latin-1 "ç" in the name, not valid UTF-8, as archives made elsewhere unpack: the programs must
@@ -15,24 +16,38 @@ command=$(LC_ALL=C sed -n 's/^Exec="\(.*\)"$/\1/p' "$entry")
 [ -x "$command" ] || { echo "Exec of $entry is not an executable: $command"; exit 1; }
 
 # Bandwise catches SIGTERM only once its window is shown; before that a SIGTERM just ends the
-# process, saving nothing. So wait until the launcher has become Bandwise and the kernel lists
-# SIGTERM (bit 14) as caught: that is, until the window is up.
-QT_QPA_PLATFORM=offscreen "$command" >/dev/null 2>&1 & pid=$!
-catches_term() {
-  local caught
-  [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = Bandwise ] || return 1
-  caught=$(sed -n 's/^SigCgt:[[:space:]]*//p' "/proc/$pid/status" 2>/dev/null)
-  [ -n "$caught" ] || return 1
-  (( (16#${caught: -4} >> 14) & 1 ))
+# process, saving nothing. So wait until the process has become the program (its kernel name $1:
+# the launcher execs it) and the kernel lists SIGTERM (bit 14) as caught: that is, until the window
+# is up. Then it is asked to end, and must save its settings into its own directory.
+start_and_end() {
+  local name=$1
+  shift
+  QT_QPA_PLATFORM=offscreen "$@" >/dev/null 2>&1 & pid=$!
+  catches_term() {
+    local caught
+    [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = "$name" ] || return 1
+    caught=$(sed -n 's/^SigCgt:[[:space:]]*//p' "/proc/$pid/status" 2>/dev/null)
+    [ -n "$caught" ] || return 1
+    (( (16#${caught: -4} >> 14) & 1 ))
+  }
+  for _ in $(seq 300); do catches_term && break; kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  catches_term || { echo "$*: did not start, or did not show its window within 30 s"; exit 1; }
+  kill -TERM "$pid"
+  for _ in $(seq 300); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$pid" 2>/dev/null; then echo "$*: did not end within 30 s of SIGTERM"; exit 1; fi
+  local settings="$prefix/lib/bandwise/Settings.ini"
+  [ -f "$settings" ] || { echo "$*: no Settings.ini in the program directory"; exit 1; }
+  [ "$(od -An -c "$settings" | tr -s ' ')" = " 1 \r \n" ] || { echo "unexpected Settings.ini:"; od -c "$settings"; exit 1; }
+  rm "$settings"
 }
-for _ in $(seq 300); do catches_term && break; kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-catches_term || { echo "Bandwise did not start, or did not show its window within 30 s"; exit 1; }
-kill -TERM "$pid"
-for _ in $(seq 300); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$pid" 2>/dev/null; then echo "Bandwise did not end within 30 s of SIGTERM"; exit 1; fi
-
-settings="$prefix/lib/bandwise/Settings.ini"
-[ -f "$settings" ] || { echo "no Settings.ini in the program directory"; exit 1; }
-[ "$(od -An -c "$settings" | tr -s ' ')" = " 1 \r \n" ] || { echo "unexpected Settings.ini:"; od -c "$settings"; exit 1; }
+start_and_end Bandwise "$command"
 [ -f "$prefix/lib/bandwise/Language.ini" ] || { echo "no Language.ini installed"; exit 1; }
-echo "installed, started through the desktop entry, saved its settings"
+
+# Started through the dynamic loader, as valgrind does, the program still finds its own directory,
+# not the loader's: here a copy of the loader in the scratch folder, where a program mistaking
+# the loader's directory for its own would leave its files.
+loader=$(readelf -l "$prefix/lib/bandwise/Bandwise" | sed -n 's/.*program interpreter: \(.*\)]$/\1/p')
+cp "$loader" "$prefix/loader"
+start_and_end loader "$prefix/loader" "$prefix/lib/bandwise/Bandwise"
+[ -z "$(find "$prefix" -maxdepth 1 -name '*.ini')" ] || { echo "files beside the loader: $(ls "$prefix")"; exit 1; }
+echo "installed, started through the desktop entry and through the loader, saved its settings each time"
