@@ -19,6 +19,12 @@ mkdir "$home" "$scratch/runtime" && chown 65534:65534 "$home" "$scratch/runtime"
 program_directory="$root/usr/lib/bandwise"
 listing() { (cd "$program_directory" && find . -exec stat -c '%A %U %n' {} + && find . -type f -exec md5sum {} +) | sort; }
 installed=$(listing)
+# Qt is where the system keeps it, and the project's own libraries are linked in: no run path.
+for program in Bandwise Settings; do
+  if paths=$(readelf -d "$program_directory/$program" | grep -E 'RPATH|RUNPATH'); then
+    fail "$program has a run path: $paths"
+  fi
+done
 
 # A display number of the server's own choosing, so no other server is ever driven.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 & pids+=($!)
