@@ -33,8 +33,10 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >/de
 for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
 display=":$(cat "$scratch/display")"
 export DISPLAY="$display"
+# Only ever started in the background (&), where it becomes the program: $! is then the program's
+# own pid, which a SIGTERM reaches.
 as_user() {
-  setpriv --reuid=65534 --regid=65534 --clear-groups env -i HOME="$home" XDG_RUNTIME_DIR="$scratch/runtime" \
+  exec setpriv --reuid=65534 --regid=65534 --clear-groups env -i HOME="$home" XDG_RUNTIME_DIR="$scratch/runtime" \
     DISPLAY="$display" LANG=C.UTF-8 PATH=/usr/bin:/bin "$@"
 }
 window() { timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -1; }
