@@ -33,6 +33,13 @@ FilePlaces::FilePlaces(std::filesystem::path programDirectory, std::filesystem::
     , m_userDirectory(std::move(userDirectory))
 { }
 
+FilePlaces FilePlaces::ReadOnly(std::filesystem::path programDirectory)
+{
+    FilePlaces places(std::move(programDirectory));
+    places.m_writable = false;
+    return places;
+}
+
 std::filesystem::path FilePlaces::readable(std::string_view name) const
 {
     if (m_userDirectory && present(in(*m_userDirectory, name)))
@@ -42,6 +49,8 @@ std::filesystem::path FilePlaces::readable(std::string_view name) const
 
 std::filesystem::path FilePlaces::writable(std::string_view name) const
 {
+    if (!m_writable)
+        return {};
     return in(m_userDirectory.value_or(m_programDirectory), name);
 }
 

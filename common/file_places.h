@@ -18,12 +18,16 @@ public:
     FilePlaces(std::filesystem::path programDirectory);  // NOLINT(google-explicit-constructor)
     // The per-user layout, with the user's own directory for the files.
     FilePlaces(std::filesystem::path programDirectory, std::filesystem::path userDirectory);
+    // Files read from the program directory and written nowhere, for a user without a home
+    // directory where the program directory is not theirs to write.
+    static FilePlaces ReadOnly(std::filesystem::path programDirectory);
 
     const std::filesystem::path& programDirectory() const { return m_programDirectory; }
     // The user's directory in the per-user layout; nothing in the portable one.
     const std::optional<std::filesystem::path>& userDirectory() const { return m_userDirectory; }
 
-    // Where to read the file of this name, and where to write it.
+    // Where to read the file of this name, and where to write it: an empty path when there is
+    // nowhere to write, which every save refuses.
     std::filesystem::path readable(std::string_view name) const;
     std::filesystem::path writable(std::string_view name) const;
     // A file under "Language Files", given by its path below that folder: the user's own copy
@@ -33,6 +37,7 @@ public:
 private:
     std::filesystem::path m_programDirectory;
     std::optional<std::filesystem::path> m_userDirectory;
+    bool m_writable = true;
 };
 
 }  // namespace common

@@ -80,6 +80,8 @@ bool DirectoryWritable(const std::filesystem::path& directory)
 
 bool SaveProgramFile(const common::FilePlaces& places, std::string_view name, std::string_view bytes)
 {
+    if (places.writable(name).empty())
+        return false;
     std::error_code error;
     if (places.userDirectory())
         std::filesystem::create_directories(*places.userDirectory(), error);

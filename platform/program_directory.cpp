@@ -7,11 +7,36 @@
 
 #include <cstdlib>
 
+#ifdef __linux__
+#include <dlfcn.h>
+#include <sys/auxv.h>
+#endif
+
+#if __has_include(<pwd.h>)
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 namespace platform {
 
 std::optional<std::filesystem::path> ProgramDirectory()
 {
 #ifdef __linux__
+    // Started through the dynamic loader (ld.so ./Bandwise, as valgrind and similar tools do), the
+    // kernel loaded no interpreter for the program, and /proc/self/exe names the loader. The
+    // loader's own name for the image holding this code (the platform library is linked into each
+    // executable) is then the one to go by, resolved before anything changes the working
+    // directory; no other source would name more than the loader.
+    Dl_info image {};
+    if (::getauxval(AT_BASE) == 0 && ::dladdr(reinterpret_cast<void*>(&ProgramDirectory), &image) != 0 &&
+        image.dli_fname != nullptr) {
+        char* resolved = ::realpath(image.dli_fname, nullptr);
+        if (resolved == nullptr)
+            return std::nullopt;
+        const std::filesystem::path executable(resolved);
+        std::free(resolved);
+        return executable.parent_path();
+    }
     // The kernel's own link keeps the name's bytes: a directory whose name is not UTF-8 (an
     // archive unpacked with Latin-1 names) would not survive a round trip through QString.
     std::error_code error;
@@ -37,16 +62,20 @@ common::FilePlaces ChooseFilePlaces(const std::filesystem::path& programDirector
     if (!kPackagedProgramDirectory && DirectoryWritable(programDirectory))
         return common::FilePlaces(programDirectory);
     // As the XDG base directories say: a relative $XDG_CONFIG_HOME is ignored.
-    std::filesystem::path configHome;
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const auto absolute = [](const char* path) { return path != nullptr && std::filesystem::path(path).is_absolute(); };
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); absolute(xdg))
+        return common::FilePlaces(programDirectory, std::filesystem::path(xdg) / "bandwise");
     const char* home = std::getenv("HOME");
-    if (xdg != nullptr && std::filesystem::path(xdg).is_absolute())
-        configHome = xdg;
-    else if (home != nullptr && std::filesystem::path(home).is_absolute())
-        configHome = std::filesystem::path(home) / ".config";
-    else
-        return common::FilePlaces(programDirectory);
-    return common::FilePlaces(programDirectory, configHome / "bandwise");
+#if __has_include(<pwd.h>)
+    // Without $HOME (cron, a service, env -i) the home directory is the password database's.
+    if (!absolute(home)) {
+        const passwd* entry = ::getpwuid(::geteuid());
+        home = entry != nullptr ? entry->pw_dir : nullptr;
+    }
+#endif
+    if (absolute(home))
+        return common::FilePlaces(programDirectory, std::filesystem::path(home) / ".config" / "bandwise");
+    return common::FilePlaces::ReadOnly(programDirectory);
 }
 
 }  // namespace platform

@@ -14,8 +14,9 @@ std::optional<std::filesystem::path> ProgramDirectory();
 
 // Where the programs' files are for this user: all in the program directory when this user may
 // write there (never in a build for a package manager), else the per-user layout with
-// $XDG_CONFIG_HOME/bandwise (by default ~/.config/bandwise). Without a home directory to hold a
-// copy, the portable layout stays.
+// $XDG_CONFIG_HOME/bandwise (by default ~/.config/bandwise, the home directory being the password
+// database's when $HOME is not set). Without any home directory, files are read from the program
+// directory and every save fails.
 common::FilePlaces ChooseFilePlaces(const std::filesystem::path& programDirectory);
 
 }  // namespace platform

@@ -2,8 +2,10 @@
 # The Debian package as an ordinary user gets it: unpacked into a root-owned tree as dpkg lays it
 # out, then used by an unprivileged user with a throwaway home on a private X server. Settings
 # saves Español and a colour; Bandwise then comes up in Spanish with that colour, and its Exit
-# shows no message. The user's files are in ~/.config/bandwise. Root, who may write anywhere,
-# keeps its files in its own home too, so the program directory stays as it was installed.
+# shows no message. The user's files are in ~/.config/bandwise, also when Bandwise is started
+# through the dynamic loader. Without HOME the user's home is the password database's, which this
+# user cannot write, so Exit says the save failed. Root, who may write anywhere, keeps its files in
+# its own home too, so the program directory stays as it was installed.
 set -euo pipefail
 [ "$(id -u)" -eq 0 ] || { echo "needs root, to install the package as root does and to act as another user"; exit 1; }
 deb=$(readlink -f "$1")
@@ -19,17 +21,27 @@ mkdir "$home" "$scratch/runtime" && chown 65534:65534 "$home" "$scratch/runtime"
 program_directory="$root/usr/lib/bandwise"
 listing() { (cd "$program_directory" && find . -exec stat -c '%A %U %n' {} + && find . -type f -exec md5sum {} +) | sort; }
 installed=$(listing)
+# Qt is where the system keeps it, and the project's own libraries are linked in: no run path.
+for program in Bandwise Settings; do
+  if paths=$(readelf -d "$program_directory/$program" | grep -E 'RPATH|RUNPATH'); then
+    fail "$program has a run path: $paths"
+  fi
+done
 
 # A display number of the server's own choosing, so no other server is ever driven.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 & pids+=($!)
 for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
 display=":$(cat "$scratch/display")"
 export DISPLAY="$display"
+# Only ever started in the background (&), where it becomes the program: $! is then the program's
+# own pid, which a SIGTERM reaches.
 as_user() {
-  setpriv --reuid=65534 --regid=65534 --clear-groups env -i HOME="$home" XDG_RUNTIME_DIR="$scratch/runtime" \
+  exec setpriv --reuid=65534 --regid=65534 --clear-groups env -i HOME="$home" XDG_RUNTIME_DIR="$scratch/runtime" \
     DISPLAY="$display" LANG=C.UTF-8 PATH=/usr/bin:/bin "$@"
 }
 window() { timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -1; }
+# Waits up to 5 s for a process to end.
+ended() { for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done; return 1; }
 # Presses keys in the window that has the focus, and waits for the program to take them.
 keys() { xdotool key --delay 150 "$@"; sleep 0.5; }
 focus() { xdotool windowfocus --sync "$(window "$1")"; sleep 0.3; }
@@ -71,19 +83,51 @@ pixel=$(import -window root -crop "1x1+$((X + 124))+$((Y + 95))" -depth 8 txt:- 
 xdotool windowfocus --sync "$main"
 sleep 0.5
 keys shift+Tab Return  # Exit, the last control
-for _ in $(seq 50); do kill -0 "$bandwise" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$bandwise" 2>/dev/null; then
+ended "$bandwise" ||
   fail "Bandwise is still running after Exit; its windows: $(xdotool search --onlyvisible --name . getwindowname %@ 2>&1)"
-fi
 [ "$(od -An -c "$config/Settings.ini" | tr -s ' ')" = " 1 \r \n" ] || fail "the user's Settings.ini: $(od -c "$config/Settings.ini")"
+
+# Through the dynamic loader, as valgrind starts it: the package's own Language Files still give
+# the Spanish title, and Exit saves into the user's directory, not beside the loader.
+loader=$(readelf -l "$program_directory/Bandwise" | sed -n 's/.*program interpreter: \(.*\)]$/\1/p')
+rm "$config/Settings.ini"
+as_user "$loader" "$program_directory/Bandwise" & bandwise=$!; pids+=($bandwise)
+main=$(window '^Bandwise \(Español\)$') || true
+[ -n "$main" ] || fail "through $loader, no window titled \"Bandwise (Español)\": $(xdotool search --onlyvisible --name . getwindowname %@ 2>&1)"
+xdotool windowfocus --sync "$main"
+sleep 0.5
+keys shift+Tab Return
+ended "$bandwise" || fail "Bandwise started through $loader is still running after Exit"
+[ -f "$config/Settings.ini" ] || fail "Bandwise started through $loader saved no Settings.ini in ~/.config/bandwise"
+
+# Without HOME: the password database's home, /nonexistent, so Exit's save fails with the
+# program's message box (a second window titled "Bandwise"), answered with Return. The program
+# directory is not the user's to write even when its permissions would let them.
+chmod o+w "$program_directory"
+as_user env -u HOME "$root/usr/bin/bandwise" & bandwise=$!; pids+=($bandwise)
+main=$(window '^Bandwise$')
+xdotool windowfocus --sync "$main"
+sleep 0.5
+keys shift+Tab Return
+message=
+for _ in $(seq 50); do
+  message=$(xdotool search --onlyvisible --name '^Bandwise$' | grep -vx "$main" | head -1) && break
+  sleep 0.1
+done
+[ -n "$message" ] || fail "without HOME, Exit showed no message that the save failed"
+xdotool windowfocus --sync "$message"
+keys Return
+ended "$bandwise" || fail "without HOME, Bandwise is still running after its message was answered"
+chmod o-w "$program_directory"
 
 # Root: its Bandwise saves into its own home, not into the package's directory.
 mkdir "$scratch/root-home" && mkdir -m 700 "$scratch/root-runtime"
-HOME="$scratch/root-home" XDG_RUNTIME_DIR="$scratch/root-runtime" LANG=C.UTF-8 "$root/usr/bin/bandwise" & bandwise=$!
+env -i HOME="$scratch/root-home" XDG_RUNTIME_DIR="$scratch/root-runtime" DISPLAY="$display" LANG=C.UTF-8 PATH=/usr/bin:/bin \
+  "$root/usr/bin/bandwise" & bandwise=$!
 pids+=($bandwise)
 focus '^Bandwise$'
 keys shift+Tab Return
-for _ in $(seq 50); do kill -0 "$bandwise" 2>/dev/null || break; sleep 0.1; done
+ended "$bandwise" || fail "root's Bandwise is still running after Exit"
 [ -f "$scratch/root-home/.config/bandwise/Settings.ini" ] || fail "root's Bandwise saved no Settings.ini in its home"
 [ "$(listing)" = "$installed" ] || fail "the program directory changed: $(diff <(echo "$installed") <(listing))"
-echo "installed, used as an ordinary user (Spanish and #123456 saved in ~/.config/bandwise) and as root, the program directory untouched"
+echo "installed without a run path, used as an ordinary user (Spanish and #123456 saved in ~/.config/bandwise, also through the loader; without HOME the save failed with its message) and as root, the program directory untouched"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# A fresh install into a temporary prefix, started through its desktop entry's command: the
-# program starts, and on being asked to end it saves its settings into its own directory.
+# A fresh install into a temporary prefix, started through its desktop entry's command and
+# through the dynamic loader: the program starts, and on being asked to end it saves its settings
+# into its own directory.
 set -euo pipefail
 build=$1
 # A Latin-1 "ç" in the name, not valid UTF-8, as archives made elsewhere unpack: the programs must
@@ -15,36 +16,45 @@ command=$(LC_ALL=C sed -n 's/^Exec="\(.*\)"$/\1/p' "$entry")
 [ -x "$command" ] || { echo "Exec of $entry is not an executable: $command"; exit 1; }
 
 # Each program catches SIGTERM only once its window is shown; before that a SIGTERM just ends the
-# process, saving nothing. So wait until the launcher has become the program and the kernel lists
-# SIGTERM (bit 14) as caught: that is, until the window is up. By then it must ignore SIGXFSZ
-# (bit 24), so that a save past a file-size limit fails with a message rather than ending it.
-signal_set() {  # the set, bit of a signal
+# process, saving nothing. So wait until the process has become the program (its kernel name: the
+# launcher execs it) and the kernel lists SIGTERM (bit 14) as caught: that is, until the window is
+# up. By then it must ignore SIGXFSZ (bit 24), so that a save past a file-size limit fails with a
+# message rather than ending it. Then it is asked to end.
+signal_set() {  # SET BIT: whether the signal is in that set of the process's
   local mask
   mask=$(sed -n "s/^$1:[[:space:]]*//p" "/proc/$pid/status" 2>/dev/null)
   [ -n "$mask" ] && (( (16#${mask: -8} >> $2) & 1 ))
 }
-start() {
-  QT_QPA_PLATFORM=offscreen "$1" >/dev/null 2>&1 & pid=$!
-  for _ in $(seq 300); do
-    [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = "$2" ] && signal_set SigCgt 14 && break
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  signal_set SigCgt 14 || { echo "$2 did not start, or did not show its window within 30 s"; exit 1; }
-  signal_set SigIgn 24 || { echo "$2 does not ignore SIGXFSZ"; exit 1; }
-}
-stop() {
+start_and_end() {  # NAME COMMAND...
+  local name=$1
+  shift
+  QT_QPA_PLATFORM=offscreen "$@" >/dev/null 2>&1 & pid=$!
+  up() { [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = "$name" ] && signal_set SigCgt 14; }
+  for _ in $(seq 300); do up && break; kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  up || { echo "$*: did not start, or did not show its window within 30 s"; exit 1; }
+  signal_set SigIgn 24 || { echo "$*: does not ignore SIGXFSZ"; exit 1; }
   kill -TERM "$pid"
   for _ in $(seq 300); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$pid" 2>/dev/null; then echo "$1 did not end within 30 s of SIGTERM"; exit 1; fi
+  if kill -0 "$pid" 2>/dev/null; then echo "$*: did not end within 30 s of SIGTERM"; exit 1; fi
 }
-start "$prefix/bin/bandwise-settings" Settings
-stop Settings
-start "$command" Bandwise
-stop Bandwise
-
-settings="$prefix/lib/bandwise/Settings.ini"
-[ -f "$settings" ] || { echo "no Settings.ini in the program directory"; exit 1; }
-[ "$(od -An -c "$settings" | tr -s ' ')" = " 1 \r \n" ] || { echo "unexpected Settings.ini:"; od -c "$settings"; exit 1; }
+# Bandwise saves its settings into its own directory when asked to end.
+saved_settings() {
+  local settings="$prefix/lib/bandwise/Settings.ini"
+  [ -f "$settings" ] || { echo "$*: no Settings.ini in the program directory"; exit 1; }
+  [ "$(od -An -c "$settings" | tr -s ' ')" = " 1 \r \n" ] || { echo "unexpected Settings.ini:"; od -c "$settings"; exit 1; }
+  rm "$settings"
+}
+start_and_end Settings "$prefix/bin/bandwise-settings"
+start_and_end Bandwise "$command"
+saved_settings "$command"
 [ -f "$prefix/lib/bandwise/Language.ini" ] || { echo "no Language.ini installed"; exit 1; }
-echo "installed; both programs started through their launchers, ignoring SIGXFSZ; Bandwise saved its settings"
+
+# Started through the dynamic loader, as valgrind does, the program still finds its own directory,
+# not the loader's: here a copy of the loader in the scratch folder, where a program mistaking
+# the loader's directory for its own would leave its files.
+loader=$(readelf -l "$prefix/lib/bandwise/Bandwise" | sed -n 's/.*program interpreter: \(.*\)]$/\1/p')
+cp "$loader" "$prefix/loader"
+start_and_end loader "$prefix/loader" "$prefix/lib/bandwise/Bandwise"
+saved_settings through the loader
+[ -z "$(find "$prefix" -maxdepth 1 -name '*.ini')" ] || { echo "files beside the loader: $(ls "$prefix")"; exit 1; }
+echo "installed; both programs started through their launchers, ignoring SIGXFSZ; Bandwise, started also through the loader, saved its settings each time"

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <csignal>
 #include <regex>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -27,6 +29,27 @@ TEST_F(PlatformTest, aBurstOfTerminationSignalsClosesAndSavesAndALaterSignalStil
     EXPECT_TRUE(second.isVisible()) << "the burst was more than one request";
     std::raise(SIGINT);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !second.isVisible(); }));
+}
+
+TEST_F(PlatformTest, withNoDescriptorLeftATerminationSignalStillClosesAndSaves)
+{
+    bandwise::MainWindow window(programDirectory(), messages, desktop, screen());
+    window.show();
+    {
+        rlimit old {};
+        ::getrlimit(RLIMIT_NOFILE, &old);
+        const rlimit few {256, old.rlim_max};
+        ::setrlimit(RLIMIT_NOFILE, &few);
+        std::vector<int> taken;
+        for (int fd; (fd = ::dup(STDERR_FILENO)) >= 0;)
+            taken.push_back(fd);
+        platform::CloseWindowsOnTermination();
+        std::ranges::for_each(taken, ::close);
+        ::setrlimit(RLIMIT_NOFILE, &old);
+    }
+    std::raise(SIGTERM);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }));
+    EXPECT_EQ(read("Settings.ini"), common::SettingsFileBytes(true));
 }
 
 TEST_F(PlatformTest, openersRunOncePerAddressInASessionOfTheirOwnAndOutliveTheDesktop)

@@ -25,6 +25,7 @@
 #include <QToolTip>
 
 #include <chrono>
+#include <pwd.h>
 #include <sstream>
 
 using namespace settings;
@@ -258,6 +259,22 @@ TEST_F(SettingsWindowTest, aProgramDirectoryNobodyMayWriteKeepsEachUsersFilesInT
     const common::FilePlaces places = platform::ChooseFilePlaces(programDirectory());
     ::unsetenv("XDG_CONFIG_HOME");
     ASSERT_EQ(places.userDirectory(), file("config") / "bandwise");
+    // Without $HOME (cron, a service): the home the password database gives; for a user it does
+    // not list, no home at all, so files are read from the program directory and written nowhere.
+    const std::string home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "/";
+    ::unsetenv("HOME");
+    EXPECT_EQ(platform::ChooseFilePlaces(programDirectory()).userDirectory(),
+        fs::path(::getpwuid(::geteuid())->pw_dir) / ".config" / "bandwise");
+    if (::geteuid() == 0) {
+        constexpr uid_t kUnlisted = 2147483000;
+        EXPECT_EXIT(std::exit(::getpwuid(kUnlisted) == nullptr && ::setuid(kUnlisted) == 0 &&
+                        platform::ChooseFilePlaces(programDirectory()).writable("Settings.ini").empty() &&
+                        platform::ChooseFilePlaces(programDirectory()).readable("Settings.ini") == file("Settings.ini")
+                    ? 0
+                    : 1),
+            ::testing::ExitedWithCode(0), "");
+    }
+    ::setenv("HOME", home.c_str(), 1);
 
     SettingsWindow window(places, messages, *this);
     child<QComboBox>(&window, "language_list")->setCurrentText("Español");
