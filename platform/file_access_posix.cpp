@@ -142,7 +142,7 @@ enum class MissingDirectories { Fail, Create };
 // is replaced itself, so that nothing is ever created beside what a link leads to. A directory on
 // the way that no link leads past is created private to the user, but only inside one of this
 // user's or root's own: root never makes a folder in another user's. Nothing when the walk cannot
-// reach the path's directory.
+// reach the path's directory, or for an empty path, which names nowhere to write.
 std::optional<Place> findPlace(const fs::path& path, MissingDirectories missing)
 {
     constexpr int kMaxLinks = 40;
@@ -370,7 +370,7 @@ const DiskSteps& SystemDiskSteps()
 
 bool WriteFileWhole(const std::filesystem::path& path, std::string_view bytes, const DiskSteps& steps)
 {
-    return !path.empty() && saveWhole(path, bytes, steps, MissingDirectories::Fail);
+    return saveWhole(path, bytes, steps, MissingDirectories::Fail);
 }
 
 bool DirectoryWritable(const std::filesystem::path& directory)
@@ -384,10 +384,8 @@ bool SaveProgramFile(const common::FilePlaces& places, std::string_view name, st
 {
     // The user's directory, as the XDG base directories ask of any that do not exist yet, is
     // made private to the user.
-    const std::filesystem::path target = places.writable(name);
-    return !target.empty() &&
-        saveWhole(target, bytes, SystemDiskSteps(),
-            places.userDirectory() ? MissingDirectories::Create : MissingDirectories::Fail);
+    return saveWhole(places.writable(name), bytes, SystemDiskSteps(),
+        places.userDirectory() ? MissingDirectories::Create : MissingDirectories::Fail);
 }
 
 void ClearLeftoverSaves(const common::FilePlaces& places)
@@ -396,8 +394,7 @@ void ClearLeftoverSaves(const common::FilePlaces& places)
     constexpr std::chrono::minutes kAbandoned(5);
     const auto now = std::chrono::system_clock::now();
     for (const std::string_view file : {common::kColoursFileName, common::kSettingsFileName, common::kLanguageFileName}) {
-        const std::filesystem::path target = places.writable(file);
-        const std::optional<Place> place = target.empty() ? std::nullopt : findPlace(target, MissingDirectories::Fail);
+        const std::optional<Place> place = findPlace(places.writable(file), MissingDirectories::Fail);
         if (!place)
             continue;
         DIR* listing = ::fdopendir(::openat(place->directory.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
