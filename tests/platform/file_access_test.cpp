@@ -123,7 +123,9 @@ TEST_F(FileAccess, theNewFileKeepsTheOldOnesOwnerPermissionsAndAttributesOrTheSa
 
     // In a directory anyone may write: a file of root's this user may not write, one only root could
     // give back to root, and one of this user's own that only its group may write. All stay.
-    fs::permissions(file("Settings.ini"), fs::perms(0460));
+    write("own.ini", "root's");
+    ASSERT_EQ(::chown(file("own.ini").c_str(), kNobody, kNobody), 0);
+    fs::permissions(file("own.ini"), fs::perms(0460));
     write("Colours.ini", "root's");
     fs::permissions(file("Colours.ini"), fs::perms(0644));
     write("Language.ini", "root's");
@@ -131,12 +133,12 @@ TEST_F(FileAccess, theNewFileKeepsTheOldOnesOwnerPermissionsAndAttributesOrTheSa
     fs::permissions(programDirectory(), fs::perms::all);
     EXPECT_EXIT(std::exit(::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 &&
                       !WriteFileWhole(file("Colours.ini"), "x") && !WriteFileWhole(file("Language.ini"), "x") &&
-                      !WriteFileWhole(file("Settings.ini"), "x")
+                      !WriteFileWhole(file("own.ini"), "x")
                       ? 0
                       : 1),
         ::testing::ExitedWithCode(0), "");
-    EXPECT_EQ(read("Colours.ini") + read("Language.ini") + read("Settings.ini"), "root'sroot'sroot's");
-    EXPECT_EQ(entries(programDirectory()), 3U);
+    EXPECT_EQ(read("Colours.ini") + read("Language.ini") + read("own.ini"), "root'sroot'sroot's");
+    EXPECT_EQ(entries(programDirectory()), 4U);
 }
 
 TEST_F(FileAccess, theUsersDirectoryIsMadePrivateAndNeverInsideAnotherUsersFolder)
