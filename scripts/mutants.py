@@ -116,8 +116,9 @@ def build(build_dir):
     return result.returncode == 0, result.stdout + result.stderr
 
 
-def run_tests(build_dir, timeout):
-    result = subprocess.run(["ctest", "-j2", "--timeout", str(timeout), "--stop-on-failure"], cwd=build_dir,
+def run_tests(build_dir, timeout, every_test=False):
+    stop = [] if every_test else ["--stop-on-failure"]
+    result = subprocess.run(["ctest", "-j2", "--timeout", str(timeout)] + stop, cwd=build_dir,
                             capture_output=True, text=True)
     failed = re.findall(r"^\s*\d+ - (\S+) \((?:Failed|Timeout|SEGFAULT|Subprocess aborted|Child aborted|Exception)",
                         result.stdout, re.M)
@@ -149,6 +150,8 @@ def main():
     parser.add_argument("--check", action="store_true", help="only check that each edit applies once")
     parser.add_argument("--timeout", type=int, default=60, help="seconds per test")
     parser.add_argument("--json", type=Path, help="write the results as JSON")
+    parser.add_argument("--every-test", action="store_true",
+                        help="run the whole suite against each mutant, to record every test that kills it")
     parser.add_argument("--markdown", type=Path, help="write the results as a Markdown table")
     parser.add_argument("--before", type=Path, help="JSON of an earlier run, shown beside this one")
     args = parser.parse_args()
@@ -189,7 +192,7 @@ def main():
             if not built:
                 status, tests = "broken", []
             else:
-                passed, tests = run_tests(build_dir, args.timeout)
+                passed, tests = run_tests(build_dir, args.timeout, args.every_test)
                 status = "survived" if passed else "killed"
         finally:
             file.write_text(original, encoding="utf-8")

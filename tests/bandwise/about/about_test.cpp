@@ -80,7 +80,8 @@ TEST_F(AboutTest, textsAndReadMeFollowTheLanguageInUse)
 {
     std::filesystem::copy(std::filesystem::path(BANDWISE_DATA_DIR) / "Language Files", file("Language Files"),
         std::filesystem::copy_options::recursive);
-    write("ReadMe-Español.txt", "");
+    for (const char* readMe : {"ReadMe-Español.txt", "ReadMe-Klingon.txt"})
+        write(readMe, "");
     write("Language Files/Deutsch/Deutsch.ini", read("Language Files/Español/Español.ini"));
     // Language.ini, title, a label, its text, read-me
     const std::tuple<std::string, std::string, const char*, std::string, std::string> rows[] = {
