@@ -195,6 +195,13 @@ TEST_F(FileAccess, aReadOpensNothingButARegularFile)
     const pid_t writer = ::fork();
     if (writer == 0)
         ::_exit(::open(fifo.c_str(), O_WRONLY) >= 0 ? 0 : 1);
+    const auto waiting = [wchan = "/proc/" + std::to_string(writer) + "/wchan"] {
+        std::ifstream in(wchan);
+        return std::string(std::istreambuf_iterator<char>(in), {}) == "wait_for_partner";
+    };
+    for (int i = 0; i < 500 && !waiting(); ++i)
+        ::usleep(10 * 1000);
+    ASSERT_TRUE(waiting());
     EXPECT_EQ(platform::ReadSmallFile(file("Colours.ini")), std::nullopt);
     ::usleep(200 * 1000);
     int status = 0;
