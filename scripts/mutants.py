@@ -120,7 +120,7 @@ def run_tests(build_dir, timeout, every_test=False):
     stop = [] if every_test else ["--stop-on-failure"]
     result = subprocess.run(["ctest", "-j2", "--timeout", str(timeout)] + stop, cwd=build_dir,
                             capture_output=True, text=True)
-    failed = re.findall(r"^\s*\d+ - (\S+) \((?:Failed|Timeout|SEGFAULT|Subprocess aborted|Child aborted|Exception)",
+    failed = re.findall(r"^\s*\d+ - (\S+)(?:\s+#.*?)? \((?:Failed|Timeout|SEGFAULT|Subprocess aborted|Child aborted|Exception)",
                         result.stdout, re.M)
     return result.returncode == 0, failed
 

@@ -12,12 +12,24 @@ namespace {
 
 using PlatformTest = testsupport::WidgetTest;
 
-// ctest runs each test in a process of its own: the handlers installed here end with it.
-TEST_F(PlatformTest, aBurstOfTerminationSignalsClosesAndSavesAndALaterSignalStillCloses)
+// ctest runs each test in a process of its own: the handlers installed here end with it. Installed
+// with descriptors to spare, and with none left for the signal pair (ulimit -n).
+class TerminationTest : public testsupport::WidgetTest, public ::testing::WithParamInterface<bool> { };
+
+TEST_P(TerminationTest, aBurstOfTerminationSignalsClosesAndSavesAndALaterSignalStillCloses)
 {
     bandwise::MainWindow window(programDirectory(), messages, desktop, screen());
     window.show();
+    rlimit old {};
+    ::getrlimit(RLIMIT_NOFILE, &old);
+    const rlimit few {256, old.rlim_max};
+    std::vector<int> taken;
+    if (GetParam() && ::setrlimit(RLIMIT_NOFILE, &few) == 0)
+        for (int fd; (fd = ::dup(STDERR_FILENO)) >= 0;)
+            taken.push_back(fd);
     platform::CloseWindowsOnTermination();
+    std::ranges::for_each(taken, ::close);
+    ::setrlimit(RLIMIT_NOFILE, &old);
     for (int i = 0; i < 100000; ++i)
         std::raise(SIGTERM);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }));
@@ -25,32 +37,14 @@ TEST_F(PlatformTest, aBurstOfTerminationSignalsClosesAndSavesAndALaterSignalStil
 
     bandwise::MainWindow second(programDirectory(), messages, desktop, screen());
     second.show();
-    QTest::qWait(100);
+    QTest::qWait(300);
     EXPECT_TRUE(second.isVisible()) << "the burst was more than one request";
     std::raise(SIGINT);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !second.isVisible(); }));
 }
 
-TEST_F(PlatformTest, withNoDescriptorLeftATerminationSignalStillClosesAndSaves)
-{
-    bandwise::MainWindow window(programDirectory(), messages, desktop, screen());
-    window.show();
-    {
-        rlimit old {};
-        ::getrlimit(RLIMIT_NOFILE, &old);
-        const rlimit few {256, old.rlim_max};
-        ::setrlimit(RLIMIT_NOFILE, &few);
-        std::vector<int> taken;
-        for (int fd; (fd = ::dup(STDERR_FILENO)) >= 0;)
-            taken.push_back(fd);
-        platform::CloseWindowsOnTermination();
-        std::ranges::for_each(taken, ::close);
-        ::setrlimit(RLIMIT_NOFILE, &old);
-    }
-    std::raise(SIGTERM);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }));
-    EXPECT_EQ(read("Settings.ini"), common::SettingsFileBytes(true));
-}
+INSTANTIATE_TEST_SUITE_P(Descriptors, TerminationTest, ::testing::Values(false, true),
+    [](const ::testing::TestParamInfo<bool>& row) { return row.param ? "noneLeft" : "toSpare"; });
 
 TEST_F(PlatformTest, openersRunOncePerAddressInASessionOfTheirOwnAndOutliveTheDesktop)
 {

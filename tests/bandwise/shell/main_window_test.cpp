@@ -168,22 +168,7 @@ TEST_F(ShellTest, settingsIniSetsTheOutlineOfBothResistorsAndExitWritesItBack)
     }
 }
 
-TEST_F(ShellTest, failedSaveShowsTheSaveMessageAndLeavesTheOldFile)
-{
-    write("Settings.ini", common::SettingsFileBytes(false));
-    const auto window = open();
-    click(child<QCheckBox>(window.get(), "show_stripes_outline"));
-    messages.expectMessages();
-    {
-        const testsupport::ScopedFileSizeLimit diskFull(2);
-        window->close();
-    }
-    EXPECT_EQ(messages.shown.at(0).icon, platform::MessageIcon::Stop);
-    EXPECT_EQ(takeMessages(), Messages {english.Settings_Save_Error_Message});
-    EXPECT_EQ(read("Settings.ini"), common::SettingsFileBytes(false));
-}
-
-TEST_F(ShellTest, perUserSettingsFilesAreNamedByTheirFolderInLoadAndSaveMessages)
+TEST_F(ShellTest, aFailedSaveKeepsTheOldFileAndPerUserFilesAreNamedByTheirFolderInMessages)
 {
     const std::filesystem::path user = file("config/bandwise");
     std::filesystem::create_directories(user);
@@ -205,11 +190,13 @@ TEST_F(ShellTest, perUserSettingsFilesAreNamedByTheirFolderInLoadAndSaveMessages
         }
         const Messages expected = {english.Settings_Load_Error_Message + (readFromUser ? note : ""),
             english.Settings_Save_Error_Message + note};
+        EXPECT_EQ(messages.shown.at(1).icon, platform::MessageIcon::Stop);
         const Messages shown = takeMessages();
         // In another language, the note in that language, naming the same folder.
         EXPECT_EQ(shown == expected, std::string(language) == "Default");
         EXPECT_TRUE(shown.size() == 2 && shown[1].ends_with(user.string()) &&
             shown[0].ends_with(user.string()) == readFromUser);
+        EXPECT_EQ(read(damaged), "damaged");  // the failed save left the old file as it was
         std::filesystem::remove(file(damaged));
     }
 }
