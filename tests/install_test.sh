@@ -44,8 +44,23 @@ saved_settings() {
   [ "$(od -An -c "$settings" | tr -s ' ')" = " 1 \r \n" ] || { echo "unexpected Settings.ini:"; od -c "$settings"; exit 1; }
   rm "$settings"
 }
+# What killed saves left: each program's start clears this user's leftovers once they are old,
+# and leaves a young one, which may belong to a save still running.
+leftover() {  # NAME AGE
+  echo part >"$prefix/lib/bandwise/$1" && touch -d "$2" "$prefix/lib/bandwise/$1"
+}
+cleared() {  # LEFTOVER...: each gone, and the young one still there
+  for name in "$@"; do [ ! -e "$prefix/lib/bandwise/$name" ] || { echo "a start left $name"; exit 1; }; done
+  [ -e "$prefix/lib/bandwise/Language.ini.99.tmp" ] || { echo "a start removed a young leftover"; exit 1; }
+}
+leftover Colours.ini.12.tmp '-10 minutes'
+leftover Language.ini.99.tmp now
 start_and_end Settings "$prefix/bin/bandwise-settings"
+cleared Colours.ini.12.tmp
+leftover Settings.ini.34.tmp '-10 minutes'
 start_and_end Bandwise "$command"
+cleared Settings.ini.34.tmp
+rm "$prefix/lib/bandwise/Language.ini.99.tmp"
 saved_settings "$command"
 [ -f "$prefix/lib/bandwise/Language.ini" ] || { echo "no Language.ini installed"; exit 1; }
 
@@ -57,4 +72,4 @@ cp "$loader" "$prefix/loader"
 start_and_end loader "$prefix/loader" "$prefix/lib/bandwise/Bandwise"
 saved_settings through the loader
 [ -z "$(find "$prefix" -maxdepth 1 -name '*.ini')" ] || { echo "files beside the loader: $(ls "$prefix")"; exit 1; }
-echo "installed; both programs started through their launchers, ignoring SIGXFSZ; Bandwise, started also through the loader, saved its settings each time"
+echo "installed; both programs started through their launchers, ignoring SIGXFSZ and clearing old leftovers of killed saves; Bandwise, started also through the loader, saved its settings each time"
