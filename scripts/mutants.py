@@ -11,6 +11,15 @@ build (a fault in the list, not in the tests).
     scripts/mutants.py --only id1,id2         some of them
     scripts/mutants.py --check                only check that every edit applies exactly once
     scripts/mutants.py --json out.json --markdown out.md [--before earlier.json]
+
+With --auto the mutants are generated instead: relational, equality, arithmetic, compound
+assignment and logical operators swapped, a negation removed, a constant set to 0 or raised by
+one, a return of the default value, a call statement deleted, over every production file, a
+seeded sample of --per-file of each (operators taken in turn). A mutant that does not build is
+dropped; one listed in tests/mutants-equivalent.txt ("id | reason", a change nobody could see) is
+not run again. --changed-since REV keeps to the files a change touched.
+
+    scripts/mutants.py --auto --jobs 2 --every-test --json docs/mutants-auto.json --report docs/mutants.md
 """
 
 import argparse
@@ -21,6 +30,7 @@ import shutil
 import signal
 import subprocess
 import sys
+import threading
 import time
 from dataclasses import dataclass
 from pathlib import Path
@@ -36,6 +46,17 @@ class Mutant:
     path: str
     old: str
     new: str
+    line: int = -1  # generated mutants replace this line (0-based); listed ones their old text
+
+
+def apply(m, original):
+    if m.line < 0:
+        return original.replace(m.old, m.new, 1)
+    lines = original.split("\n")
+    if lines[m.line] != m.old:
+        raise ValueError(f"{m.id}: line {m.line + 1} of {m.path} is no longer {m.old!r}")
+    lines[m.line] = m.new
+    return "\n".join(lines)
 
 
 def parse(list_file):
@@ -141,6 +162,174 @@ def write_markdown(path, mutants, results, before):
     Path(path).write_text("\n".join(lines) + "\n", encoding="utf-8")
 
 
+# ---- Generated mutants: the classic operators of the mutation tools, over every production file.
+
+PRODUCTION = ("common/", "bandwise/", "settings/", "ui/", "platform/")
+EQUIVALENTS = ROOT / "tests" / "mutants-equivalent.txt"
+# Binary operators stand between spaces in this tree's style, which keeps template brackets,
+# arrows and stream operators out of reach.
+OPERATORS = [
+    ("relational", r" (<|<=|>|>=) ", {"<": "<=", "<=": "<", ">": ">=", ">=": ">"}),
+    ("equality", r" (==|!=) ", {"==": "!=", "!=": "=="}),
+    ("arithmetic", r" ([-+*/%]) ", {"+": "-", "-": "+", "*": "/", "/": "*", "%": "*"}),
+    ("compound", r" ([-+*/]=) ", {"+=": "-=", "-=": "+=", "*=": "/=", "/=": "*="}),
+    ("logical", r" (&&|\|\|) ", {"&&": "||", "||": "&&"}),
+]
+CALL_STATEMENT = re.compile(r"^\s*(?!return\b|if\b|while\b|for\b|case\b|delete\b)[A-Za-z_][\w:.>\-]*(<[^;]*>)?\(.*\);\s*$")
+
+
+def layer_of(path):
+    if path.startswith("common/values/"):
+        return "common/values"
+    if path.startswith("bandwise/"):
+        core = re.findall(r"\S+\.(?:cpp|h)", (ROOT / "bandwise/CMakeLists.txt").read_text().split("add_library(bandwise_ui")[0])
+        return "bandwise core" if path[len("bandwise/"):] in core else "bandwise widgets and windows"
+    return path.split("/")[0]
+
+
+def code_spans(line):
+    """The parts of a line outside string and character literals and before a // comment."""
+    spans, start, i, quote = [], 0, 0, None
+    while i < len(line):
+        c = line[i]
+        if quote:
+            if c == "\\":
+                i += 1
+            elif c == quote:
+                quote, start = None, i + 1
+        elif c in "\"'":
+            spans.append((start, i))
+            quote = c
+        elif line.startswith("//", i):
+            break
+        i += 1
+    if not quote:
+        spans.append((start, i))
+    return spans
+
+
+def line_mutations(line):
+    """(operator, mutated line) for each classic mutation of one line of code."""
+    stripped = line.strip()
+    if not stripped or stripped.startswith(("#", "//", "*", "/*")) or "static_assert" in line:
+        return []
+    out = []
+    spans = code_spans(line)
+
+    def inside(a, b):
+        return any(s <= a and b <= e for s, e in spans)
+
+    for name, pattern, swap in OPERATORS:
+        for m in re.finditer(pattern, line):
+            if inside(m.start(), m.end()) and m[1] in swap:
+                out.append((name, line[:m.start(1)] + swap[m[1]] + line[m.end(1):]))
+    for m in re.finditer(r"(?<![\w!=<>&|])!(?!=)", line):
+        if inside(m.start(), m.end()):
+            out.append(("negation", line[:m.start()] + line[m.end():]))
+    for m in re.finditer(r"(?<![\w.])(\d+\.\d+|\d+)(?![\w.])", line):
+        if not inside(m.start(), m.end()):
+            continue
+        text = m[1]
+        values = ["0.0", str(float(text) + 1)] if "." in text else [v for v in ("0", str(int(text) + 1)) if v != text]
+        out += [("constant", line[:m.start()] + v + line[m.end():]) for v in values]
+    m = re.match(r"^(\s*)return (.+);\s*$", line)
+    if m and inside(len(m[1]), len(line.rstrip())) and m[2] not in ("{}", "true", "false", "0"):
+        out.append(("return-default", f"{m[1]}return {{}};"))
+    if CALL_STATEMENT.match(line) and "=" not in line.split("(")[0]:
+        out.append(("call-deleted", re.match(r"^\s*", line)[0] + ";"))
+    return out
+
+
+def generate(source, files, per_file, seed):
+    import hashlib
+    import random
+
+    mutants = []
+    for path in files:
+        lines = (source / path).read_text(encoding="utf-8").split("\n")
+        found = []
+        for number, line in enumerate(lines):
+            for k, (operator, new) in enumerate(line_mutations(line)):
+                digest = hashlib.sha1(f"{line.strip()}|{k}".encode()).hexdigest()[:8]
+                found.append(Mutant(f"{path}:{operator}:{digest}", layer_of(path), f"line {number + 1}: {line.strip()} → {new.strip() or '(nothing)'}",
+                                    path, line, new, number))
+        # Operators taken in turn, so that a file's many constants do not crowd out its conditions.
+        rng = random.Random(f"{seed}:{path}")
+        by_operator = {}
+        for m in found:
+            by_operator.setdefault(m.id.split(":")[1], []).append(m)
+        queues = [rng.sample(group, len(group)) for _, group in sorted(by_operator.items())]
+        rng.shuffle(queues)
+        chosen = []
+        while len(chosen) < min(per_file, len(found)):
+            for queue in queues:
+                if queue and len(chosen) < per_file:
+                    chosen.append(queue.pop())
+        mutants += sorted(chosen, key=lambda m: m.line)
+    return mutants
+
+
+def production_files(source, changed_since=None):
+    # The fallbacks for other systems are not built here, so their mutants could never be caught.
+    files = [p for p in tracked_files(source)
+             if p.startswith(PRODUCTION) and p.endswith((".cpp", ".h")) and not p.endswith("_other.cpp")]
+    if changed_since:
+        diff = subprocess.run(["git", "diff", "--name-only", changed_since], cwd=source, check=True,
+                              capture_output=True, text=True).stdout.split()
+        files = [p for p in files if p in diff]
+    return sorted(files)
+
+
+def read_equivalents():
+    if not EQUIVALENTS.is_file():
+        return {}
+    rows = {}
+    for line in EQUIVALENTS.read_text(encoding="utf-8").splitlines():
+        if line.strip() and not line.startswith("#"):
+            ident, _, reason = line.partition(" | ")
+            rows[ident.strip()] = reason.strip()
+    return rows
+
+
+def write_auto_report(path, mutants, results, equivalents):
+    """The per-layer and per-file counts, between markers in the Markdown file."""
+    def counts(group):
+        c = {"generated": len(group), "broken": 0, "equivalent": 0, "killed": 0, "survived": 0}
+        for m in group:
+            status = "equivalent" if m.id in equivalents else results[m.id]["status"]
+            c[status] += 1
+        valid = c["killed"] + c["survived"]
+        c["share"] = f"{100.0 * c['killed'] / valid:.1f} %" if valid else "-"
+        return c
+
+    def table(title, key):
+        groups = {}
+        for m in mutants:
+            groups.setdefault(key(m), []).append(m)
+        rows = [f"| {title} | generated | did not build | equivalent | killed | survived | killed share |",
+                "|---|---|---|---|---|---|---|"]
+        for name in sorted(groups) + ["all"]:
+            c = counts(groups[name] if name != "all" else mutants)
+            rows.append(f"| {name} | {c['generated']} | {c['broken']} | {c['equivalent']} | {c['killed']} | "
+                        f"{c['survived']} | {c['share']} |")
+        return "\n".join(rows)
+
+    survivors = [m for m in mutants if results[m.id]["status"] == "survived" and m.id not in equivalents]
+    section = "\n\n".join([
+        "<!-- auto:begin -->",
+        table("layer", lambda m: m.area),
+        table("file", lambda m: m.path),
+        "Survivors, each a candidate for a row in a table test or for the equivalents list:\n\n"
+        + ("\n".join(f"- `{m.id}` ({m.fault})" for m in survivors) or "- none"),
+        "<!-- auto:end -->"])
+    text = Path(path).read_text(encoding="utf-8") if Path(path).is_file() else ""
+    if "<!-- auto:begin -->" in text:
+        text = re.sub(r"<!-- auto:begin -->.*<!-- auto:end -->", lambda _: section, text, flags=re.S)
+    else:
+        text = text.rstrip("\n") + "\n\n" + section + "\n"
+    Path(path).write_text(text, encoding="utf-8")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--list", type=Path, default=ROOT / "tests" / "mutants.txt")
@@ -150,6 +339,13 @@ def main():
     parser.add_argument("--check", action="store_true", help="only check that each edit applies once")
     parser.add_argument("--timeout", type=int, default=60, help="seconds per test")
     parser.add_argument("--json", type=Path, help="write the results as JSON")
+    parser.add_argument("--auto", action="store_true",
+                        help="generated mutants of every production file instead of the list")
+    parser.add_argument("--jobs", type=int, default=1, help="build copies that run mutants side by side")
+    parser.add_argument("--per-file", type=int, default=3, help="generated mutants sampled per file")
+    parser.add_argument("--seed", default="bandwise", help="seed of the sample")
+    parser.add_argument("--changed-since", help="only the files changed since this git revision")
+    parser.add_argument("--report", type=Path, help="Markdown file whose generated-mutant section is rewritten")
     parser.add_argument("--every-test", action="store_true",
                         help="run the whole suite against each mutant, to record every test that kills it")
     parser.add_argument("--markdown", type=Path, help="write the results as a Markdown table")
@@ -158,51 +354,77 @@ def main():
 
     # Stopping a run still puts the mutated file back (the finally below), as does the next run's copy.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
-    mutants = parse(args.list)
+    equivalents = read_equivalents()
+    if args.auto:
+        mutants = generate(args.source.resolve(), production_files(args.source.resolve(), args.changed_since),
+                           args.per_file, args.seed)
+        mutants = [m for m in mutants if m.id not in equivalents]
+        print(f"{len(mutants)} generated mutants", flush=True)
+    else:
+        mutants = parse(args.list)
     if args.only:
         chosen = set(args.only.split(","))
         mutants = [m for m in mutants if m.id in chosen]
     source = args.source.resolve()
-    problems = check(mutants, source)
+    problems = [] if args.auto else check(mutants, source)
     if problems or args.check:
         print("\n".join(problems) or f"{len(mutants)} mutants, each applies exactly once")
         return 1 if problems else 0
 
-    scratch, build_dir = args.work / "src", args.work / "build"
-    scratch.mkdir(parents=True, exist_ok=True)
-    sync(source, scratch)
-    if not (build_dir / "build.ninja").exists():
-        subprocess.run(["cmake", "-S", str(scratch), "-B", str(build_dir), "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug"],
-                       check=True, capture_output=True)
-    ok, log = build(build_dir)
-    if not ok:
-        sys.exit("the unmutated tree does not build:\n" + log[-3000:])
-    passed, failed = run_tests(build_dir, args.timeout)
+    # Each worker has a copy of the tree and a build of its own; the first keeps the old names.
+    copies = [(args.work / "src", args.work / "build")] + [
+        (args.work / f"src-{k}", args.work / f"build-{k}") for k in range(2, args.jobs + 1)]
+    for scratch, build_dir in copies:
+        scratch.mkdir(parents=True, exist_ok=True)
+        sync(source, scratch)
+        if not (build_dir / "build.ninja").exists():
+            subprocess.run(["cmake", "-S", str(scratch), "-B", str(build_dir), "-G", "Ninja",
+                            "-DCMAKE_BUILD_TYPE=Debug"], check=True, capture_output=True)
+        ok, log = build(build_dir)
+        if not ok:
+            sys.exit("the unmutated tree does not build:\n" + log[-3000:])
+    passed, failed = run_tests(copies[0][1], args.timeout)
     if not passed:
         sys.exit(f"the unmutated tree fails its tests: {', '.join(failed)}")
 
     results = {}
-    for n, m in enumerate(mutants, 1):
-        file = scratch / m.path
-        original = file.read_text(encoding="utf-8")
-        started = time.monotonic()
-        try:
-            file.write_text(original.replace(m.old, m.new, 1), encoding="utf-8")
-            built, log = build(build_dir)
-            if not built:
-                status, tests = "broken", []
-            else:
-                passed, tests = run_tests(build_dir, args.timeout, args.every_test)
-                status = "survived" if passed else "killed"
-        finally:
-            file.write_text(original, encoding="utf-8")
-        results[m.id] = {"status": status, "area": m.area, "tests": tests}
-        caught = f"  ({tests[0]})" if tests else ""
-        print(f"[{n}/{len(mutants)}] {status:8} {m.id} [{m.area}] {time.monotonic() - started:.0f} s{caught}",
-              flush=True)
-        if status == "broken":
-            print("\n".join(line for line in log.splitlines() if "error" in line)[:1500], flush=True)
-    build(build_dir)  # leaves the scratch build unmutated
+    pending = list(enumerate(mutants, 1))
+    lock = threading.Lock()
+
+    def work(scratch, build_dir):
+        while True:
+            with lock:
+                if not pending:
+                    break
+                n, m = pending.pop(0)
+            file = scratch / m.path
+            original = file.read_text(encoding="utf-8")
+            started = time.monotonic()
+            try:
+                file.write_text(apply(m, original), encoding="utf-8")
+                built, log = build(build_dir)
+                if not built:
+                    status, tests = "broken", []
+                else:
+                    passed, tests = run_tests(build_dir, args.timeout, args.every_test)
+                    status = "survived" if passed else "killed"
+            finally:
+                file.write_text(original, encoding="utf-8")
+            with lock:
+                results[m.id] = {"status": status, "area": m.area, "tests": tests, "path": m.path,
+                                 "line": m.line + 1, "fault": m.fault}
+                caught = f"  ({tests[0]})" if tests else ""
+                print(f"[{n}/{len(mutants)}] {status:8} {m.id} [{m.area}] {time.monotonic() - started:.0f} s{caught}",
+                      flush=True)
+                if status == "broken" and not args.auto:
+                    print("\n".join(line for line in log.splitlines() if "error" in line)[:1500], flush=True)
+        build(build_dir)  # leaves the scratch build unmutated
+
+    workers = [threading.Thread(target=work, args=copy) for copy in copies]
+    for worker in workers:
+        worker.start()
+    for worker in workers:
+        worker.join()
 
     counts = {s: sum(r["status"] == s for r in results.values()) for s in ("killed", "survived", "broken")}
     valid = counts["killed"] + counts["survived"]
@@ -211,6 +433,8 @@ def main():
           f"{counts['broken']} broken; kill rate {rate:.1f} %")
     if args.json:
         args.json.write_text(json.dumps(results, indent=1) + "\n", encoding="utf-8")
+    if args.auto and args.report:
+        write_auto_report(args.report, mutants, results, equivalents)
     if args.markdown:
         before = json.loads(args.before.read_text(encoding="utf-8")) if args.before else None
         write_markdown(args.markdown, mutants, results, before)
