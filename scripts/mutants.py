@@ -23,6 +23,7 @@ not run again. --changed-since REV keeps to the files a change touched.
 """
 
 import argparse
+import functools
 import json
 import os
 import re
@@ -178,12 +179,18 @@ OPERATORS = [
 CALL_STATEMENT = re.compile(r"^\s*(?!return\b|if\b|while\b|for\b|case\b|delete\b)[A-Za-z_][\w:.>\-]*(<[^;]*>)?\(.*\);\s*$")
 
 
+@functools.cache
+def bandwise_core():
+    """The sources of the bandwise_core library, as its CMake file lists them."""
+    listing = (ROOT / "bandwise/CMakeLists.txt").read_text().split("add_library(bandwise_ui")[0]
+    return frozenset(re.findall(r"\S+\.(?:cpp|h)", listing))
+
+
 def layer_of(path):
     if path.startswith("common/values/"):
         return "common/values"
     if path.startswith("bandwise/"):
-        core = re.findall(r"\S+\.(?:cpp|h)", (ROOT / "bandwise/CMakeLists.txt").read_text().split("add_library(bandwise_ui")[0])
-        return "bandwise core" if path[len("bandwise/"):] in core else "bandwise widgets and windows"
+        return "bandwise core" if path[len("bandwise/"):] in bandwise_core() else "bandwise widgets and windows"
     return path.split("/")[0]
 
 
