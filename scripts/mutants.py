@@ -237,10 +237,11 @@ def line_mutations(line):
         if not inside(m.start(), m.end()):
             continue
         text = m[1]
-        values = ["0.0", str(float(text) + 1)] if "." in text else [v for v in ("0", str(int(text) + 1)) if v != text]
+        values = [v for v in ("0.0", str(float(text) + 1)) if float(v) != float(text)] if "." in text \
+            else [v for v in ("0", str(int(text) + 1)) if v != text]
         out += [("constant", line[:m.start()] + v + line[m.end():]) for v in values]
     m = re.match(r"^(\s*)return (.+);\s*$", line)
-    if m and inside(len(m[1]), len(line.rstrip())) and m[2] not in ("{}", "true", "false", "0"):
+    if m and inside(len(m[1]), len(line.rstrip())) and m[2] not in ("{}", "true", "false", "0", "0.0", "std::nullopt", "nullptr", '""'):
         out.append(("return-default", f"{m[1]}return {{}};"))
     if CALL_STATEMENT.match(line) and "=" not in line.split("(")[0]:
         out.append(("call-deleted", re.match(r"^\s*", line)[0] + ";"))
@@ -251,13 +252,18 @@ def generate(source, files, per_file, seed):
     import hashlib
     import random
 
-    mutants = []
+    mutants, reserves = [], {}
     for path in files:
         lines = (source / path).read_text(encoding="utf-8").split("\n")
-        found = []
+        found, seen = [], {}
         for number, line in enumerate(lines):
+            # The id names the line by its text, so that it outlives edits elsewhere in the file; a
+            # repeated line is told apart by how many times it came before.
+            again = seen.get(line.strip(), 0)
+            seen[line.strip()] = again + 1
             for k, (operator, new) in enumerate(line_mutations(line)):
-                digest = hashlib.sha1(f"{line.strip()}|{k}".encode()).hexdigest()[:8]
+                key = f"{line.strip()}|{k}" + (f"|{again}" if again else "")
+                digest = hashlib.sha1(key.encode()).hexdigest()[:8]
                 found.append(Mutant(f"{path}:{operator}:{digest}", layer_of(path), f"line {number + 1}: {line.strip()} → {new.strip() or '(nothing)'}",
                                     path, line, new, number))
         # Operators taken in turn, so that a file's many constants do not crowd out its conditions.
@@ -273,7 +279,9 @@ def generate(source, files, per_file, seed):
                 if queue and len(chosen) < per_file:
                     chosen.append(queue.pop())
         mutants += sorted(chosen, key=lambda m: m.line)
-    return mutants
+        # What is left, in the same turn of operators, stands in for a sampled mutant that does not build.
+        reserves[path] = [queue.pop() for _ in range(max(map(len, queues), default=0)) for queue in queues if queue]
+    return mutants, reserves
 
 
 def production_files(source, changed_since=None):
@@ -298,36 +306,53 @@ def read_equivalents():
     return rows
 
 
-def write_auto_report(path, mutants, results, equivalents):
+def reported_sample(sample, reserves, results):
+    """The sample as run: each mutant that did not build gives way to its file's next stand-in."""
+    out, reserves = [], {path: list(rest) for path, rest in reserves.items()}
+    for m in sample:
+        while results.get(m.id, {}).get("status") == "broken" and reserves[m.path]:
+            m = reserves[m.path].pop(0)
+        out.append(m)
+    return out
+
+
+def write_auto_report(path, mutants, results, equivalents, before):
     """The per-layer and per-file counts, between markers in the Markdown file."""
-    def counts(group):
-        c = {"generated": len(group), "broken": 0, "equivalent": 0, "killed": 0, "survived": 0}
-        for m in group:
-            status = "equivalent" if m.id in equivalents else results[m.id]["status"]
-            c[status] += 1
-        valid = c["killed"] + c["survived"]
-        c["share"] = f"{100.0 * c['killed'] / valid:.1f} %" if valid else "-"
-        return c
+    def status(m, run):
+        return "equivalent" if m.id in equivalents else run.get(m.id, {}).get("status", "not run")
+
+    def share(group, run):
+        killed = sum(status(m, run) == "killed" for m in group)
+        valid = killed + sum(status(m, run) == "survived" for m in group)
+        return f"{100.0 * killed / valid:.1f} %" if valid else "-"
 
     def table(title, key):
         groups = {}
         for m in mutants:
             groups.setdefault(key(m), []).append(m)
-        rows = [f"| {title} | generated | did not build | equivalent | killed | survived | killed share |",
-                "|---|---|---|---|---|---|---|"]
+        rows = [f"| {title} | mutants | equivalent | killed | survived | not run | killed share before | killed share |",
+                "|---|---|---|---|---|---|---|---|"]
         for name in sorted(groups) + ["all"]:
-            c = counts(groups[name] if name != "all" else mutants)
-            rows.append(f"| {name} | {c['generated']} | {c['broken']} | {c['equivalent']} | {c['killed']} | "
-                        f"{c['survived']} | {c['share']} |")
+            group = groups[name] if name != "all" else mutants
+            c = {s: sum(status(m, results) == s for m in group)
+                 for s in ("equivalent", "killed", "survived", "not run", "broken")}
+            rows.append(f"| {name} | {len(group) - c['broken']} | {c['equivalent']} | {c['killed']} | "
+                        f"{c['survived']} | {c['not run'] + c['broken']} | {share(group, before)} | "
+                        f"{share(group, results)} |")
         return "\n".join(rows)
 
-    survivors = [m for m in mutants if results[m.id]["status"] == "survived" and m.id not in equivalents]
+    def listing(rows):
+        return "\n".join(rows) or "- none"
+
     section = "\n\n".join([
         "<!-- auto:begin -->",
         table("layer", lambda m: m.area),
         table("file", lambda m: m.path),
+        "Equivalent mutants (no behaviour a user or caller could see changes), from "
+        "[tests/mutants-equivalent.txt](../tests/mutants-equivalent.txt):\n\n"
+        + listing([f"- `{m.id}` ({m.fault}): {equivalents[m.id]}" for m in mutants if m.id in equivalents]),
         "Survivors, each a candidate for a row in a table test or for the equivalents list:\n\n"
-        + ("\n".join(f"- `{m.id}` ({m.fault})" for m in survivors) or "- none"),
+        + listing([f"- `{m.id}` ({m.fault})" for m in mutants if status(m, results) == "survived"]),
         "<!-- auto:end -->"])
     text = Path(path).read_text(encoding="utf-8") if Path(path).is_file() else ""
     if "<!-- auto:begin -->" in text:
@@ -344,7 +369,8 @@ def main():
     parser.add_argument("--work", type=Path, default=ROOT / "build-mutants", help="scratch directory")
     parser.add_argument("--only", default="", help="comma-separated mutant ids")
     parser.add_argument("--check", action="store_true", help="only check that each edit applies once")
-    parser.add_argument("--timeout", type=int, default=60, help="seconds per test")
+    parser.add_argument("--timeout", type=int, default=60,
+                        help="seconds per test (the whole suite takes under ten; a hung test is a kill)")
     parser.add_argument("--json", type=Path, help="write the results as JSON")
     parser.add_argument("--auto", action="store_true",
                         help="generated mutants of every production file instead of the list")
@@ -363,15 +389,17 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
     equivalents = read_equivalents()
     if args.auto:
-        mutants = generate(args.source.resolve(), production_files(args.source.resolve(), args.changed_since),
-                           args.per_file, args.seed)
-        mutants = [m for m in mutants if m.id not in equivalents]
-        print(f"{len(mutants)} generated mutants", flush=True)
+        mutants, reserves = generate(args.source.resolve(),
+                                     production_files(args.source.resolve(), args.changed_since),
+                                     args.per_file, args.seed)
+        print(f"{len(mutants)} generated mutants, {sum(m.id in equivalents for m in mutants)} of them "
+              "known equivalents", flush=True)
     else:
-        mutants = parse(args.list)
+        mutants, reserves = parse(args.list), {}
     if args.only:
         chosen = set(args.only.split(","))
-        mutants = [m for m in mutants if m.id in chosen]
+        everyone = mutants + [m for rest in reserves.values() for m in rest] if args.auto else mutants
+        mutants = [m for m in everyone if m.id in chosen]
     source = args.source.resolve()
     problems = [] if args.auto else check(mutants, source)
     if problems or args.check:
@@ -394,8 +422,12 @@ def main():
     if not passed:
         sys.exit(f"the unmutated tree fails its tests: {', '.join(failed)}")
 
-    results = {}
-    pending = list(enumerate(mutants, 1))
+    def equivalent_result(m):
+        return {"status": "equivalent", "area": m.area, "tests": [], "path": m.path, "line": m.line + 1,
+                "fault": m.fault, "reason": equivalents[m.id]}
+
+    results = {m.id: equivalent_result(m) for m in mutants if m.id in equivalents}
+    pending = [(n, m) for n, m in enumerate(mutants, 1) if m.id not in equivalents]
     lock = threading.Lock()
 
     def work(scratch, build_dir):
@@ -420,6 +452,13 @@ def main():
             with lock:
                 results[m.id] = {"status": status, "area": m.area, "tests": tests, "path": m.path,
                                  "line": m.line + 1, "fault": m.fault}
+                if status == "broken" and args.auto and reserves[m.path]:
+                    stand_in = reserves[m.path].pop(0)
+                    mutants.append(stand_in)
+                    if stand_in.id in equivalents:
+                        results[stand_in.id] = equivalent_result(stand_in)
+                    else:
+                        pending.append((len(mutants), stand_in))
                 caught = f"  ({tests[0]})" if tests else ""
                 print(f"[{n}/{len(mutants)}] {status:8} {m.id} [{m.area}] {time.monotonic() - started:.0f} s{caught}",
                       flush=True)
@@ -438,12 +477,17 @@ def main():
     rate = 100.0 * counts["killed"] / valid if valid else 0.0
     print(f"{len(results)} mutants: {counts['killed']} killed, {counts['survived']} survived, "
           f"{counts['broken']} broken; kill rate {rate:.1f} %")
+    before = json.loads(args.before.read_text(encoding="utf-8")) if args.before else None
+    if args.auto and args.json and args.json.is_file():
+        # A run over some files updates the record of the whole sample rather than replacing it.
+        results = {**json.loads(args.json.read_text(encoding="utf-8")), **results}
     if args.json:
-        args.json.write_text(json.dumps(results, indent=1) + "\n", encoding="utf-8")
+        args.json.write_text(json.dumps(results, indent=1, sort_keys=True) + "\n", encoding="utf-8")
     if args.auto and args.report:
-        write_auto_report(args.report, mutants, results, equivalents)
+        sample, reserves = generate(source, production_files(source), args.per_file, args.seed)
+        write_auto_report(args.report, reported_sample(sample, reserves, results), results, equivalents,
+                          before or {})
     if args.markdown:
-        before = json.loads(args.before.read_text(encoding="utf-8")) if args.before else None
         write_markdown(args.markdown, mutants, results, before)
     return 0
 

@@ -80,6 +80,8 @@ TEST(SettingsFiles, aFileEditedInUtf8ReadsAsTheProgramsOwnWindows1252)
         {"\xE0\x80\x80", TextEncoding::Windows1252}, {"\xF0\x80\x80\x80", TextEncoding::Windows1252}};
     for (const auto& [bytes, encoding] : rows)
         EXPECT_EQ(DetectTextEncoding(bytes), encoding) << bytes;
+    // A sequence cut short where the bytes read end, though the buffer goes on.
+    EXPECT_EQ(DetectTextEncoding(std::string_view("Espa\xC3\xB1", 5)), TextEncoding::Windows1252);
 }
 
 TEST(SettingsFiles, readersRejectWhatTheProgramsNeverWrite)

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,7 +27,10 @@ bool fits(const QWidget* widget, QString* text)
     const QFontMetrics metrics = widget->fontMetrics();
     if (const auto* box = qobject_cast<const bandwise::WrappingCheckBox*>(widget)) {
         *text = box->text();
-        return wrappedTextFits(metrics, box->captionRect(), box->text());
+        QStyleOptionButton option;
+        option.initFrom(box);
+        const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+        return !box->captionRect().intersects(indicator) && wrappedTextFits(metrics, box->captionRect(), box->text());
     }
     if (const auto* push = qobject_cast<const QPushButton*>(widget)) {
         *text = push->text();
@@ -61,15 +65,36 @@ bool fits(const QWidget* widget, QString* text)
     return true;
 }
 
+bool isControl(const QWidget* widget)
+{
+    return qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLineEdit*>(widget) ||
+        qobject_cast<const QComboBox*>(widget) || qobject_cast<const QGroupBox*>(widget) ||
+        qobject_cast<const QLabel*>(widget);
+}
+
 }  // namespace
 
-QStringList clippedCaptions(const QWidget* root)
+QStringList layoutFaults(const QWidget* root)
 {
     QStringList clipped;
     for (const QWidget* widget : root->findChildren<QWidget*>()) {
         QString text;
         if (!fits(widget, &text))
             clipped << widget->objectName() + QStringLiteral(": ") + text;
+        if (!widget->isVisibleTo(root) || widget->parentWidget() == nullptr || widget->isWindow())
+            continue;
+        // Every part lies within its frame, and no two controls share more than the pixel that
+        // rounding twips may give them; the drawing's parts overlap by design, as may a label's
+        // box and another label.
+        if (!widget->parentWidget()->rect().contains(widget->geometry()))
+            clipped << widget->objectName() + QStringLiteral(" leaves its frame");
+        for (const QWidget* sibling : widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const QRect shared = sibling->geometry() & widget->geometry();
+            const bool labels = qobject_cast<const QLabel*>(widget) && qobject_cast<const QLabel*>(sibling);
+            if (sibling < widget && sibling->isVisibleTo(root) && isControl(widget) && isControl(sibling) &&
+                !labels && shared.width() > 1 && shared.height() > 1)
+                clipped << widget->objectName() + QStringLiteral(" overlaps ") + sibling->objectName();
+        }
     }
     return clipped;
 }

@@ -77,8 +77,9 @@ public:
     std::vector<std::function<void(std::int32_t)>> lateFailures;
 };
 
-// Every visible text under root that does not fit its control, as "objectName: text".
-QStringList clippedCaptions(const QWidget* root);
+// Every visible text under root that does not fit its control ("objectName: text"), every part
+// that leaves its frame and every control that overlaps another.
+QStringList layoutFaults(const QWidget* root);
 
 // Offscreen widgets (the test main sets the platform), a program directory as shipped
 // (Language.ini selecting the built-in texts), recorded message boxes and a pinned locale.
