@@ -99,7 +99,8 @@ mutants: deps
 # each one recorded; the counts go into docs/mutants.md and the kill matrix into
 # docs/mutants-auto.json. Before a stop: make mutants-auto MUTANTS_ARGS="--changed-since origin/main"
 mutants-auto: deps
-	scripts/mutants.py --auto --jobs 2 --every-test --json docs/mutants-auto.json --report docs/mutants.md $(MUTANTS_ARGS)
+	scripts/mutants.py --auto --jobs 2 --every-test --timeout 30 --json docs/mutants-auto.json \
+	  --before docs/mutants-auto-before.json --report docs/mutants.md $(MUTANTS_ARGS)
 
 # A .tar.gz of the program directory and its launchers.
 package: build

@@ -477,7 +477,7 @@ def main():
     rate = 100.0 * counts["killed"] / valid if valid else 0.0
     print(f"{len(results)} mutants: {counts['killed']} killed, {counts['survived']} survived, "
           f"{counts['broken']} broken; kill rate {rate:.1f} %")
-    before = json.loads(args.before.read_text(encoding="utf-8")) if args.before else None
+    before = json.loads(args.before.read_text(encoding="utf-8")) if args.before and args.before.is_file() else None
     if args.auto and args.json and args.json.is_file():
         # A run over some files updates the record of the whole sample rather than replacing it.
         results = {**json.loads(args.json.read_text(encoding="utf-8")), **results}

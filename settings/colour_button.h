@@ -16,8 +16,6 @@ public:
     QColor faceColour() const { return m_colour; }
     void setFaceColour(const QColor& colour);
 
-    QSize sizeHint() const override { return QSize(25, 25); }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

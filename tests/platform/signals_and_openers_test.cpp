@@ -1,4 +1,5 @@
 #include "bandwise/shell/main_window.h"
+#include "platform/display_check.h"
 #include "platform/termination.h"
 #include "widget_test.h"
 
@@ -70,3 +71,19 @@ TEST_F(PlatformTest, openersRunOncePerAddressInASessionOfTheirOwnAndOutliveTheDe
 }
 
 }  // namespace
+
+TEST(DisplayOpening, qtsLinesOfTheStartWaitForTheDisplayAndLaterOnesPassAtOnce)
+{
+    static QStringList passed;
+    const QtMessageHandler before =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { passed << text; });
+    {
+        platform::DisplayOpening opening("Bandwise");
+        qWarning("held");
+        EXPECT_TRUE(passed.isEmpty());
+        opening.reached();
+        qWarning("later");
+        EXPECT_EQ(passed, QStringList({"held", "later"}));
+    }
+    qInstallMessageHandler(before);
+}

@@ -38,13 +38,29 @@ TEST_F(PlainText, labelsAndMessageBoxesShowMarkupFromFilesAsWritten)
     EXPECT_EQ(child<QLabel>(&settingsWindow, "Label14")->text().toStdString(), "<b>F20</b><img src=/dev/zero>:");
 }
 
-TEST_F(PlainText, theTextDialogKeepsTheSizeOfItsContents)
+TEST_F(PlainText, theQuestionsGiveWhatWasTypedOrAnsweredByKeyAndKeepTheirSize)
 {
-    // A window that can be resized is one a window manager offers to maximise.
-    QTimer::singleShot(0, qApp, [] {
-        const QWidget* dialog = QApplication::activeModalWidget();
-        EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
-        QApplication::closeAllWindows();
-    });
-    platform::QtMessagePresenter().askText("Set value", "Value:", "4K7", "OK", "Cancel");
+    // Each dialog, once open, is answered from the keyboard: a text typed over the one offered,
+    // then Enter or Escape.
+    const auto answer = [](const char* typed, Qt::Key key) {
+        QTimer::singleShot(0, qApp, [typed, key] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            // A window that can be resized is one a window manager offers to maximise.
+            EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+            if (auto* box = dialog->findChild<QLineEdit*>()) {
+                box->selectAll();
+                QTest::keyClicks(box, typed);
+            }
+            QTest::keyClick(dialog, key);
+        });
+    };
+    platform::QtMessagePresenter presenter;
+    answer("4k7 5%", Qt::Key_Return);
+    EXPECT_EQ(presenter.askText("Set value", "Value:", "1K", "OK", "Cancel"), QString("4k7 5%"));
+    answer("4k7", Qt::Key_Escape);
+    EXPECT_EQ(presenter.askText("Set value", "Value:", "1K", "OK", "Cancel"), std::nullopt);
+    answer("", Qt::Key_Return);
+    EXPECT_TRUE(presenter.ask("Bandwise", "Use five bands?", "Yes", "No"));
+    answer("", Qt::Key_Escape);
+    EXPECT_FALSE(presenter.ask("Bandwise", "Use five bands?", "Yes", "No"));
 }

@@ -91,8 +91,8 @@ QStringList layoutFaults(const QWidget* root)
         for (const QWidget* sibling : widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             const QRect shared = sibling->geometry() & widget->geometry();
             const bool labels = qobject_cast<const QLabel*>(widget) && qobject_cast<const QLabel*>(sibling);
-            if (sibling < widget && sibling->isVisibleTo(root) && isControl(widget) && isControl(sibling) &&
-                !labels && shared.width() > 1 && shared.height() > 1)
+            if (sibling < widget && sibling->isVisibleTo(root) && isControl(widget) && isControl(sibling) && !labels &&
+                shared.width() > 1 && shared.height() > 1)
                 clipped << widget->objectName() + QStringLiteral(" overlaps ") + sibling->objectName();
         }
     }

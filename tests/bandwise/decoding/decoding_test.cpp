@@ -169,20 +169,26 @@ TEST_F(DecodingPanelTest, theTickWritesTheResultOfTheClicksSoFar)
     EXPECT_EQ(value(), "47±5%");
     EXPECT_EQ(child<QLineEdit>(window.get(), "Resistor_Value")->cursorPosition(), 0);  // shown from its start
     EXPECT_EQ(unit(), "KΩ");
-    // Results show on grey, also where a scheme disables them, as drawn beside the value's end.
+    // Results show on grey, also where a scheme disables them, as drawn beside the value's end;
+    // groups are framed in the theme's mid shade.
     for (const char* name : {"Resistor_Value", "tempco_value"}) {
         const QImage drawn = child<QLineEdit>(window.get(), name)->grab().toImage();
         EXPECT_EQ(drawn.pixelColor(drawn.width() - 4, drawn.height() / 2), QColor(0xE0, 0xE0, 0xE0)) << name;
     }
+    const QImage group = child<QGroupBox>(window.get(), "band1")->grab().toImage();
+    EXPECT_EQ(group.pixelColor(0, group.height() / 2).name(), window->palette().color(QPalette::Mid).name());
     // 47 kΩ ±5 % spans 47 000 × 0.95 to × 1.05; 47 is in every series down to E3 (10, 22, 47).
     EXPECT_EQ(child<QLineEdit>(window.get(), "Resistor_Value")->toolTip(),
         "47 kΩ ±5 %\nFrom 44.65 kΩ to 49.35 kΩ\nStandard value of the E3 series\nMarked 47K\nSMD: 473, 4702");
-    // Its menu copies the value in either form, and the bands as their options name them.
+    // Its menu copies the value in either form, and the bands as their options name them, set
+    // apart from the box's own entries.
     const std::unique_ptr<QMenu> menu(panel->valueMenu());
-    QStringList copied;
+    QStringList copied;  // what follows the last separator
     for (QAction* action : menu->actions()) {
-        if (!action->text().startsWith("Copy "))
+        if (action->isSeparator()) {
+            copied.clear();
             continue;
+        }
         action->trigger();
         copied << action->text() + " = " + QGuiApplication::clipboard()->text();
     }

@@ -6,6 +6,7 @@
 #include "bandwise/widgets/shape.h"
 #include "hostile_files.h"
 #include "ui/naming.h"
+#include "ui/program_icon.h"
 #include "widget_test.h"
 
 #include <QAccessible>
@@ -155,7 +156,9 @@ TEST_F(ShellTest, settingsIniSetsTheOutlineOfBothResistorsAndExitWritesItBack)
         const auto window = open();
         auto* box = child<QCheckBox>(window.get(), "show_stripes_outline");
         EXPECT_EQ(box->isChecked(), outlined);
+        const QImage before = box->grab().toImage();
         click(box);
+        EXPECT_NE(box->grab().toImage(), before);  // its mark drawn anew
         // The tempco stripes are hidden: they take the outline all the same.
         for (const char* stripe : {"band1_colour", "tempco_colour", "band2_colour1", "tempco_colour1"})
             EXPECT_EQ(child<bandwise::Shape>(window.get(), stripe)->borderVisible(), !outlined) << stripe;
@@ -369,4 +372,13 @@ TEST_F(ShellTest, ticksThatFindNothingChangedRepaintNothing)
     QTest::qWait(500);  // five ticks of each of the two panels' timers, which leave the processor idle between
     EXPECT_EQ(counter.paints, 0);
     EXPECT_TRUE(counter.ticks >= 2 && counter.ticks <= 12) << counter.ticks;
+}
+
+TEST(ProgramIcon, aResistorOnClearGroundAtEachSizeADesktopAsksFor)
+{
+    for (const int size : {16, 32, 48, 64}) {
+        const QImage icon = ui::programIcon().pixmap(size).toImage();
+        EXPECT_EQ(
+            std::pair(icon.pixelColor(0, 0).alpha(), icon.pixelColor(size / 2, size / 2).alpha()), std::pair(0, 255));
+    }
 }

@@ -35,8 +35,8 @@ TEST(ValuesSmd, decodesEveryReadingOfACode)
     const std::pair<const char*, const char*> rows[] = {{"472", "ThreeDigit 4700"}, {"4R7", "ThreeDigit 4.7"},
         {"R47", "ThreeDigit 0.47"}, {"4701", "FourDigit 4700"}, {"49R9", "FourDigit 49.9"}, {"1002", "FourDigit 10000"},
         {"R001", "FourDigit 0.001"}, {"68B", "Eia96 4990"}, {"01C", "Eia96 10000"}, {"02A", "Eia96 102"},
-        {"96A", "Eia96 976"}, {"01a", "Eia96 100"}, {"68h", "Eia96 4990"}, {"01Z", "Eia96 0.1"}, {"01Y", "Eia96 1"}, {"01S", "Eia96 10"},
-        {"01X", "Eia96 10"}, {"01F", "Eia96 10000000"}, {" 472 ", "ThreeDigit 4700"},
+        {"96A", "Eia96 976"}, {"01a", "Eia96 100"}, {"68h", "Eia96 4990"}, {"01Z", "Eia96 0.1"}, {"01Y", "Eia96 1"},
+        {"01S", "Eia96 10"}, {"01X", "Eia96 10"}, {"01F", "Eia96 10000000"}, {" 472 ", "ThreeDigit 4700"},
         {"10R", "Eia96 1.24, ThreeDigit 10"}, {"68r", "Eia96 4.99, ThreeDigit 68"}, {"97R", "ThreeDigit 97"},
         {"000", "Jumper 0"}, {"0", "Jumper 0"}, {"0R0", "Jumper 0"}};
     for (const auto& [code, readings] : rows) {
