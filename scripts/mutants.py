@@ -330,15 +330,16 @@ def write_auto_report(path, mutants, results, equivalents, before):
         groups = {}
         for m in mutants:
             groups.setdefault(key(m), []).append(m)
-        rows = [f"| {title} | mutants | equivalent | killed | survived | not run | killed share before | killed share |",
-                "|---|---|---|---|---|---|---|---|"]
+        rows = [f"| {title} | mutants | did not build | equivalent | killed | survived | not run | "
+                "killed share before | killed share |",
+                "|---|---|---|---|---|---|---|---|---|"]
         for name in sorted(groups) + ["all"]:
             group = groups[name] if name != "all" else mutants
             c = {s: sum(status(m, results) == s for m in group)
                  for s in ("equivalent", "killed", "survived", "not run", "broken")}
-            rows.append(f"| {name} | {len(group) - c['broken']} | {c['equivalent']} | {c['killed']} | "
-                        f"{c['survived']} | {c['not run'] + c['broken']} | {share(group, before)} | "
-                        f"{share(group, results)} |")
+            # A file whose stand-ins all failed to build keeps its last one here, as "did not build".
+            rows.append(f"| {name} | {len(group) - c['broken']} | {c['broken']} | {c['equivalent']} | {c['killed']} | "
+                        f"{c['survived']} | {c['not run']} | {share(group, before)} | {share(group, results)} |")
         return "\n".join(rows)
 
     def listing(rows):

@@ -45,16 +45,6 @@ TEST(SettingsFiles, writtenBytesAreExactAndReadBack)
     EXPECT_EQ(readFrom(ReadLanguageFile, ";h\r\nKlingon\\k.ini\r\n;" + std::string(100000, 'x')), "Klingon\\k.ini");
 }
 
-TEST(SettingsFiles, aLanguagePathKeepsItsFileUnderLanguageFiles)
-{
-    EXPECT_EQ(LanguageNamedBy("Deutsch\\de\\Deutsch.ini")->file, std::filesystem::path("Deutsch/de/Deutsch.ini"));
-    // Whatever could lead elsewhere, or is not what it shows, names no language.
-    const std::string lines[] = {"\\etc\\passwd", "C:\\Windows\\x.ini", "..\\..\\tmp\\fifo", "Español\\.\\x.ini",
-        "Español\\x/../../y.ini", std::string("Español\\Español.ini") + '\0' + "/../../zzz", "Español.ini"};
-    for (const std::string& line : lines)
-        EXPECT_FALSE(LanguageNamedBy(line)) << line;
-}
-
 TEST(SettingsFiles, everyByteOfTheCodePageSurvivesARoundTrip)
 {
     std::string all;

@@ -341,26 +341,3 @@ TEST_F(SettingsWindowTest, aFailedSaveSaysSoAndKeepsWhatWasThere)
         }
     }
 }
-
-TEST_F(SettingsWindowTest, hostileFilesOpenAtOnceWithTheirReadError)
-{
-    const std::tuple<fs::path, std::string_view, std::string> targets[] = {
-        {file("Colours.ini"), kLanguages[0], SettingsTexts().Colours_Read_Error_Message},
-        {file("Language.ini"), kLanguages[0], std::string(kLanguageIniReadError)},
-        {CaptionFilePath(programDirectory(), kLanguages[1]), kLanguages[1], std::string(kCaptionFileError)}};
-    for (const auto& [path, language, error] : targets) {
-        for (const testsupport::HostileFile& hostile : testsupport::HostileFiles()) {
-            SCOPED_TRACE(path.filename().string() + " " + hostile.name);
-            write("Language.ini", common::LanguageFileBytes(LanguagePathFor(language)));
-            fs::remove_all(path);
-            fs::create_directories(path.parent_path());
-            hostile.make(path);
-            const auto started = std::chrono::steady_clock::now();
-            SettingsWindow window(programDirectory(), messages, *this);
-            EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(500));
-            EXPECT_EQ(takeMessages(), hostile.readsAsMissing ? Texts {} : Texts {error});
-            EXPECT_EQ(child<QComboBox>(&window, "language_list")->count(), std::ssize(kLanguages));
-            fs::remove_all(path);
-        }
-    }
-}

@@ -88,6 +88,8 @@ QStringList layoutFaults(const QWidget* root)
         // box and another label.
         if (!widget->parentWidget()->rect().contains(widget->geometry()))
             clipped << widget->objectName() + QStringLiteral(" leaves its frame");
+        if (widget->parentWidget()->isWindow() && isControl(widget) && (widget->x() <= 0 || widget->y() <= 0))
+            clipped << widget->objectName() + QStringLiteral(" touches the window's edge");
         for (const QWidget* sibling : widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             const QRect shared = sibling->geometry() & widget->geometry();
             const bool labels = qobject_cast<const QLabel*>(widget) && qobject_cast<const QLabel*>(sibling);

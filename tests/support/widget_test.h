@@ -78,7 +78,8 @@ public:
 };
 
 // Every visible text under root that does not fit its control ("objectName: text"), every part
-// that leaves its frame and every control that overlaps another.
+// that leaves its frame, every control that overlaps another or sits on its window's left or top
+// edge.
 QStringList layoutFaults(const QWidget* root);
 
 // Offscreen widgets (the test main sets the platform), a program directory as shipped

@@ -216,15 +216,3 @@ TEST_F(CalculatorPanelTest, failuresWarnWithTheWindowsMessages)
         EXPECT_TRUE(message.icon == platform::MessageIcon::Warning && message.title == "Bandwise");
     EXPECT_EQ(takeMessages(), (std::vector<std::string> {texts.Too_Few_Values_Message, texts.Bad_Values_Message}));
 }
-
-TEST_F(CalculatorPanelTest, tabGoesThroughTheBoxesThenTheButtons)
-{
-    panel.show();
-    panel.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
-    box("power_value")->setFocus();
-    for (const char* next : {"voltage_value", "current_value", "resistance_value", "calc", "res"}) {
-        QTest::keyClick(panel.focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(panel.focusWidget()->objectName(), next);
-    }
-}

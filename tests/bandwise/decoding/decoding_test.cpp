@@ -219,35 +219,6 @@ TEST_F(DecodingPanelTest, theTickWritesTheResultOfTheClicksSoFar)
     }
 }
 
-TEST_F(DecodingPanelTest, schemeEnablesItsGroupsAndStripes)
-{
-    const std::tuple<const char*, bool, bool> rows[] = {
-        {"r5b", true, false}, {"r6b", true, true}, {"r4b", false, false}};
-    for (const auto& [option, third, tempco] : rows) {
-        click(option);
-        EXPECT_EQ(child<QGroupBox>(window.get(), "band3")->isEnabled(), third) << option;
-        EXPECT_EQ(child<Shape>(window.get(), "mul_colour")->isVisible(), third) << option;
-        EXPECT_EQ(child<QGroupBox>(window.get(), "tempco")->isEnabled(), tempco) << option;
-        EXPECT_EQ(child<Shape>(window.get(), "tempco_colour")->isVisible(), tempco) << option;
-        EXPECT_EQ(child<QLineEdit>(window.get(), "tempco_value")->isEnabled(), tempco) << option;
-    }
-    click("r6b");
-    click("retc");
-    panel->tick();
-    EXPECT_EQ(child<QLineEdit>(window.get(), "tempco_value")->text(), "50 ppm");
-}
-
-TEST_F(DecodingPanelTest, anOptionClickedAgainStaysSelectedInEveryGroupOfBothPanels)
-{
-    for (QRadioButton* option : window->findChildren<QRadioButton*>()) {
-        if (!option->isEnabled())  // the third band and temperature groups, until a scheme enables them
-            continue;
-        WidgetTest::click(option);
-        WidgetTest::click(option);
-        EXPECT_TRUE(option->isChecked()) << option->objectName().toStdString();
-    }
-}
-
 TEST_F(DecodingPanelTest, hoveringAStripeShowsWhatItMeansAsPlainText)
 {
     // A language file's caption that looks like markup is shown as it is written.
