@@ -1,8 +1,11 @@
 #include "widget_test.h"
 
+#include "bandwise/widgets/line_shape.h"
+#include "bandwise/widgets/shape.h"
 #include "bandwise/widgets/wrapping_check_box.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -20,6 +23,15 @@ bool wrappedTextFits(const QFontMetrics& metrics, const QRect& area, const QStri
 {
     const QRect needed = metrics.boundingRect(QRect(0, 0, area.width(), 10000), Qt::TextWordWrap | Qt::AlignLeft, text);
     return needed.width() <= area.width() && needed.height() <= area.height();
+}
+
+QRect titleRect(const QGroupBox* group)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(group);
+    option.text = group->title();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    return group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
 }
 
 bool fits(const QWidget* widget, QString* text)
@@ -54,13 +66,7 @@ bool fits(const QWidget* widget, QString* text)
     }
     if (const auto* group = qobject_cast<const QGroupBox*>(widget)) {
         *text = group->title();
-        QStyleOptionGroupBox option;
-        option.initFrom(group);
-        option.text = group->title();
-        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-        const QRect label =
-            group->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
-        return label.right() < group->width();
+        return titleRect(group).right() < group->width();
     }
     return true;
 }
@@ -90,6 +96,14 @@ QStringList layoutFaults(const QWidget* root)
             clipped << widget->objectName() + QStringLiteral(" leaves its frame");
         if (widget->parentWidget()->isWindow() && isControl(widget) && (widget->x() <= 0 || widget->y() <= 0))
             clipped << widget->objectName() + QStringLiteral(" touches the window's edge");
+        const bool drawn =
+            qobject_cast<const bandwise::Shape*>(widget) || qobject_cast<const bandwise::LineShape*>(widget);
+        if ((isControl(widget) || drawn) &&
+            QAccessible::queryAccessibleInterface(const_cast<QWidget*>(widget))->text(QAccessible::Name).isEmpty())
+            clipped << widget->objectName() + QStringLiteral(" has no name a screen reader can say");
+        const auto* group = qobject_cast<const QGroupBox*>(widget->parentWidget());
+        if (group && !group->title().isEmpty() && widget->geometry().intersects(titleRect(group)))
+            clipped << widget->objectName() + QStringLiteral(" covers the title of ") + group->objectName();
         for (const QWidget* sibling : widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             const QRect shared = sibling->geometry() & widget->geometry();
             const bool labels = qobject_cast<const QLabel*>(widget) && qobject_cast<const QLabel*>(sibling);

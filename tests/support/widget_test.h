@@ -78,8 +78,8 @@ public:
 };
 
 // Every visible text under root that does not fit its control ("objectName: text"), every part
-// that leaves its frame, every control that overlaps another or sits on its window's left or top
-// edge.
+// that leaves its frame or covers its group's title, every control that overlaps another or sits
+// on its window's left or top edge.
 QStringList layoutFaults(const QWidget* root);
 
 // Offscreen widgets (the test main sets the platform), a program directory as shipped

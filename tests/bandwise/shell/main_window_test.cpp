@@ -125,7 +125,7 @@ TEST_F(ShellTest, placesItselfOnItsScreenAtAFixedSizeWithOhmSigns)
         auto* exit = child<QPushButton>(&window, "exit_button");
         ASSERT_EQ(window.focusWidget(), exit);
         EXPECT_TRUE(window.rect().contains(QRect(exit->mapTo(&window, QPoint(0, 0)), exit->size())));
-        EXPECT_FALSE(exit->visibleRegion().isEmpty());
+        EXPECT_EQ(scroller->geometry(), window.rect());  // the scrolled page fills the window
     }
 }
 
