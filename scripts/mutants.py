@@ -15,11 +15,14 @@ build (a fault in the list, not in the tests).
 With --auto the mutants are generated instead: relational, equality, arithmetic, compound
 assignment and logical operators swapped, a negation removed, a constant set to 0 or raised by
 one, a return of the default value, a call statement deleted, over every production file, a
-seeded sample of --per-file of each (operators taken in turn). A mutant that does not build is
-dropped; one listed in tests/mutants-equivalent.txt ("id | reason", a change nobody could see) is
-not run again. --changed-since REV keeps to the files a change touched.
+seeded sample of --per-file of each (operators taken in turn). A mutant that does not build gives
+way to the next candidate of its file; one listed in tests/mutants-equivalent.txt ("id | reason",
+a change nobody could see) is not run again. --changed-since REV keeps to the files a change
+touched, and updates the JSON record rather than replacing it; the report always covers the whole
+sample, with --before giving an earlier run's killed share beside this one's.
 
-    scripts/mutants.py --auto --jobs 2 --every-test --json docs/mutants-auto.json --report docs/mutants.md
+    scripts/mutants.py --auto --jobs 2 --every-test --json docs/mutants-auto.json \
+        --before docs/mutants-auto-before.json --report docs/mutants.md
 """
 
 import argparse
@@ -241,7 +244,8 @@ def line_mutations(line):
             else [v for v in ("0", str(int(text) + 1)) if v != text]
         out += [("constant", line[:m.start()] + v + line[m.end():]) for v in values]
     m = re.match(r"^(\s*)return (.+);\s*$", line)
-    if m and inside(len(m[1]), len(line.rstrip())) and m[2] not in ("{}", "true", "false", "0", "0.0", "std::nullopt", "nullptr", '""'):
+    already_default = ("{}", "true", "false", "0", "0.0", "std::nullopt", "nullptr", '""')
+    if m and inside(len(m[1]), len(line.rstrip())) and m[2] not in already_default:
         out.append(("return-default", f"{m[1]}return {{}};"))
     if CALL_STATEMENT.match(line) and "=" not in line.split("(")[0]:
         out.append(("call-deleted", re.match(r"^\s*", line)[0] + ";"))

@@ -111,6 +111,7 @@ TEST_F(SettingsWindowTest, colourPickerSetsButtonsAndBackgroundAndBandwiseShowsT
     answer = -1;
     click(buttons[0]);
     EXPECT_EQ(buttons[0]->faceColour(), QColor(255, 0, 0));
+    EXPECT_EQ(told(buttons[2]), std::pair(std::string("#FF0200"), std::string("#FF0200")));
     click(child<QPushButton>(&window, "save_colour_settings"));
     EXPECT_EQ(read("Colours.ini"), common::ColoursFileBytes(picked));
     EXPECT_EQ(messages.shown.at(0).icon, platform::MessageIcon::Information);

@@ -15,6 +15,8 @@
 #include <QRadioButton>
 #include <QStyleOptionGroupBox>
 
+#include <functional>
+
 namespace testsupport {
 
 namespace {
@@ -107,8 +109,8 @@ QStringList layoutFaults(const QWidget* root)
         for (const QWidget* sibling : widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             const QRect shared = sibling->geometry() & widget->geometry();
             const bool labels = qobject_cast<const QLabel*>(widget) && qobject_cast<const QLabel*>(sibling);
-            if (sibling < widget && sibling->isVisibleTo(root) && isControl(widget) && isControl(sibling) && !labels &&
-                shared.width() > 1 && shared.height() > 1)
+            if (std::less<const QWidget*>()(sibling, widget) && sibling->isVisibleTo(root) && isControl(widget) &&
+                isControl(sibling) && !labels && shared.width() > 1 && shared.height() > 1)
                 clipped << widget->objectName() + QStringLiteral(" overlaps ") + sibling->objectName();
         }
     }
