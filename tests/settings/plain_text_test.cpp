@@ -13,8 +13,8 @@ using PlainText = testsupport::WidgetTest;
 TEST_F(PlainText, labelsAndMessageBoxesShowMarkupFromFilesAsWritten)
 {
     // The start-up message that carries the path from Language.ini, in a real box.
-    QTimer::singleShot(0, qApp, [] {
-        EXPECT_EQ(QApplication::activeModalWidget()->property("textFormat").toString().toStdString(), "PlainText");
+    testsupport::answerTheNextDialog([](QWidget* box) {
+        EXPECT_EQ(box->property("textFormat").toString().toStdString(), "PlainText");
         QApplication::closeAllWindows();  // whatever is modal, so that no failure can hang the test
     });
     platform::QtMessagePresenter().show(platform::MessageIcon::Stop, QStringLiteral("Bandwise"),
@@ -43,8 +43,7 @@ TEST_F(PlainText, theQuestionsGiveWhatWasTypedOrAnsweredByKeyAndKeepTheirSize)
     // Each dialog, once open, is answered from the keyboard: a text typed over the one offered,
     // then Enter or Escape.
     const auto answer = [](const char* typed, Qt::Key key) {
-        QTimer::singleShot(0, qApp, [typed, key] {
-            QWidget* dialog = QApplication::activeModalWidget();
+        testsupport::answerTheNextDialog([typed, key](QWidget* dialog) {
             // A window that can be resized is one a window manager offers to maximise.
             EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
             if (auto* box = dialog->findChild<QLineEdit*>()) {

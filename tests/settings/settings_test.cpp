@@ -22,7 +22,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSet>
-#include <QTimer>
 #include <QToolTip>
 
 #include <chrono>
@@ -176,8 +175,8 @@ TEST(ColourDialog, opensOnTheColourGivenAndGivesThePickedOneOrNoneWhenCancelled)
     QColor opened;
     // The dialog, once open, is answered as a user would: a colour and OK, or Cancel.
     const auto answer = [&opened](std::optional<QColor> picked) {
-        QTimer::singleShot(0, [&opened, picked] {
-            auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        testsupport::answerTheNextDialog([&opened, picked](QWidget* open) {
+            auto* dialog = qobject_cast<QColorDialog*>(open);
             // Qt's own, whose custom colours start black: a desktop's would keep its own.
             EXPECT_TRUE(dialog->testOption(QColorDialog::DontUseNativeDialog));
             opened = dialog->currentColor();

@@ -6,13 +6,16 @@
 #include "program_files.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLocale>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -76,6 +79,12 @@ public:
     std::vector<std::string> addresses;
     std::vector<std::function<void(std::int32_t)>> lateFailures;
 };
+
+// Answers the modal dialog that the next call opens, as its user would, once it is up.
+inline void answerTheNextDialog(std::function<void(QWidget*)> answer)
+{
+    QTimer::singleShot(0, qApp, [answer] { answer(QApplication::activeModalWidget()); });
+}
 
 // Every visible text under root that does not fit its control ("objectName: text"), every part
 // that leaves its frame or covers its group's title, every control that overlaps another or sits
