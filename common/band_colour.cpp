@@ -1,50 +1,57 @@
 #include "common/band_colour.h"
 
-#include "common/number_text.h"
-
 namespace common {
 
 namespace {
 
+// What each colour means in each position: the colour code, once.
 struct ColourMeaning {
     std::string_view name;
     std::optional<int> digit;
-    std::optional<Multiplier> multiplier;
-    std::optional<std::string_view> tolerance;
-    std::optional<std::string_view> tempco;
+    std::optional<int> multiplierPower;
+    std::optional<TolerancePercent> tolerance;
+    std::optional<int> tempcoPpm;
 };
 
-constexpr std::optional<Multiplier> exponent(int e)
-{
-    return Multiplier::fromExponent(e);
-}
-constexpr std::optional<Multiplier> factor(double f)
-{
-    return Multiplier::fromFactor(f);
-}
 constexpr std::nullopt_t none = std::nullopt;
+constexpr TolerancePercent percent(int mantissa, int exponent = 0)
+{
+    return {mantissa, exponent};
+}
 
 // Indexed by ordinal.
-const std::array<ColourMeaning, kBandColourCount> kMeanings = {{
-    {"Black", 0, exponent(0), none, none},
-    {"Brown", 1, exponent(1), "\u00B11%", "100 ppm"},
-    {"Red", 2, exponent(2), "\u00B12%", "50 ppm"},
-    {"Orange", 3, exponent(3), none, "15 ppm"},
-    {"Yellow", 4, exponent(4), none, "25 ppm"},
-    {"Green", 5, exponent(5), "\u00B10.5%", none},
-    {"Blue", 6, exponent(6), "\u00B10.25%", none},
-    {"Violet", 7, exponent(7), "\u00B10.10%", none},
-    {"Grey", 8, none, "\u00B10.05%", none},
+constexpr std::array<ColourMeaning, kBandColourCount> kMeanings = {{
+    {"Black", 0, 0, none, none},
+    {"Brown", 1, 1, percent(1), 100},
+    {"Red", 2, 2, percent(2), 50},
+    {"Orange", 3, 3, none, 15},
+    {"Yellow", 4, 4, none, 25},
+    {"Green", 5, 5, percent(5, -1), none},
+    {"Blue", 6, 6, percent(25, -2), none},
+    {"Violet", 7, 7, percent(10, -2), none},
+    {"Grey", 8, none, percent(5, -2), none},
     {"White", 9, none, none, none},
-    {"Gold", none, factor(0.1), "\u00B15%", none},
-    {"Silver", none, factor(0.01), "\u00B110%", none},
+    {"Gold", none, -1, percent(5), none},
+    {"Silver", none, -2, percent(10), none},
 }};
 
-constexpr std::string_view kNoBandToleranceText = "\u00B120%";
+constexpr TolerancePercent kNoBandTolerance = percent(20);
 
 const ColourMeaning& meaningOf(BandColour colour)
 {
     return kMeanings[OrdinalOf(colour)];
+}
+
+// The digits of `mantissa` with `decimals` of them after a point: 5 and 2 give "0.05".
+std::string withDecimals(int mantissa, int decimals)
+{
+    std::string digits = std::to_string(mantissa);
+    if (decimals <= 0)
+        return digits + std::string(static_cast<std::size_t>(-decimals), '0');
+    const auto places = static_cast<std::size_t>(decimals);
+    if (digits.size() <= places)
+        digits.insert(0, places + 1 - digits.size(), '0');
+    return digits.insert(digits.size() - places, ".");
 }
 
 }  // namespace
@@ -56,18 +63,18 @@ std::optional<BandColour> BandColourFromOrdinal(int ordinal)
     return static_cast<BandColour>(ordinal);
 }
 
+std::optional<ToleranceChoice> ToleranceChoice::fromId(int id)
+{
+    if (id == kBandColourCount)
+        return None();
+    if (const auto colour = BandColourFromOrdinal(id))
+        return ToleranceChoice(*colour);
+    return std::nullopt;
+}
+
 std::string_view CanonicalNameOf(BandColour colour)
 {
     return meaningOf(colour).name;
-}
-
-std::optional<BandColour> BandColourFromName(std::string_view name)
-{
-    for (BandColour colour : kAllBandColours) {
-        if (meaningOf(colour).name == name)
-            return colour;
-    }
-    return std::nullopt;
 }
 
 std::optional<int> DigitOf(BandColour colour)
@@ -75,21 +82,28 @@ std::optional<int> DigitOf(BandColour colour)
     return meaningOf(colour).digit;
 }
 
-std::optional<Multiplier> MultiplierOf(BandColour colour)
+std::optional<int> MultiplierPowerOf(BandColour colour)
 {
-    return meaningOf(colour).multiplier;
+    return meaningOf(colour).multiplierPower;
 }
 
-std::optional<std::string_view> ToleranceTextOf(ToleranceChoice choice)
+std::optional<TolerancePercent> ToleranceOf(ToleranceChoice choice)
 {
     if (choice.isNone())
-        return kNoBandToleranceText;
+        return kNoBandTolerance;
     return meaningOf(*choice.colour()).tolerance;
 }
 
-std::optional<std::string_view> TempcoTextOf(BandColour colour)
+std::optional<int> TempcoOf(BandColour colour)
 {
-    return meaningOf(colour).tempco;
+    return meaningOf(colour).tempcoPpm;
+}
+
+std::optional<std::string> ToleranceTextOf(ToleranceChoice choice)
+{
+    if (const auto tolerance = ToleranceOf(choice))
+        return "\u00B1" + withDecimals(tolerance->mantissa, -tolerance->exponent) + "%";
+    return std::nullopt;
 }
 
 std::optional<std::string> MeaningOn(StripeKind kind, BandColour colour)
@@ -100,23 +114,14 @@ std::optional<std::string> MeaningOn(StripeKind kind, BandColour colour)
             return std::to_string(*digit);
         return std::nullopt;
     case StripeKind::Multiplier:
-        if (const auto multiplier = MultiplierOf(colour)) {
-            // Appended rather than concatenated: GCC 12 at -O3 warns falsely about the concatenation.
-            std::string text = "x";
-            if (multiplier->form == Multiplier::Form::Exponent)
-                text.append("1").append(static_cast<std::size_t>(multiplier->exponent), '0');
-            else
-                text += GeneralNumberText(multiplier->factor, ".");
-            return text;
-        }
+        if (const auto power = MultiplierPowerOf(colour))
+            return "x" + withDecimals(1, -*power);
         return std::nullopt;
     case StripeKind::Tolerance:
-        if (const auto text = ToleranceTextOf(ToleranceChoice(colour)))
-            return std::string(*text);
-        return std::nullopt;
+        return ToleranceTextOf(colour);
     case StripeKind::Tempco:
-        if (const auto text = TempcoTextOf(colour))
-            return std::string(*text);
+        if (const auto ppm = TempcoOf(colour))
+            return std::to_string(*ppm) + " ppm";
         return std::nullopt;
     }
     return std::nullopt;

@@ -49,7 +49,6 @@ std::optional<BandColour> BandColourFromOrdinal(int ordinal);
 
 // Canonical English names ("Black" ... "Silver"); never translated.
 std::string_view CanonicalNameOf(BandColour colour);
-std::optional<BandColour> BandColourFromName(std::string_view name);
 
 // The tolerance position offers the band colours plus "no tolerance band".
 class ToleranceChoice {
@@ -62,6 +61,9 @@ public:
     constexpr bool isNone() const { return !m_colour.has_value(); }
     // Only meaningful when !isNone().
     constexpr std::optional<BandColour> colour() const { return m_colour; }
+    // As an option or a list item carries it: the colour's ordinal, or one past the last for no band.
+    constexpr int id() const { return m_colour ? OrdinalOf(*m_colour) : kBandColourCount; }
+    static std::optional<ToleranceChoice> fromId(int id);
 
     friend constexpr bool operator==(ToleranceChoice, ToleranceChoice) = default;
 
@@ -70,33 +72,28 @@ private:
     std::optional<BandColour> m_colour;
 };
 
-// A multiplier is either a power of ten or, for Gold and Silver, a factor held directly as a
-// double; the result text depends on which form it is, so the two are kept apart.
-struct Multiplier {
-    enum class Form { Exponent, Factor };
-    Form form = Form::Exponent;
-    int exponent = 0;  // Form::Exponent
-    double factor = 0;  // Form::Factor
-
-    static constexpr Multiplier fromExponent(int e) { return {Form::Exponent, e, 0.0}; }
-    static constexpr Multiplier fromFactor(double f) { return {Form::Factor, 0, f}; }
-    friend constexpr bool operator==(const Multiplier&, const Multiplier&) = default;
+// A tolerance in percent, exactly: 0.05 % is {5, -2}. It is kept with the decimals the band is
+// known by, so that violet reads "±0.10%" and green "±0.5%".
+struct TolerancePercent {
+    int mantissa = 0;
+    int exponent = 0;
+    friend constexpr bool operator==(const TolerancePercent&, const TolerancePercent&) = default;
 };
 
 // Each lookup gives std::nullopt where the colour has no meaning in that position.
 std::optional<int> DigitOf(BandColour colour);
-std::optional<Multiplier> MultiplierOf(BandColour colour);
-std::optional<std::string_view> ToleranceTextOf(ToleranceChoice choice);
-std::optional<std::string_view> TempcoTextOf(BandColour colour);
+// The multiplier's power of ten, from -2 (silver) to 7 (violet).
+std::optional<int> MultiplierPowerOf(BandColour colour);
+std::optional<TolerancePercent> ToleranceOf(ToleranceChoice choice);
+// In parts per million per kelvin.
+std::optional<int> TempcoOf(BandColour colour);
 
 // What a colour says on a stripe of each kind, as a tooltip or a screen reader tells it: "7",
 // "x100", "x0.1", "±5%", "50 ppm"; nothing where it means nothing there.
 enum class StripeKind { Digit, Multiplier, Tolerance, Tempco };
 std::optional<std::string> MeaningOn(StripeKind kind, BandColour colour);
-
-}  // namespace common
-
-namespace common {
+// The tolerance's text, "±20%" for no band.
+std::optional<std::string> ToleranceTextOf(ToleranceChoice choice);
 
 // Each colour-code panel has its own scheme; the two never influence each other.
 enum class BandScheme { FourBand, FiveBand, SixBand };

@@ -10,7 +10,6 @@
 namespace bandwise {
 
 using common::BandColour;
-using common::Multiplier;
 
 namespace {
 
@@ -44,16 +43,19 @@ struct UnitScale {
 };
 
 // The unit follows the exponent alone, never the size of the result.
-UnitScale unitScaleFor(const Multiplier& multiplier)
+UnitScale unitScaleFor(int power)
 {
-    if (multiplier.form == Multiplier::Form::Factor)
-        return {multiplier.factor, ""};
-    const int e = multiplier.exponent;
-    if (e >= 6)
-        return {powerOfTen(e - 6), "M"};
-    if (e >= 3)
-        return {powerOfTen(e - 3), "K"};
-    return {powerOfTen(e), ""};
+    if (power >= 6)
+        return {powerOfTen(power - 6), "M"};
+    if (power >= 3)
+        return {powerOfTen(power - 3), "K"};
+    return {powerOfTen(power), ""};
+}
+
+// An unset multiplier reads as 10^0 everywhere.
+int multiplierPower(const DecodingSelection& selection)
+{
+    return selection.multiplier ? common::MultiplierPowerOf(*selection.multiplier).value_or(0) : 0;
 }
 
 }  // namespace
@@ -65,35 +67,22 @@ DecodingOutput ComputeDecodingResult(
 
     if (const std::optional<int> digits = digitValue(selection, scheme)) {
         const double v = *digits;
-        // An unset multiplier reads as exponent 0 everywhere.
-        constexpr Multiplier kUnset = Multiplier::fromExponent(0);
-        const Multiplier multiplier =
-            selection.multiplier ? common::MultiplierOf(*selection.multiplier).value_or(kUnset) : kUnset;
-        const bool isFactor = multiplier.form == Multiplier::Form::Factor;
-        const int exponent = multiplier.exponent;
-
-        std::string tolerance;
-        if (selection.tolerance) {
-            if (const auto text = common::ToleranceTextOf(*selection.tolerance))
-                tolerance = *text;
-        }
+        const int exponent = multiplierPower(selection);
+        const std::string tolerance =
+            selection.tolerance ? common::ToleranceTextOf(*selection.tolerance).value_or("") : "";
         const auto number = [&](double x) { return common::GeneralNumberText(x, decimalSeparator); };
 
         std::string text;
         switch (form) {
         case ResultForm::Normal:
-            text = isFactor ? number(multiplier.factor * v) : number(v * powerOfTen(exponent));
+            text = number(v * powerOfTen(exponent));
             break;
         case ResultForm::Exponent:
-            if (isFactor)
-                text = number(multiplier.factor * v);
-            else if (exponent == 0)
-                text = number(v);
-            else
-                text = number(v) + "E" + std::to_string(exponent);
+            // Gold and silver are factors, written out: 4.7 rather than 47E-1.
+            text = exponent > 0 ? number(v) + "E" + std::to_string(exponent) : number(v * powerOfTen(exponent));
             break;
         case ResultForm::InUnits: {
-            const UnitScale unit = unitScaleFor(multiplier);
+            const UnitScale unit = unitScaleFor(exponent);
             output.unitCaption = std::string(unit.prefix) + std::string(common::kOhmSign);
             text = number(unit.scale * v);
             break;
@@ -102,10 +91,8 @@ DecodingOutput ComputeDecodingResult(
         output.resistorValue = text + tolerance;
     }
 
-    if (selection.tempco) {
-        if (const auto text = common::TempcoTextOf(*selection.tempco))
-            output.tempcoValue = std::string(*text);
-    }
+    if (selection.tempco)
+        output.tempcoValue = common::MeaningOn(common::StripeKind::Tempco, *selection.tempco);
     return output;
 }
 
@@ -114,17 +101,9 @@ std::optional<values::TypedValue> ExactReading(const DecodingSelection& selectio
     const std::optional<int> digits = digitValue(selection, scheme);
     if (!digits)
         return std::nullopt;
-    int exponent = 0;  // an unset multiplier reads as 10^0, as in the box
-    if (const auto multiplier = selection.multiplier ? common::MultiplierOf(*selection.multiplier) : std::nullopt) {
-        exponent = multiplier->form == Multiplier::Form::Exponent
-            ? multiplier->exponent
-            : static_cast<int>(std::lround(std::log10(multiplier->factor)));
-    }
-    values::TypedValue reading {values::MakeDecimal(*digits, exponent), std::nullopt};
-    if (selection.tolerance) {
-        if (const auto text = common::ToleranceTextOf(*selection.tolerance))
-            reading.tolerancePercent = TolerancePercent(*text);
-    }
+    values::TypedValue reading {values::MakeDecimal(*digits, multiplierPower(selection)), std::nullopt};
+    if (const auto tolerance = selection.tolerance ? common::ToleranceOf(*selection.tolerance) : std::nullopt)
+        reading.tolerancePercent = values::MakeDecimal(tolerance->mantissa, tolerance->exponent);
     return reading;
 }
 
@@ -161,22 +140,13 @@ std::optional<DecodingSelection> FromTheOtherEnd(const DecodingSelection& select
 
     const auto isDigit = [](std::optional<BandColour> colour) { return !colour || common::DigitOf(*colour); };
     const bool meaningful = mirrored.firstBand != BandColour::Black && isDigit(mirrored.firstBand) &&
-        isDigit(mirrored.secondBand) && isDigit(mirrored.thirdBand) && common::MultiplierOf(*mirrored.multiplier) &&
-        common::ToleranceTextOf(*mirrored.tolerance) && (!sixBand || common::TempcoTextOf(*mirrored.tempco));
+        isDigit(mirrored.secondBand) && isDigit(mirrored.thirdBand) &&
+        common::MultiplierPowerOf(*mirrored.multiplier) && common::ToleranceOf(*mirrored.tolerance) &&
+        (!sixBand || common::TempcoOf(*mirrored.tempco));
     const bool symmetric = std::equal(stripes.begin(), stripes.end(), stripes.rbegin());
     if (!meaningful || symmetric)
         return std::nullopt;
     return mirrored;
-}
-
-std::optional<values::Decimal> TolerancePercent(std::string_view text)
-{
-    constexpr std::string_view kPlusMinus = "\u00B1";
-    if (text.starts_with(kPlusMinus))
-        text.remove_prefix(kPlusMinus.size());
-    if (text.ends_with('%'))
-        text.remove_suffix(1);
-    return values::DecimalFromText(text);
 }
 
 }  // namespace bandwise

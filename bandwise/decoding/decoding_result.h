@@ -45,7 +45,4 @@ std::optional<values::TypedValue> ExactReading(const DecodingSelection& selectio
 // has none either.
 std::optional<DecodingSelection> FromTheOtherEnd(const DecodingSelection& selection, common::BandScheme scheme);
 
-// The percent of a tolerance text as the tables write it, "±5%" or "±0.10%".
-std::optional<values::Decimal> TolerancePercent(std::string_view text);
-
 }  // namespace bandwise

@@ -102,11 +102,10 @@ const std::array<RowNames, kEncodingRowCount> kRows = {{
     {"Label24", "Temp. Coeff.:", "tempco_list", "Label25", "Temp. Coeff. Band:", "tempco_v"},
 }};
 
-template <std::size_t N>
-void addItems(QComboBox* list, const std::array<std::string_view, N>& items)
+void addItems(QComboBox* list, EncodingRow row)
 {
-    for (std::string_view item : items)
-        list->addItem(fromView(item));
+    for (const ListItem& item : ListItems(row))
+        list->addItem(QString::fromStdString(item.text), item.id);
     list->setCurrentIndex(-1);
 }
 
@@ -178,19 +177,14 @@ void EncodingPanel::buildParameterAndResultGroups()
         placeInTwips(m_resultBoxes[row], 1920, boxTops[row], 1335, 300);
         ui::nameAfter(m_resultBoxes[row], m_resultLabels[row]);
     }
-    addItems(m_lists[MultiplierRow], MultiplierListItems());
-    addItems(m_lists[ToleranceRow], ToleranceListItems());
-    addItems(m_lists[TempcoRow], TempcoListItems());
+    for (EncodingRow row : {MultiplierRow, ToleranceRow, TempcoRow})
+        addItems(m_lists[row], row);
 }
 
 void EncodingPanel::fillDigitLists()
 {
-    for (std::string_view digit : DigitListItems()) {
-        for (int row : {FirstDigitRow, SecondDigitRow, ThirdDigitRow})
-            m_lists[row]->addItem(fromView(digit));
-    }
-    for (int row : {FirstDigitRow, SecondDigitRow, ThirdDigitRow})
-        m_lists[row]->setCurrentIndex(-1);
+    for (EncodingRow row : {FirstDigitRow, SecondDigitRow, ThirdDigitRow})
+        addItems(m_lists[row], row);
 }
 
 BandScheme EncodingPanel::scheme() const
@@ -306,24 +300,28 @@ void EncodingPanel::setTypedValue(const QString& text)
     }
     if (bands != scheme())
         m_scheme->choose(bands);
+    const std::array<std::optional<int>, kEncodingRowCount> ids = ListIds(entry.choices);
     for (int row = 0; row < kEncodingRowCount; ++row) {
-        if (entry.items[row])
-            m_lists[row]->setCurrentText(QString::fromStdString(*entry.items[row]));
+        if (ids[row])
+            m_lists[row]->setCurrentIndex(m_lists[row]->findData(*ids[row]));
     }
 }
 
 void EncodingPanel::tick()
 {
-    std::array<std::string, kEncodingRowCount> listTexts;
-    for (int row = 0; row < kEncodingRowCount; ++row)
-        listTexts[row] = m_lists[row]->currentText().toStdString();
+    std::array<std::optional<int>, kEncodingRowCount> ids;
+    for (int row = 0; row < kEncodingRowCount; ++row) {
+        if (m_lists[row]->currentIndex() >= 0)
+            ids[row] = m_lists[row]->currentData().toInt();
+    }
+    const DecodingSelection chosen = ListColours(ids);
     const QLocale locale = this->locale();
     const std::string separator = locale.decimalPoint().toStdString();
     const std::function<std::string(std::string_view)> toUpper = [&locale](std::string_view word) {
         return locale.toUpper(fromView(word)).toStdString();
     };
     const EncodingOutput out = ComputeEncodingRefresh(
-        {listTexts, scheme(), m_texts.Colour_Names, m_texts.None_Name, m_palette, separator, toUpper});
+        {chosen, scheme(), m_texts.Colour_Names, m_texts.None_Name, m_palette, separator, toUpper});
 
     for (int row = 0; row < kEncodingRowCount; ++row) {
         if (out.boxTexts[row])
@@ -336,10 +334,10 @@ void EncodingPanel::tick()
     if (out.resValue) {
         updateText(m_resValue, QString::fromStdString(*out.resValue));
         // Not only when the text changes: a new temperature band changes the reading from the other end.
-        if (m_factsFor != std::pair(listTexts, scheme())) {
-            m_factsFor = std::pair(listTexts, scheme());
-            m_reading = ExactListReading(listTexts, scheme());
-            const std::optional<DecodingSelection> mirrored = FromTheOtherEnd(ListColours(listTexts), scheme());
+        if (m_factsFor != std::pair(chosen, scheme())) {
+            m_factsFor = std::pair(chosen, scheme());
+            m_reading = ExactListReading(chosen, scheme());
+            const std::optional<DecodingSelection> mirrored = FromTheOtherEnd(chosen, scheme());
             showValueFacts(m_resValue, m_reading, mirrored ? ExactReading(*mirrored, scheme()) : std::nullopt);
         }
     }

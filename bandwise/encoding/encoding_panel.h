@@ -59,7 +59,7 @@ private:
     QLineEdit* m_resValue = nullptr;
     std::optional<values::TypedValue> m_reading;  // of the last tick
     // The lists and scheme the reading and the value box's tooltip are of; rebuilt only on a change.
-    std::optional<std::pair<std::array<std::string, kEncodingRowCount>, common::BandScheme>> m_factsFor;
+    std::optional<std::pair<DecodingSelection, common::BandScheme>> m_factsFor;
     std::array<std::optional<std::string>, kEncodingRowCount> m_colourNames;  // of the last tick
     std::array<QLabel*, kEncodingRowCount> m_parameterLabels {};
     std::array<QComboBox*, kEncodingRowCount> m_lists {};

@@ -14,84 +14,20 @@ using common::ToleranceChoice;
 
 namespace {
 
-// "0" to "7" are powers of ten (the number of zeros); Grey and White have no multiplier text.
-constexpr std::array<std::pair<std::string_view, BandColour>, 10> kMultiplierTexts = {{
-    {"0", BandColour::Black},
-    {"1", BandColour::Brown},
-    {"2", BandColour::Red},
-    {"3", BandColour::Orange},
-    {"4", BandColour::Yellow},
-    {"5", BandColour::Green},
-    {"6", BandColour::Blue},
-    {"7", BandColour::Violet},
-    {"x0.1", BandColour::Gold},
-    {"x0.01", BandColour::Silver},
-}};
-
-constexpr std::array<ToleranceChoice, 9> kToleranceChoices = {
-    ToleranceChoice(BandColour::Brown),
-    ToleranceChoice(BandColour::Red),
-    ToleranceChoice(BandColour::Green),
-    ToleranceChoice(BandColour::Blue),
-    ToleranceChoice(BandColour::Violet),
-    ToleranceChoice(BandColour::Grey),
-    ToleranceChoice(BandColour::Gold),
-    ToleranceChoice(BandColour::Silver),
-    ToleranceChoice::None(),
-};
-
-constexpr std::array<BandColour, 4> kTempcoColours = {
-    BandColour::Brown, BandColour::Red, BandColour::Orange, BandColour::Yellow};
-
-std::optional<BandColour> digitColour(std::string_view text)
-{
-    for (BandColour colour : common::kAllBandColours) {
-        const std::optional<int> digit = common::DigitOf(colour);
-        if (digit && text.size() == 1 && text[0] == static_cast<char>('0' + *digit))
-            return colour;
-    }
-    return std::nullopt;
-}
-
-std::optional<BandColour> multiplierColour(std::string_view text)
-{
-    for (const auto& [item, colour] : kMultiplierTexts) {
-        if (item == text)
-            return colour;
-    }
-    return std::nullopt;
-}
-
-std::optional<ToleranceChoice> toleranceChoice(std::string_view text)
-{
-    for (ToleranceChoice choice : kToleranceChoices) {
-        if (common::ToleranceTextOf(choice) == text)
-            return choice;
-    }
-    return std::nullopt;
-}
-
-std::optional<BandColour> tempcoColour(std::string_view text)
-{
-    for (BandColour colour : kTempcoColours) {
-        if (common::TempcoTextOf(colour) == text)
-            return colour;
-    }
-    return std::nullopt;
-}
-
 // What the band of each row says on its stripe.
 constexpr std::array<common::StripeKind, kEncodingRowCount> kStripeKinds = {common::StripeKind::Digit,
     common::StripeKind::Digit, common::StripeKind::Digit, common::StripeKind::Multiplier, common::StripeKind::Tolerance,
     common::StripeKind::Tempco};
 
-double factorOf(std::string_view multiplierText)
+// The colour whose meaning, as `meaningOf` tells it, is `wanted`.
+template <typename Meaning, typename Wanted>
+std::optional<BandColour> colourMeaning(Meaning meaningOf, const Wanted& wanted)
 {
-    if (multiplierText == "x0.1")
-        return 0.1;
-    if (multiplierText == "x0.01")
-        return 0.01;
-    return std::pow(10.0, common::LeadingNumber(multiplierText));
+    for (BandColour colour : common::kAllBandColours) {
+        if (meaningOf(colour) == wanted)
+            return colour;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -99,7 +35,7 @@ double factorOf(std::string_view multiplierText)
 EncodingOutput ComputeEncodingRefresh(const EncodingInputs& in)
 {
     EncodingOutput out;
-    const auto& texts = in.listTexts;
+    const DecodingSelection& chosen = in.chosen;
     const auto showColour = [&](int row, int swatch, BandColour colour) {
         const std::string& name = in.colourNames[common::OrdinalOf(colour)];
         out.boxTexts[row] = in.toUpper(name);
@@ -108,61 +44,48 @@ EncodingOutput ComputeEncodingRefresh(const EncodingInputs& in)
         out.swatchDescriptions[swatch] = name + ": " + common::MeaningOn(kStripeKinds[row], colour).value_or("");
     };
 
-    for (int row : {FirstDigitRow, SecondDigitRow, ThirdDigitRow}) {
-        if (const auto colour = digitColour(texts[row]))
-            showColour(row, row, *colour);
+    const std::array digitRows = {
+        std::pair(FirstDigitRow, chosen.firstBand),
+        std::pair(SecondDigitRow, chosen.secondBand),
+        std::pair(ThirdDigitRow, chosen.thirdBand),
+    };
+    // The digits chosen, one after the other: a list without a choice drops out.
+    std::string digits;
+    for (const auto& [row, colour] : digitRows) {
+        if (!colour)
+            continue;
+        showColour(row, row, *colour);
+        if (row != ThirdDigitRow || in.scheme != common::BandScheme::FourBand)
+            digits += std::to_string(common::DigitOf(*colour).value_or(0));
     }
-    if (const auto colour = multiplierColour(texts[MultiplierRow])) {
+    if (chosen.multiplier) {
         // In a four-band resistor the third band is the multiplier: it paints over the third digit.
         const int swatch = in.scheme == common::BandScheme::FourBand ? ThirdDigitRow : MultiplierRow;
-        showColour(MultiplierRow, swatch, *colour);
+        showColour(MultiplierRow, swatch, *chosen.multiplier);
     }
-    if (const auto choice = toleranceChoice(texts[ToleranceRow])) {
+    if (const auto& choice = chosen.tolerance) {
         if (choice->isNone()) {
             out.boxTexts[ToleranceRow] = in.toUpper(in.noneName);
             out.colourNames[ToleranceRow] = in.noneName;
             out.swatchColours[ToleranceRow] = in.palette.body;
-            out.swatchDescriptions[ToleranceRow] =
-                in.noneName + ": " + std::string(common::ToleranceTextOf(*choice).value_or(""));
+            out.swatchDescriptions[ToleranceRow] = in.noneName + ": " + common::ToleranceTextOf(*choice).value_or("");
         } else {
             showColour(ToleranceRow, ToleranceRow, *choice->colour());
         }
     }
-    if (const auto colour = tempcoColour(texts[TempcoRow]))
-        showColour(TempcoRow, TempcoRow, *colour);
+    if (chosen.tempco)
+        showColour(TempcoRow, TempcoRow, *chosen.tempco);
 
-    std::string digits = texts[FirstDigitRow] + texts[SecondDigitRow];
-    if (in.scheme != common::BandScheme::FourBand)
-        digits += texts[ThirdDigitRow];
-    const double value = common::LeadingNumber(digits) * factorOf(texts[MultiplierRow]);
-    out.resValue = common::GeneralNumberText(value, in.decimalSeparator) + texts[ToleranceRow];
+    const int power = chosen.multiplier ? common::MultiplierPowerOf(*chosen.multiplier).value_or(0) : 0;
+    const double value = common::LeadingNumber(digits) * std::pow(10.0, power);
+    out.resValue = common::GeneralNumberText(value, in.decimalSeparator) +
+        (chosen.tolerance ? common::ToleranceTextOf(*chosen.tolerance).value_or("") : "");
     return out;
 }
 
-std::optional<values::TypedValue> ExactListReading(
-    const std::array<std::string, kEncodingRowCount>& texts, common::BandScheme scheme)
+std::optional<values::TypedValue> ExactListReading(const DecodingSelection& chosen, common::BandScheme scheme)
 {
-    std::string digits = texts[FirstDigitRow] + texts[SecondDigitRow];
-    if (scheme != common::BandScheme::FourBand)
-        digits += texts[ThirdDigitRow];
-    const std::optional<values::Decimal> number = values::DecimalFromText(digits);
-    const std::optional<BandColour> multiplier = multiplierColour(texts[MultiplierRow]);
-    const bool complete = !texts[FirstDigitRow].empty() && !texts[SecondDigitRow].empty() &&
-        (scheme == common::BandScheme::FourBand || !texts[ThirdDigitRow].empty());
-    if (!complete || !number || !multiplier)
-        return std::nullopt;
-    const common::Multiplier factor = *common::MultiplierOf(*multiplier);
-    const int exponent = factor.form == common::Multiplier::Form::Exponent
-        ? factor.exponent
-        : static_cast<int>(std::lround(std::log10(factor.factor)));
-    return values::TypedValue {values::MakeDecimal(number->mantissa, number->exponent + exponent),
-        texts[ToleranceRow].empty() ? std::nullopt : TolerancePercent(texts[ToleranceRow])};
-}
-
-DecodingSelection ListColours(const std::array<std::string, kEncodingRowCount>& texts)
-{
-    return {digitColour(texts[FirstDigitRow]), digitColour(texts[SecondDigitRow]), digitColour(texts[ThirdDigitRow]),
-        multiplierColour(texts[MultiplierRow]), toleranceChoice(texts[ToleranceRow]), tempcoColour(texts[TempcoRow])};
+    return chosen.multiplier ? ExactReading(chosen, scheme) : std::nullopt;
 }
 
 ListEntry ListsForValue(const values::TypedValue& value, common::BandScheme scheme)
@@ -182,16 +105,22 @@ ListEntry ListsForValue(const values::TypedValue& value, common::BandScheme sche
         return {Problem::TooSmall, {}};
     std::string text = std::to_string(whole->mantissa) + std::string(static_cast<std::size_t>(whole->exponent), '0');
     text.insert(0, static_cast<std::size_t>(digits) - std::min(text.size(), static_cast<std::size_t>(digits)), '0');
-    const EncodingRow rows[] = {FirstDigitRow, SecondDigitRow, ThirdDigitRow};
-    for (int i = 0; i < digits; ++i)
-        entry.items[rows[i]] = std::string(1, text[static_cast<std::size_t>(i)]);
-    entry.items[MultiplierRow] = power == -2 ? "x0.01" : power == -1 ? "x0.1" : std::to_string(power);
-    if (value.tolerancePercent) {
-        for (std::string_view item : ToleranceListItems()) {
-            if (TolerancePercent(item) == value.tolerancePercent)
-                entry.items[ToleranceRow] = std::string(item);
+    const auto digitColour = [&text](std::size_t i) {
+        return colourMeaning(common::DigitOf, std::optional(text[i] - '0'));
+    };
+    entry.choices.firstBand = digitColour(0);
+    entry.choices.secondBand = digitColour(1);
+    if (digits == 3)
+        entry.choices.thirdBand = digitColour(2);
+    entry.choices.multiplier = colourMeaning(common::MultiplierPowerOf, std::optional(power));
+    if (const auto& percent = value.tolerancePercent) {
+        for (const ListItem& item : ListItems(ToleranceRow)) {
+            const auto choice = ToleranceChoice::fromId(item.id);
+            const auto tolerance = common::ToleranceOf(*choice);
+            if (values::MakeDecimal(tolerance->mantissa, tolerance->exponent) == *percent)
+                entry.choices.tolerance = choice;
         }
-        if (!entry.items[ToleranceRow])
+        if (!entry.choices.tolerance)
             return {Problem::NoSuchTolerance, {}};
     }
     return entry;
@@ -202,34 +131,38 @@ values::Decimal LargestListValue(common::BandScheme scheme)
     return values::MakeDecimal(scheme == common::BandScheme::FourBand ? 99 : 999, 7);
 }
 
-const std::array<std::string_view, 10>& DigitListItems()
+std::vector<ListItem> ListItems(EncodingRow row)
 {
-    static constexpr std::array<std::string_view, 10> items = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+    std::vector<ListItem> items;
+    for (BandColour colour : common::kAllBandColours) {
+        std::optional<std::string> text = common::MeaningOn(kStripeKinds[row], colour);
+        // A power of ten is listed by its number of zeros; gold and silver by their factor.
+        if (const auto power = common::MultiplierPowerOf(colour); row == MultiplierRow && power >= 0)
+            text = std::to_string(*power);
+        if (text)
+            items.push_back({*text, ToleranceChoice(colour).id()});
+    }
+    if (row == ToleranceRow)
+        items.push_back({*common::ToleranceTextOf(ToleranceChoice::None()), ToleranceChoice::None().id()});
     return items;
 }
 
-const std::array<std::string_view, 10>& MultiplierListItems()
+DecodingSelection ListColours(const std::array<std::optional<int>, kEncodingRowCount>& ids)
 {
-    static constexpr std::array<std::string_view, 10> items = [] {
-        std::array<std::string_view, 10> result {};
-        for (std::size_t i = 0; i < kMultiplierTexts.size(); ++i)
-            result[i] = kMultiplierTexts[i].first;
-        return result;
-    }();
-    return items;
+    const auto colour = [&ids](EncodingRow row) {
+        return ids[row] ? common::BandColourFromOrdinal(*ids[row]) : std::nullopt;
+    };
+    return {colour(FirstDigitRow), colour(SecondDigitRow), colour(ThirdDigitRow), colour(MultiplierRow),
+        ids[ToleranceRow] ? ToleranceChoice::fromId(*ids[ToleranceRow]) : std::nullopt, colour(TempcoRow)};
 }
 
-const std::array<std::string_view, 9>& ToleranceListItems()
+std::array<std::optional<int>, kEncodingRowCount> ListIds(const DecodingSelection& chosen)
 {
-    static constexpr std::array<std::string_view, 9> items = {
-        "±1%", "±2%", "±0.5%", "±0.25%", "±0.10%", "±0.05%", "±5%", "±10%", "±20%"};
-    return items;
-}
-
-const std::array<std::string_view, 4>& TempcoListItems()
-{
-    static constexpr std::array<std::string_view, 4> items = {"100 ppm", "50 ppm", "15 ppm", "25 ppm"};
-    return items;
+    const auto id = [](std::optional<BandColour> colour) {
+        return colour ? std::optional(common::OrdinalOf(*colour)) : std::nullopt;
+    };
+    return {id(chosen.firstBand), id(chosen.secondBand), id(chosen.thirdBand), id(chosen.multiplier),
+        chosen.tolerance ? std::optional(chosen.tolerance->id()) : std::nullopt, id(chosen.tempco)};
 }
 
 }  // namespace bandwise

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace bandwise {
 
@@ -18,7 +19,7 @@ enum EncodingRow { FirstDigitRow, SecondDigitRow, ThirdDigitRow, MultiplierRow, 
 inline constexpr int kEncodingRowCount = 6;
 
 struct EncodingInputs {
-    const std::array<std::string, kEncodingRowCount>& listTexts;  // empty while a list has no selection
+    const DecodingSelection& chosen;  // what the lists' items stand for; unset while a list has no selection
     common::BandScheme scheme;
     const std::array<std::string, common::kBandColourCount>& colourNames;
     const std::string& noneName;
@@ -45,12 +46,19 @@ EncodingOutput ComputeEncodingRefresh(const EncodingInputs& inputs);
 
 // The resistance and tolerance the lists give, exactly; nothing until each digit list of the scheme
 // and the multiplier list have a choice.
-std::optional<values::TypedValue> ExactListReading(
-    const std::array<std::string, kEncodingRowCount>& listTexts, common::BandScheme scheme);
+std::optional<values::TypedValue> ExactListReading(const DecodingSelection& chosen, common::BandScheme scheme);
 
-// The colours the lists stand for, held as the decoder holds its choices, so that the same stripes
-// can be read from the other end.
-DecodingSelection ListColours(const std::array<std::string, kEncodingRowCount>& listTexts);
+// The items of each list, in order: the text shown and the id of what it stands for, a colour's
+// ordinal or, in the tolerance list, a ToleranceChoice id. Never translated.
+struct ListItem {
+    std::string text;
+    int id;
+};
+std::vector<ListItem> ListItems(EncodingRow row);
+// The colours of the lists' chosen items, from their ids (nothing for a list without a choice), held
+// as the decoder holds its choices; and back.
+DecodingSelection ListColours(const std::array<std::optional<int>, kEncodingRowCount>& ids);
+std::array<std::optional<int>, kEncodingRowCount> ListIds(const DecodingSelection& chosen);
 
 // The list items that give a typed value, for "Set value…": each digit list, the multiplier list
 // and, when a tolerance was typed, the tolerance list. The digits and the multiplier need a value
@@ -59,16 +67,10 @@ DecodingSelection ListColours(const std::array<std::string, kEncodingRowCount>& 
 struct ListEntry {
     enum class Problem { None, NeedsMoreDigits, TooSmall, TooLarge, NoSuchTolerance };
     Problem problem = Problem::None;
-    std::array<std::optional<std::string>, kEncodingRowCount> items;  // nothing: leave that list
+    DecodingSelection choices;  // unset: leave that list
 };
 ListEntry ListsForValue(const values::TypedValue& value, common::BandScheme scheme);
 // The largest value the lists of a scheme give: all digits 9, times 10^7.
 values::Decimal LargestListValue(common::BandScheme scheme);
-
-// The fixed items of the lists, exactly the texts the refresh recognises; never translated.
-const std::array<std::string_view, 10>& DigitListItems();
-const std::array<std::string_view, 10>& MultiplierListItems();
-const std::array<std::string_view, 9>& ToleranceListItems();
-const std::array<std::string_view, 4>& TempcoListItems();
 
 }  // namespace bandwise

@@ -1,32 +1,32 @@
-#include "band_meanings.h"
 #include "common/band_colour.h"
 
 #include <gtest/gtest.h>
 
 using namespace common;
 
-TEST(BandColourTable, everyColourMeansWhatTheColourCodeSays)
+TEST(BandColourTable, everyColourSaysWhatTheColourCodeSaysOnEachKindOfStripe)
 {
-    ASSERT_EQ(testsupport::BandMeanings().size(), std::size_t(kBandColourCount));
-    int ordinal = 0;
-    for (const testsupport::BandMeaning& row : testsupport::BandMeanings()) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(BandColourFromOrdinal(ordinal++), row.colour);
-        EXPECT_EQ(CanonicalNameOf(row.colour), row.name);
-        EXPECT_EQ(BandColourFromName(row.name), row.colour);
-        EXPECT_EQ(DigitOf(row.colour), row.digit);
-        const std::optional<Multiplier> multiplier = MultiplierOf(row.colour);
-        if (row.exponent)
-            EXPECT_EQ(multiplier, Multiplier::fromExponent(*row.exponent));
-        else if (row.factor)
-            EXPECT_EQ(multiplier, Multiplier::fromFactor(*row.factor));
-        else
-            EXPECT_FALSE(multiplier.has_value());
-        EXPECT_EQ(ToleranceTextOf(row.colour), row.tolerance);
-        EXPECT_EQ(TempcoTextOf(row.colour), row.tempco);
+    // Black to Silver, "-" where a colour means nothing on that kind of stripe.
+    const std::pair<StripeKind, std::string_view> rows[] = {
+        {StripeKind::Digit, "0|1|2|3|4|5|6|7|8|9|-|-"},
+        {StripeKind::Multiplier, "x1|x10|x100|x1000|x10000|x100000|x1000000|x10000000|-|-|x0.1|x0.01"},
+        {StripeKind::Tolerance, "-|±1%|±2%|-|-|±0.5%|±0.25%|±0.10%|±0.05%|-|±5%|±10%"},
+        {StripeKind::Tempco, "-|100 ppm|50 ppm|15 ppm|25 ppm|-|-|-|-|-|-|-"},
+    };
+    for (const auto& [kind, expected] : rows) {
+        std::string said;
+        for (BandColour colour : kAllBandColours)
+            said += (colour == BandColour::Black ? "" : "|") + MeaningOn(kind, colour).value_or("-");
+        EXPECT_EQ(said, expected);
     }
-    EXPECT_EQ(ToleranceTextOf(ToleranceChoice::None()), std::optional(testsupport::kNoBandTolerance));
-    EXPECT_FALSE(BandColourFromOrdinal(-1).has_value());
-    EXPECT_FALSE(BandColourFromOrdinal(kBandColourCount).has_value());
-    EXPECT_FALSE(BandColourFromName("black").has_value());
+    EXPECT_EQ(ToleranceTextOf(ToleranceChoice::None()), "±20%");
+    EXPECT_EQ(ToleranceOf(BandColour::Violet), (TolerancePercent {10, -2}));
+    // Options and list items carry a choice as its id, the colours' ordinals and one for no band.
+    for (int id = -1; id <= kBandColourCount + 1; ++id) {
+        const std::optional<ToleranceChoice> choice = ToleranceChoice::fromId(id);
+        EXPECT_EQ(choice ? std::optional(choice->id()) : std::nullopt,
+            id < 0 || id > kBandColourCount ? std::nullopt : std::optional(id));
+        EXPECT_EQ(BandColourFromOrdinal(id).has_value(), id >= 0 && id < kBandColourCount);
+    }
+    EXPECT_EQ(CanonicalNameOf(BandColour::Grey), "Grey");
 }

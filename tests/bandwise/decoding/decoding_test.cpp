@@ -1,9 +1,9 @@
-#include "band_meanings.h"
 #include "bandwise/decoding/decoding_panel.h"
 #include "bandwise/decoding/decoding_result.h"
 #include "bandwise/shell/main_window.h"
 #include "bandwise/widgets/shape.h"
 #include "ui/colours.h"
+#include "ui/naming.h"
 #include "widget_test.h"
 
 #include <QAccessible>
@@ -72,12 +72,13 @@ TEST(DecodingResult, everyMultiplierInEveryForm)
     selection.secondBand = BandColour::Violet;
     selection.thirdBand = BandColour::White;  // not a digit of a four-band resistor
     EXPECT_EQ(value(selection, BandScheme::FourBand, ResultForm::Normal), "47");  // no multiplier yet: 10^0
-    for (const testsupport::BandMeaning& row : testsupport::BandMeanings()) {
-        if (!row.exponent && !row.factor)
+    for (BandColour colour : common::kAllBandColours) {
+        const std::optional<int> power = common::MultiplierPowerOf(colour);
+        if (!power)
             continue;
-        SCOPED_TRACE(row.name);
-        selection.multiplier = row.colour;
-        const int places = row.exponent ? *row.exponent : int(std::lround(std::log10(*row.factor)));
+        SCOPED_TRACE(common::CanonicalNameOf(colour));
+        selection.multiplier = colour;
+        const int places = *power;
         EXPECT_EQ(value(selection, BandScheme::FourBand, ResultForm::Normal), shifted("47", places));
         EXPECT_EQ(value(selection, BandScheme::FourBand, ResultForm::Exponent),
             places > 0 ? "47E" + std::to_string(places) : shifted("47", places));
@@ -129,24 +130,27 @@ TEST_F(DecodingPanelTest, everyOptionMeansItsColourInItsBandAndShowsItBeside)
     for (const auto& [group, stripeName, kind] : groups) {
         // Each option and what its stripe then says: its colour and what that colour means there.
         std::map<QString, QString> expected, offered;
-        for (const testsupport::BandMeaning& meaning : testsupport::BandMeanings()) {
-            if (const auto said = testsupport::SaidOnStripe(kind, meaning))
-                expected[QString::fromStdString(meaning.name)] = QString::fromStdString(meaning.name + ": " + *said);
+        std::map<QString, QColor> painted = {{"None", ui::toQColor(common::DefaultPalette().body)}};
+        for (BandColour colour : common::kAllBandColours) {
+            const QString name = ui::fromView(common::CanonicalNameOf(colour));
+            painted[name] = this->colour(colour);
+            if (const auto said = common::MeaningOn(kind, colour))
+                expected[name] = name + ": " + QString::fromStdString(*said);
         }
         if (kind == Kind::Tolerance)  // no tolerance band: the stripe takes the body colour
-            expected[QStringLiteral("None")] = QString::fromStdString("None: " + testsupport::kNoBandTolerance);
+            expected["None"] =
+                "None: " + QString::fromStdString(*common::ToleranceTextOf(common::ToleranceChoice::None()));
         auto* box = child<QGroupBox>(window.get(), group);
         for (QRadioButton* option : box->findChildren<QRadioButton*>()) {
             SCOPED_TRACE(option->objectName().toStdString());
             WidgetTest::click(option);
             offered[option->text()] = child<Shape>(window.get(), stripeName)->toolTip();
-            const auto band = common::BandColourFromName(option->text().toStdString());
-            EXPECT_EQ(stripe(stripeName), band ? colour(*band) : ui::toQColor(common::DefaultPalette().body));
+            EXPECT_EQ(stripe(stripeName), painted.at(option->text()));
             int swatches = 0;  // on the option's row
             for (const Shape* swatch : box->findChildren<Shape*>()) {
                 if (std::abs(swatch->geometry().center().y() - option->geometry().center().y()) < 4) {
                     ++swatches;
-                    EXPECT_TRUE(!band || swatch->fillColour() == colour(*band));
+                    EXPECT_TRUE(option->objectName() == "nont" || swatch->fillColour() == painted.at(option->text()));
                 }
             }
             EXPECT_EQ(swatches, 1);

@@ -1,4 +1,3 @@
-#include "band_meanings.h"
 #include "bandwise/encoding/encoding_panel.h"
 #include "bandwise/encoding/encoding_refresh.h"
 #include "bandwise/shell/window_texts.h"
@@ -21,7 +20,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <set>
 
 using common::BandColour;
 using common::BandScheme;
@@ -40,20 +38,22 @@ struct Refresh {
 
     EncodingOutput operator()(const Lists& lists, BandScheme scheme) const
     {
-        return ComputeEncodingRefresh({lists, scheme, texts.Colour_Names, texts.None_Name, palette, separator, upper});
+        return ComputeEncodingRefresh(
+            {chosen(lists), scheme, texts.Colour_Names, texts.None_Name, palette, separator, upper});
+    }
+    // What the lists stand for with these items chosen ("" for none).
+    static DecodingSelection chosen(const Lists& lists)
+    {
+        std::array<std::optional<int>, kEncodingRowCount> ids;
+        for (int row = 0; row < kEncodingRowCount; ++row) {
+            for (const ListItem& item : ListItems(EncodingRow(row))) {
+                if (item.text == lists[row])
+                    ids[row] = item.id;
+            }
+        }
+        return ListColours(ids);
     }
 };
-
-// The list item that stands for a colour in a row, as the colour code writes it.
-std::optional<std::string> itemFor(EncodingRow row, const testsupport::BandMeaning& meaning)
-{
-    const auto number = [](std::optional<int> n) { return n ? std::optional(std::to_string(*n)) : std::nullopt; };
-    if (row == MultiplierRow)
-        return meaning.factor ? std::optional(*meaning.factor == 0.1 ? "x0.1" : "x0.01") : number(meaning.exponent);
-    if (row == ToleranceRow)
-        return meaning.tolerance;
-    return row == TempcoRow ? meaning.tempco : number(meaning.digit);
-}
 
 class EncodingPanelTest : public testsupport::WidgetTest {
 protected:
@@ -80,50 +80,25 @@ TEST(EncodingRefresh, everyItemShowsItsColourWordAndPaintsItsSwatch)
 {
     Refresh refresh;
     refresh.texts.Colour_Names[common::OrdinalOf(BandColour::Gold)] = "Oro";  // the words come from the language
+    refresh.texts.None_Name = "Ninguna";
     for (EncodingRow row : {FirstDigitRow, ThirdDigitRow, MultiplierRow, ToleranceRow, TempcoRow}) {
-        for (const testsupport::BandMeaning& meaning : testsupport::BandMeanings()) {
-            const std::optional<std::string> item = itemFor(row, meaning);
-            if (!item)
-                continue;
-            SCOPED_TRACE(*item + " in row " + std::to_string(row));
+        for (const ListItem& item : ListItems(row)) {
+            SCOPED_TRACE(item.text + " in row " + std::to_string(row));
             Lists lists;
-            lists[row] = *item;
+            lists[row] = item.text;
             const EncodingOutput out = refresh(lists, BandScheme::SixBand);
-            const std::string word = "^" + refresh.texts.Colour_Names[common::OrdinalOf(meaning.colour)];
-            const common::StripeKind kind = row == MultiplierRow ? common::StripeKind::Multiplier
-                : row == ToleranceRow                            ? common::StripeKind::Tolerance
-                : row == TempcoRow                               ? common::StripeKind::Tempco
-                                                                 : common::StripeKind::Digit;
-            const std::string said = refresh.texts.Colour_Names[common::OrdinalOf(meaning.colour)] + ": " +
-                *testsupport::SaidOnStripe(kind, meaning);
+            const std::optional<BandColour> colour = common::BandColourFromOrdinal(item.id);
+            const std::string name = colour ? refresh.texts.Colour_Names[item.id] : "Ninguna";
+            // No tolerance band: the stripe is body-coloured.
+            const common::DisplayColour painted = colour ? refresh.palette[*colour] : refresh.palette.body;
+            const std::string said = name + ": " +
+                (row == MultiplierRow ? *common::MeaningOn(common::StripeKind::Multiplier, *colour) : item.text);
             for (int i = 0; i < kEncodingRowCount; ++i) {
-                EXPECT_EQ(out.boxTexts[i], i == row ? std::optional(word) : std::nullopt) << i;
-                EXPECT_EQ(
-                    out.swatchColours[i], i == row ? std::optional(refresh.palette[meaning.colour]) : std::nullopt);
+                EXPECT_EQ(out.boxTexts[i], i == row ? std::optional("^" + name) : std::nullopt) << i;
+                EXPECT_EQ(out.swatchColours[i], i == row ? std::optional(painted) : std::nullopt);
                 EXPECT_EQ(out.swatchDescriptions[i], i == row ? std::optional(said) : std::nullopt);
             }
         }
-    }
-    refresh.texts.None_Name = "Ninguna";
-    const EncodingOutput none = refresh({"", "", "", "", testsupport::kNoBandTolerance, ""}, BandScheme::FourBand);
-    EXPECT_EQ(none.boxTexts[ToleranceRow], "^Ninguna");
-    EXPECT_EQ(none.swatchColours[ToleranceRow], refresh.palette.body);  // no band: the stripe is body-coloured
-    EXPECT_EQ(none.swatchDescriptions[ToleranceRow], "Ninguna: " + testsupport::kNoBandTolerance);
-}
-
-TEST(EncodingRefresh, listsOfferEachMeaningOfTheirBandOnce)
-{
-    const std::pair<EncodingRow, std::vector<std::string_view>> lists[] = {
-        {FirstDigitRow, {DigitListItems().begin(), DigitListItems().end()}},
-        {MultiplierRow, {MultiplierListItems().begin(), MultiplierListItems().end()}},
-        {ToleranceRow, {ToleranceListItems().begin(), ToleranceListItems().end()}},
-        {TempcoRow, {TempcoListItems().begin(), TempcoListItems().end()}}};
-    for (const auto& [row, items] : lists) {
-        std::multiset<std::string> expected = {row == ToleranceRow ? testsupport::kNoBandTolerance : ""};
-        for (const testsupport::BandMeaning& meaning : testsupport::BandMeanings())
-            expected.insert(itemFor(row, meaning).value_or(""));
-        std::erase_if(expected, [](const std::string& item) { return item.empty(); });
-        EXPECT_EQ(std::multiset<std::string>(items.begin(), items.end()), expected) << row;
     }
 }
 
@@ -168,10 +143,7 @@ TEST(EncodingRefresh, aTypedValueFindsTheItemsThatReadBackAsItOrWhyNone)
         EXPECT_EQ(entry.problem, problem);
         if (problem != Problem::None)
             continue;
-        Lists lists;
-        for (int row = 0; row < kEncodingRowCount; ++row)
-            lists[row] = entry.items[row].value_or("");
-        EXPECT_EQ(ExactListReading(lists, scheme), value);
+        EXPECT_EQ(ExactListReading(entry.choices, scheme), value);
     }
 }
 
@@ -180,6 +152,15 @@ TEST_F(EncodingPanelTest, theTickWritesWordsSwatchesAndValue)
     const auto spoken = [this](const char* part) {
         return QAccessible::queryAccessibleInterface(child<QWidget>(panel.get(), part))->text(QAccessible::Name);
     };
+    // The lists offer what each band can mean, a multiplier by its number of zeros.
+    QStringList offered;
+    for (const char* name : {"band1_list", "mul_list", "tol_list", "tempco_list"}) {
+        for (int i = 0; i < list(name)->count(); ++i)
+            offered << list(name)->itemText(i);
+    }
+    EXPECT_EQ(offered.join(" "),
+        "0 1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 x0.1 x0.01 ±1% ±2% ±0.5% ±0.25% ±0.10% ±0.05% ±5% ±10% "
+        "±20% 100 ppm 50 ppm 15 ppm 25 ppm");
     panel->tick();
     EXPECT_EQ(box("res_value"), "0");  // from the first tick, with nothing chosen
     EXPECT_EQ(spoken("Shape57") + ", " + spoken("band1_colour1"), "Left lead, Orange (example, no band chosen yet)");
