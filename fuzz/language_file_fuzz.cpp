@@ -1,5 +1,5 @@
 #include "bandwise/about/about_texts.h"
-#include "bandwise/shell/language_file.h"
+#include "bandwise/core/language_file.h"
 #include "fuzz_input.h"
 
 // The main program's 69-field language file, applied to the window texts and the About box.

@@ -1,4 +1,4 @@
-#include "bandwise/shell/language_file.h"
+#include "bandwise/core/language_file.h"
 #include "common/settings_files.h"
 #include "fuzz_input.h"
 #include "settings/settings_texts.h"

@@ -44,8 +44,6 @@ public:
     // Applies the caption file of the language selected in the list.
     void Language_Loader();
 
-    const SettingsTexts& texts() const { return m_texts; }
-
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bandwise/shell/window_texts.h"
+#include "bandwise/core/window_texts.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "bandwise/calculator/calculator_panel.h"
 
-#include "bandwise/shell/window_texts.h"
+#include "bandwise/core/window_texts.h"
 #include "bandwise/widgets/look.h"
 #include "bandwise/widgets/text_updates.h"
 #include "platform/message_presenter.h"

@@ -7,7 +7,7 @@
 #include "bandwise/widgets/shape.h"
 #include "bandwise/widgets/text_updates.h"
 #include "bandwise/widgets/value_facts.h"
-#include "common/ohm_sign.h"
+#include "common/values/ohm_sign.h"
 #include "ui/accessible_names.h"
 #include "ui/colours.h"
 #include "ui/naming.h"
@@ -33,7 +33,7 @@ namespace {
 
 QString ohmSign()
 {
-    return fromView(common::kOhmSign);
+    return fromView(values::kOhmSign);
 }
 
 QLabel* makeLabel(const char* name, const QString& caption, QWidget* parent)

@@ -1,7 +1,7 @@
 #include "bandwise/decoding/decoding_result.h"
 
 #include "common/number_text.h"
-#include "common/ohm_sign.h"
+#include "common/values/ohm_sign.h"
 
 #include <algorithm>
 #include <cmath>
@@ -83,7 +83,7 @@ DecodingOutput ComputeDecodingResult(
             break;
         case ResultForm::InUnits: {
             const UnitScale unit = unitScaleFor(exponent);
-            output.unitCaption = std::string(unit.prefix) + std::string(common::kOhmSign);
+            output.unitCaption = std::string(unit.prefix) + std::string(values::kOhmSign);
             text = number(unit.scale * v);
             break;
         }

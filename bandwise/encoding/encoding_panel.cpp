@@ -1,6 +1,6 @@
 #include "bandwise/encoding/encoding_panel.h"
 
-#include "bandwise/shell/window_texts.h"
+#include "bandwise/core/window_texts.h"
 #include "bandwise/widgets/look.h"
 #include "bandwise/widgets/polling_timer.h"
 #include "bandwise/widgets/sample_resistor.h"

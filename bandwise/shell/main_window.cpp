@@ -5,15 +5,15 @@
 #include "bandwise/calculator/calculator_panel.h"
 #include "bandwise/decoding/decoding_panel.h"
 #include "bandwise/encoding/encoding_panel.h"
-#include "bandwise/shell/painting_table.h"
-#include "bandwise/shell/window_placement.h"
+#include "bandwise/core/painting_table.h"
+#include "bandwise/core/window_placement.h"
 #include "bandwise/widgets/line_shape.h"
 #include "bandwise/widgets/look.h"
 #include "bandwise/widgets/sample_resistor.h"
 #include "bandwise/widgets/shape.h"
 #include "bandwise/widgets/wrapping_check_box.h"
 #include "common/line_writer.h"
-#include "common/ohm_sign.h"
+#include "common/values/ohm_sign.h"
 #include "common/settings_files.h"
 #include "platform/desktop.h"
 #include "platform/file_access.h"
@@ -157,7 +157,7 @@ void MainWindow::place(const QRect& screen)
 
 void MainWindow::setOhmSigns()
 {
-    const QString ohm = fromView(common::kOhmSign);
+    const QString ohm = fromView(values::kOhmSign);
     for (const char* name : {"unit_label", "omega_symbol_1", "omega_symbol_2"})
         findChild<QLabel*>(QString::fromLatin1(name))->setText(ohm);
 }

@@ -2,28 +2,35 @@
 
 // Data flow of the main window.
 //
-// The main window owns the BandPalette and the WindowTexts; the decoding panel owns the DecodingSelection,
-// the encoding panel keeps its state in its controls. A click on a colour option records the
-// colour in the selection and paints one stripe of the decoding panel's sample resistor from
-// the palette; scheme clicks only enable, disable, show or hide controls of their own panel.
-// Timer1 (decoding panel) ticks every 100 ms: it reads the selection, the scheme and the result
-// form and writes Resistor_Value, unit_label and tempco_value. Timer2 (encoding panel) ticks
-// every 100 ms: it reads the six lists, the scheme, Colour_Names, None_Name and the palette and
-// writes the six band boxes, the six swatches of its sample resistor and res_value. The outline
-// check box switches the border of the twelve stripes of both sample resistors.
+// The main window owns the BandPalette and the WindowTexts; the decoding panel owns the
+// DecodingSelection, the encoding panel keeps its state in its controls, each list item carrying
+// the colour it stands for. What every colour means in every position comes from the one band table
+// of common/. A click on a colour option records the colour in the selection and paints and
+// describes one stripe of the decoding panel's sample resistor; scheme clicks only enable, disable,
+// show or hide controls of their own panel. Timer1 (decoding panel) ticks every 100 ms: it reads
+// the selection, the scheme and the result form and writes Resistor_Value, unit_label and
+// tempco_value. Timer2 (encoding panel) ticks every 100 ms: it reads the colours of the six lists'
+// choices, the scheme, Colour_Names, None_Name and the palette and writes the six band boxes, the
+// six swatches of its sample resistor and res_value. Both value boxes, when their reading changes,
+// take the exact reading's facts (range, series, markings, the other end) as tooltip and screen
+// reader description, and offer them for copying from their menus; "Set value…" turns a typed
+// value back into the encoding lists. The outline check box switches the border of the twelve
+// stripes of both sample resistors.
 //
 // "About" opens one non-modal About box, whose links go through GShell to the desktop.
 //
-// Start-up (load) places the window, sets the ohm signs, fills the digit lists, runs
-// Language_Loader, then reads Colours.ini into the palette (painting the swatches and resistor
-// bodies) and Settings.ini into the check box; closing (unload) writes Settings.ini. Calculate solves
-// from the texts of the four P-V-I-R boxes and reads its messages from the WindowTexts when it
-// shows them. Message boxes go through the MessagePresenter the window was given; files are found
-// through the FilePlaces decided at start-up.
+// Start-up (load) places the window on its screen (scrolling its contents on a screen too small),
+// sets the ohm signs, fills the digit lists, runs Language_Loader, which also loads the program's
+// and Qt's own translations for the texts the language files do not hold, then reads Colours.ini
+// into the palette (painting the swatches and resistor bodies) and Settings.ini into the check
+// box; closing (unload) writes Settings.ini. Calculate solves from the texts of the four P-V-I-R
+// boxes and reads its messages from the WindowTexts when it shows them. Message boxes go through
+// the MessagePresenter the window was given; files are found through the FilePlaces decided at
+// start-up.
 
 #include "bandwise/about/gshell.h"
-#include "bandwise/shell/language_file.h"
-#include "bandwise/shell/window_texts.h"
+#include "bandwise/core/language_file.h"
+#include "bandwise/core/window_texts.h"
 #include "common/display_colour.h"
 #include "common/file_places.h"
 #include "ui/translations.h"
@@ -67,10 +74,6 @@ public:
     // The About box while it is open, for the buttons that act on it.
     AboutDialog* aboutDialog() const;
     const Shell& shell() const { return m_shell; }
-
-    const common::BandPalette& bandPalette() const { return m_palette; }
-    const WindowTexts& windowTexts() const { return m_texts; }
-    const std::filesystem::path& programDirectory() const { return m_places.programDirectory(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

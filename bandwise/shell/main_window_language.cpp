@@ -2,7 +2,7 @@
 
 #include "bandwise/about/about_dialog.h"
 #include "bandwise/about/about_texts.h"
-#include "bandwise/shell/language_file.h"
+#include "bandwise/core/language_file.h"
 #include "bandwise/shell/main_window.h"
 #include "common/field_reader.h"
 #include "common/line_writer.h"

@@ -1,9 +1,9 @@
 #include "bandwise/widgets/value_facts.h"
 
+#include "bandwise/core/value_facts.h"
+
 #include "common/values/notation.h"
-#include "common/values/series.h"
-#include "common/values/smd.h"
-#include "common/values/tolerance.h"
+#include "ui/naming.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -22,21 +22,16 @@ struct Texts {
     Q_DECLARE_TR_FUNCTIONS(ValueFacts)
 };
 
-constexpr const char* kSeriesNames[] = {"E3", "E6", "E12", "E24", "E48", "E96", "E192"};
-
 QString seriesName(values::Series series)
 {
-    return QString::fromLatin1(kSeriesNames[static_cast<int>(series)]);
+    return ui::fromView(SeriesName(series));
 }
 
-}  // namespace
-
-QString valueFacts(const values::TypedValue& reading, const std::optional<values::TypedValue>& otherEnd,
-    const QString& decimalSeparator)
+// The facts worded in the language in use, one a line, the value and tolerance first in
+// engineering form.
+QString valueFacts(const ValueFacts& facts, const QString& decimalSeparator)
 {
     using values::Decimal;
-    if (reading.ohms <= Decimal {})
-        return {};
     const std::string separator = decimalSeparator.toStdString();
     const auto ohms = [&separator](
                           Decimal value) { return QString::fromStdString(values::EngineeringText(value, separator)); };
@@ -57,56 +52,53 @@ QString valueFacts(const values::TypedValue& reading, const std::optional<values
             : ohms(value.ohms);
     };
 
-    QStringList facts;
-    facts << withTolerance(reading);
-    if (reading.tolerancePercent) {
-        if (const auto range = values::ToleranceRange(reading.ohms, *reading.tolerancePercent))
-            facts << Texts::tr("From %1 to %2").arg(ohms(range->minimum), ohms(range->maximum));
-    }
+    QStringList lines;
+    lines << withTolerance(facts.value);
+    if (const auto& range = facts.range)
+        lines << Texts::tr("From %1 to %2").arg(ohms(range->minimum), ohms(range->maximum));
 
     // Standard as parts of its own tolerance are made; else the neighbours in its tolerance's series.
-    const values::StandardVerdict verdict = values::JudgeStandard(reading.ohms, reading.tolerancePercent);
-    const auto nearest =
-        verdict.expected && !verdict.holding ? values::NearestInSeries(reading.ohms, *verdict.expected) : std::nullopt;
+    const values::StandardVerdict& verdict = facts.verdict;
     if (verdict.holding) {
-        facts << Texts::tr("Standard value of the %1 series").arg(seriesName(*verdict.holding));
-    } else if (nearest) {
+        lines << Texts::tr("Standard value of the %1 series").arg(seriesName(*verdict.holding));
+    } else if (const auto& nearest = facts.nearest) {
         const auto neighbour = [&](const values::SeriesNeighbour& side) {
             return ohms(side.value) + QStringLiteral(" (") + signedNumber(side.errorPercent) + QStringLiteral(" %)");
         };
         const QString series = seriesName(*verdict.expected);
-        const QString tolerance = number(*reading.tolerancePercent);
-        facts << (verdict.finer ? Texts::tr("Not in %1 (the \u00B1%2 % series); nearest %3 and %4; it is an %5 value")
+        const QString tolerance = number(*facts.value.tolerancePercent);
+        lines << (verdict.finer ? Texts::tr("Not in %1 (the \u00B1%2 % series); nearest %3 and %4; it is an %5 value")
                                       .arg(series, tolerance, neighbour(nearest->below), neighbour(nearest->above),
                                           seriesName(*verdict.finer))
                                 : Texts::tr("Not in %1 (the \u00B1%2 % series); nearest %3 and %4")
                                       .arg(series, tolerance, neighbour(nearest->below), neighbour(nearest->above)));
     } else {
-        facts << Texts::tr("Not a standard value");
+        lines << Texts::tr("Not a standard value");
     }
 
-    facts << Texts::tr("Marked %1").arg(QString::fromStdString(values::RkmText(reading.ohms)));
+    lines << Texts::tr("Marked %1").arg(QString::fromStdString(facts.marking));
     QStringList codes;
-    for (const values::SmdMarking& marking : values::EncodeSmd(reading.ohms))
-        codes << QString::fromStdString(marking.code);
-    facts << (codes.isEmpty() ? Texts::tr("No SMD marking")
+    for (const std::string& code : facts.smdCodes)
+        codes << QString::fromStdString(code);
+    lines << (codes.isEmpty() ? Texts::tr("No SMD marking")
                               : Texts::tr("SMD: %1").arg(codes.join(QStringLiteral(", "))));
 
-    if (otherEnd && Decimal {} < otherEnd->ohms) {
-        // Judged by its own tolerance, which the stripes read that way give.
-        const std::optional<values::Series> series =
-            values::JudgeStandard(otherEnd->ohms, otherEnd->tolerancePercent).holding;
-        facts << (series ? Texts::tr("From the other end: %1, standard value of the %2 series")
-                               .arg(withTolerance(*otherEnd), seriesName(*series))
-                         : Texts::tr("From the other end: %1, not a standard value").arg(withTolerance(*otherEnd)));
+    if (const auto& otherEnd = facts.otherEnd) {
+        lines << (otherEnd->standardIn
+                ? Texts::tr("From the other end: %1, standard value of the %2 series")
+                      .arg(withTolerance(otherEnd->value), seriesName(*otherEnd->standardIn))
+                : Texts::tr("From the other end: %1, not a standard value").arg(withTolerance(otherEnd->value)));
     }
-    return facts.join(QLatin1Char('\n'));
+    return lines.join(QLatin1Char('\n'));
 }
+
+}  // namespace
 
 void showValueFacts(
     QLineEdit* box, const std::optional<values::TypedValue>& reading, const std::optional<values::TypedValue>& otherEnd)
 {
-    const QString facts = reading ? valueFacts(*reading, otherEnd, box->locale().decimalPoint()) : QString();
+    const std::optional<ValueFacts> known = reading ? FactsOf(*reading, otherEnd) : std::nullopt;
+    const QString facts = known ? valueFacts(*known, box->locale().decimalPoint()) : QString();
     if (facts == box->toolTip())
         return;
     box->setToolTip(facts);

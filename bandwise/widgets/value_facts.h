@@ -11,16 +11,8 @@ class QMenu;
 
 namespace bandwise {
 
-// What can be told about a resistor's value beyond the box: the value and tolerance in engineering
-// form, the range the tolerance allows, whether it is a standard value (or the nearest standard
-// values in the series its tolerance implies), the code printed on parts and its SMD markings.
-// Then, when the stripes read as a value from the other end too, that value and whether it is
-// standard: the standard one is usually the end to start from. One fact a line, in the language in
-// use; empty for a value no resistor has.
-QString valueFacts(const values::TypedValue& reading, const std::optional<values::TypedValue>& otherEnd,
-    const QString& decimalSeparator);
-
-// Shows the facts as the box's tooltip and tells them to screen readers as its description.
+// Shows what can be told about the value, one fact a line in the language in use, as the box's
+// tooltip, and tells it to screen readers as its description; nothing for a value no resistor has.
 void showValueFacts(QLineEdit* box, const std::optional<values::TypedValue>& reading,
     const std::optional<values::TypedValue>& otherEnd);
 

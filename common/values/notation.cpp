@@ -1,6 +1,6 @@
 #include "common/values/notation.h"
 
-#include "common/ohm_sign.h"
+#include "common/values/ohm_sign.h"
 
 #include <algorithm>
 #include <array>
@@ -35,7 +35,7 @@ std::string EngineeringText(Decimal ohms, std::string_view decimalSeparator)
     std::string number = DecimalText(scaled);
     if (const auto point = number.find('.'); point != std::string::npos)
         number.replace(point, 1, decimalSeparator);
-    return number + ' ' + std::string(prefix.engineering) + std::string(common::kOhmSign);
+    return number + ' ' + std::string(prefix.engineering) + std::string(values::kOhmSign);
 }
 
 std::string RkmText(Decimal ohms)

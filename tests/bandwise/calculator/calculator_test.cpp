@@ -1,5 +1,5 @@
 #include "bandwise/calculator/calculator_panel.h"
-#include "bandwise/shell/window_texts.h"
+#include "bandwise/core/window_texts.h"
 #include "widget_test.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "bandwise/encoding/encoding_panel.h"
 #include "bandwise/encoding/encoding_refresh.h"
-#include "bandwise/shell/window_texts.h"
+#include "bandwise/core/window_texts.h"
 #include "bandwise/widgets/shape.h"
 #include "ui/accessible_names.h"
 #include "ui/colours.h"

@@ -1,4 +1,4 @@
-#include "bandwise/shell/window_placement.h"
+#include "bandwise/core/window_placement.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "bandwise/shell/language_file.h"
+#include "bandwise/core/language_file.h"
 
 #include "bandwise/decoding/colour_options.h"
 #include "common/field_reader.h"

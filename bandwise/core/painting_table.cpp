@@ -1,4 +1,4 @@
-#include "bandwise/shell/painting_table.h"
+#include "bandwise/core/painting_table.h"
 
 #include "bandwise/decoding/colour_options.h"
 

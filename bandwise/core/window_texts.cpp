@@ -1,4 +1,4 @@
-#include "bandwise/shell/window_texts.h"
+#include "bandwise/core/window_texts.h"
 
 namespace bandwise {
 

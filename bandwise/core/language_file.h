@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bandwise/shell/window_texts.h"
+#include "bandwise/core/window_texts.h"
 #include "common/code_page.h"
 #include "common/file_places.h"
 

@@ -1,0 +1,34 @@
+#include "bandwise/core/value_facts.h"
+
+#include "common/values/notation.h"
+#include "common/values/smd.h"
+
+#include <array>
+
+namespace bandwise {
+
+std::optional<ValueFacts> FactsOf(const values::TypedValue& reading, const std::optional<values::TypedValue>& otherEnd)
+{
+    using values::Decimal;
+    if (reading.ohms <= Decimal {})
+        return std::nullopt;
+    ValueFacts facts {reading, std::nullopt, values::JudgeStandard(reading.ohms, reading.tolerancePercent), {},
+        values::RkmText(reading.ohms), {}, {}};
+    if (reading.tolerancePercent)
+        facts.range = values::ToleranceRange(reading.ohms, *reading.tolerancePercent);
+    if (facts.verdict.expected && !facts.verdict.holding)
+        facts.nearest = values::NearestInSeries(reading.ohms, *facts.verdict.expected);
+    for (const values::SmdMarking& marking : values::EncodeSmd(reading.ohms))
+        facts.smdCodes.push_back(marking.code);
+    if (otherEnd && Decimal {} < otherEnd->ohms)
+        facts.otherEnd = {*otherEnd, values::JudgeStandard(otherEnd->ohms, otherEnd->tolerancePercent).holding};
+    return facts;
+}
+
+std::string_view SeriesName(values::Series series)
+{
+    static constexpr std::array<std::string_view, 7> kNames = {"E3", "E6", "E12", "E24", "E48", "E96", "E192"};
+    return kNames[static_cast<std::size_t>(series)];
+}
+
+}  // namespace bandwise
