@@ -1,10 +1,9 @@
 #include "common/settings_files.h"
 
+#include "common/ascii.h"
 #include "common/field_reader.h"
 #include "common/line_writer.h"
 
-#include <algorithm>
-#include <cctype>
 
 namespace common {
 
@@ -71,10 +70,7 @@ std::string SettingsFileBytes(bool outlined)
 
 bool IsDefaultLanguage(std::string_view languagePath)
 {
-    return std::equal(
-        languagePath.begin(), languagePath.end(), kDefaultLanguage.begin(), kDefaultLanguage.end(), [](char a, char b) {
-            return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-        });
+    return EqualsIgnoringAsciiCase(languagePath, kDefaultLanguage);
 }
 
 std::optional<NamedLanguage> LanguageNamedBy(std::string_view languagePath)

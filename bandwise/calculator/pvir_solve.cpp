@@ -1,5 +1,6 @@
 #include "bandwise/calculator/pvir_solve.h"
 
+#include "common/ascii.h"
 #include "common/number_text.h"
 #include "common/utf8.h"
 
@@ -152,7 +153,7 @@ bool AcceptsTypedCharacter(int code, std::string_view boxText, std::string_view 
     constexpr int kBackspace = 8;
     constexpr int kLastEightBitCode = 255;
     const bool eightBit = code >= 0 && code <= kLastEightBitCode;
-    const bool digit = code >= '0' && code <= '9';
+    const bool digit = common::IsAsciiDigit(code);
     if (eightBit && !digit && code != kBackspace && code != '-')
         return false;
     if (code == '-')
