@@ -4,7 +4,6 @@
 #include "common/field_reader.h"
 #include "common/line_writer.h"
 
-
 namespace common {
 
 namespace {
@@ -95,15 +94,6 @@ std::optional<NamedLanguage> LanguageNamedBy(std::string_view languagePath)
         start = end + 1;
     }
     return NamedLanguage {std::string(languagePath.substr(0, separator)), file};
-}
-
-std::optional<std::string_view> TranslationFor(std::string_view languageName)
-{
-    if (languageName == "Espa\u00F1ol")
-        return "es";
-    if (languageName == "Portugu\u00EAs (Brasil)")
-        return "pt_BR";
-    return std::nullopt;
 }
 
 std::optional<std::string> ReadLanguageFile(std::istream& in, TextEncoding encoding)

@@ -43,11 +43,6 @@ struct NamedLanguage {
 };
 std::optional<NamedLanguage> LanguageNamedBy(std::string_view languagePath);
 
-// The code of a language's translations, both programs' own catalogues and Qt's, by the name of
-// the language's folder: "es" for Español, "pt_BR" for Português (Brasil); nothing for a language
-// without one, whose further texts stay in English.
-std::optional<std::string_view> TranslationFor(std::string_view languageName);
-
 inline constexpr std::int32_t kLargestColour = 0xFFFFFF;
 
 // Colours.ini as the main program reads it: the header field is skipped, the twelve band
