@@ -29,6 +29,7 @@ inline constexpr std::string_view kLanguageHeader = ";Bandwise - Language Settin
 inline constexpr std::string_view kLanguageFooter =
     ";Should contain the relative path of the language file with extension present in \"Language Files\" "
     "directory.";
+
 // Line 2 of Language.ini that selects the built-in English texts, in any letter case.
 inline constexpr std::string_view kDefaultLanguage = "Default";
 bool IsDefaultLanguage(std::string_view languagePath);
