@@ -7,7 +7,7 @@ namespace common {
 
 // The files' keywords, unit letters and markings are ASCII, and their bytes are compared as
 // such: the <cctype> functions take a negative char as undefined behaviour and follow the user's
-// locale, where a Turkish one lower-cases "I" to a dotless i.
+// locale, whose letter pairs need not be ASCII's (Turkish pairs "I" with a dotless i).
 
 constexpr bool IsAsciiDigit(int c)
 {
