@@ -1,5 +1,7 @@
 #include "common/number_text.h"
 
+#include "common/ascii.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -30,11 +32,6 @@ std::string GeneralNumberText(double value, std::string_view decimalSeparator)
 }
 
 namespace {
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 bool isIgnored(char c)
 {
@@ -68,7 +65,7 @@ double LeadingNumber(std::string_view text, std::string_view decimalMark)
     // Rough power of ten of the mantissa, only used to tell overflow from underflow.
     long long magnitude = 0;
     bool seenNonZero = false;
-    while (pos < compact.size() && isDigit(compact[pos])) {
+    while (pos < compact.size() && IsAsciiDigit(compact[pos])) {
         seenNonZero = seenNonZero || compact[pos] != '0';
         if (seenNonZero)
             ++magnitude;
@@ -77,7 +74,7 @@ double LeadingNumber(std::string_view text, std::string_view decimalMark)
     }
     if (pos < compact.size() && compact[pos] == '.') {
         ++pos;
-        while (pos < compact.size() && isDigit(compact[pos])) {
+        while (pos < compact.size() && IsAsciiDigit(compact[pos])) {
             if (!seenNonZero && compact[pos] == '0')
                 --magnitude;
             seenNonZero = seenNonZero || compact[pos] != '0';
@@ -99,7 +96,7 @@ double LeadingNumber(std::string_view text, std::string_view decimalMark)
         }
         const std::size_t expDigitsStart = expPos;
         constexpr long long kSaturated = 1'000'000'000;
-        while (expPos < compact.size() && isDigit(compact[expPos])) {
+        while (expPos < compact.size() && IsAsciiDigit(compact[expPos])) {
             exponent = std::min(kSaturated, exponent * 10 + (compact[expPos] - '0'));
             ++expPos;
         }

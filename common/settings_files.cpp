@@ -1,10 +1,8 @@
 #include "common/settings_files.h"
 
+#include "common/ascii.h"
 #include "common/field_reader.h"
 #include "common/line_writer.h"
-
-#include <algorithm>
-#include <cctype>
 
 namespace common {
 
@@ -71,10 +69,7 @@ std::string SettingsFileBytes(bool outlined)
 
 bool IsDefaultLanguage(std::string_view languagePath)
 {
-    return std::equal(
-        languagePath.begin(), languagePath.end(), kDefaultLanguage.begin(), kDefaultLanguage.end(), [](char a, char b) {
-            return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-        });
+    return EqualsIgnoringAsciiCase(languagePath, kDefaultLanguage);
 }
 
 std::optional<NamedLanguage> LanguageNamedBy(std::string_view languagePath)
@@ -99,15 +94,6 @@ std::optional<NamedLanguage> LanguageNamedBy(std::string_view languagePath)
         start = end + 1;
     }
     return NamedLanguage {std::string(languagePath.substr(0, separator)), file};
-}
-
-std::optional<std::string_view> TranslationFor(std::string_view languageName)
-{
-    if (languageName == "Espa\u00F1ol")
-        return "es";
-    if (languageName == "Portugu\u00EAs (Brasil)")
-        return "pt_BR";
-    return std::nullopt;
 }
 
 std::optional<std::string> ReadLanguageFile(std::istream& in, TextEncoding encoding)

@@ -29,6 +29,7 @@ inline constexpr std::string_view kLanguageHeader = ";Bandwise - Language Settin
 inline constexpr std::string_view kLanguageFooter =
     ";Should contain the relative path of the language file with extension present in \"Language Files\" "
     "directory.";
+
 // Line 2 of Language.ini that selects the built-in English texts, in any letter case.
 inline constexpr std::string_view kDefaultLanguage = "Default";
 bool IsDefaultLanguage(std::string_view languagePath);
@@ -42,11 +43,6 @@ struct NamedLanguage {
     std::filesystem::path file;  // below "Language Files"
 };
 std::optional<NamedLanguage> LanguageNamedBy(std::string_view languagePath);
-
-// The code of a language's translations, both programs' own catalogues and Qt's, by the name of
-// the language's folder: "es" for Español, "pt_BR" for Português (Brasil); nothing for a language
-// without one, whose further texts stay in English.
-std::optional<std::string_view> TranslationFor(std::string_view languageName);
 
 inline constexpr std::int32_t kLargestColour = 0xFFFFFF;
 

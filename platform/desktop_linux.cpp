@@ -28,8 +28,6 @@ namespace platform {
 
 namespace {
 
-constexpr std::int32_t kAccepted = 33;
-
 std::int32_t shellValueOf(int exitCode)
 {
     switch (exitCode) {
@@ -37,7 +35,7 @@ std::int32_t shellValueOf(int exitCode)
         return 2;
     case 3:
     case 4:
-        return 31;
+        return kShellNoAssociation;
     default:
         return 1;
     }
@@ -93,7 +91,7 @@ void SystemDesktop::openTextFile(const std::filesystem::path& file)
 std::int32_t SystemDesktop::openAddress(const std::string& address, std::function<void(std::int32_t)> lateFailure)
 {
     if (m_openers->running.contains(address))
-        return kAccepted;
+        return kShellAccepted;
     // Looking the opener up is immediate; starting it is left to run in the background.
     const QString opener = QString::fromStdString(m_opener);
     if (QStandardPaths::findExecutable(opener).isEmpty())
@@ -122,7 +120,7 @@ std::int32_t SystemDesktop::openAddress(const std::string& address, std::functio
     });
     m_openers->running.emplace(address, process);
     process->start();
-    return kAccepted;
+    return kShellAccepted;
 }
 
 }  // namespace platform

@@ -9,7 +9,7 @@
 namespace platform {
 
 // Where there is no xdg-open, Qt's desktop services stand for the shell: accepted or "no
-// application is associated" (31).
+// application is associated".
 
 struct SystemDesktop::Openers { };
 
@@ -25,7 +25,7 @@ void SystemDesktop::openTextFile(const std::filesystem::path& file)
 
 std::int32_t SystemDesktop::openAddress(const std::string& address, std::function<void(std::int32_t)>)
 {
-    return QDesktopServices::openUrl(QUrl(QString::fromStdString(address))) ? 33 : 31;
+    return QDesktopServices::openUrl(QUrl(QString::fromStdString(address))) ? kShellAccepted : kShellNoAssociation;
 }
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/file_access.h"
 
+#include "common/ascii.h"
 #include "common/settings_files.h"
 
 #include <algorithm>
@@ -325,7 +326,7 @@ bool temporaryOf(std::string_view entry, std::string_view target)
         entry[target.size()] != '.')
         return false;
     const std::string_view digits = entry.substr(target.size() + 1, entry.size() - target.size() - 1 - kSuffix.size());
-    return std::ranges::all_of(digits, [](char c) { return c >= '0' && c <= '9'; });
+    return std::ranges::all_of(digits, common::IsAsciiDigit);
 }
 
 }  // namespace

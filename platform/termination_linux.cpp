@@ -17,6 +17,7 @@ namespace {
 // signals can never stall the thread the handler interrupts; close-on-exec, so that programs we
 // start do not hold it.
 int g_signalPipe[2] = {-1, -1};
+
 // Set by the handler too, for when no descriptors were left for the pair: the event loop then
 // looks for it now and then instead of being woken.
 volatile std::sig_atomic_t g_requested = 0;

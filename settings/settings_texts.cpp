@@ -1,25 +1,27 @@
 #include "settings/settings_texts.h"
 
 #include "common/field_reader.h"
+#include "common/languages.h"
 #include "common/settings_files.h"
 
 namespace settings {
 
 std::string LanguagePathFor(std::string_view entry)
 {
-    if (entry == kLanguages[0])
+    const std::string folder(common::LanguageFolder(entry));
+    if (folder.empty())
         return std::string(common::kDefaultLanguage);
-    return std::string(entry) + "\\" + std::string(entry) + ".ini";
+    return folder + "\\" + folder + ".ini";
 }
 
 std::optional<std::string> LanguageEntryFor(std::string_view languagePath)
 {
     if (common::IsDefaultLanguage(languagePath))
-        return std::string(kLanguages[0]);
-    std::optional<common::NamedLanguage> named = common::LanguageNamedBy(languagePath);
+        return std::string(common::kShippedLanguages[0].name);
+    const std::optional<common::NamedLanguage> named = common::LanguageNamedBy(languagePath);
     if (!named)
         return std::nullopt;
-    return std::move(named->name);
+    return std::string(common::LanguageListedName(named->name));
 }
 
 std::optional<ColoursRead> ReadColoursForEditing(std::istream& in)
@@ -49,8 +51,8 @@ std::optional<CaptionFields> ReadCaptionFields(std::istream& in, common::TextEnc
 
 std::filesystem::path CaptionFilePath(const common::FilePlaces& places, std::string_view entry)
 {
-    const std::string name(entry);
-    return places.languageFile(std::filesystem::path(name) / (name + "_Settings.ini"));
+    const std::string folder(common::LanguageFolder(entry));
+    return places.languageFile(std::filesystem::path(folder) / (folder + "_Settings.ini"));
 }
 
 void ApplyCaptionTexts(const CaptionFields& fields, SettingsTexts& texts)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/display_colour.h"
 #include "common/code_page.h"
+#include "common/display_colour.h"
 #include "common/file_places.h"
 
 #include <array>
@@ -41,13 +41,11 @@ inline constexpr std::string_view kLanguageIniSaveError =
     "An error is encountered while saving \"Language.ini\" file.\r\n\r\nMake sure that you have write-access to "
     "directory containing this program and no other appication is using the file.";
 
-// The languages offered, in list order; the first stands for the built-in English texts.
-inline constexpr std::array<std::string_view, 3> kLanguages = {"English", "Español", "Português (Brasil)"};
-
-// Line 2 of Language.ini for a list entry: "Default" for English, otherwise T\T.ini.
+// Line 2 of Language.ini for a list entry: "Default" for English, otherwise F\F.ini for the
+// entry's folder F.
 std::string LanguagePathFor(std::string_view entry);
 
-// The list entry that line 2 of Language.ini names: one of the languages offered, or the folder
+// The list entry that line 2 of Language.ini names: one of the shipped languages, or the folder
 // name of a language the user added by hand; nullopt when the file is damaged.
 std::optional<std::string> LanguageEntryFor(std::string_view languagePath);
 

@@ -1,6 +1,7 @@
 #include "settings/settings_window.h"
 
 #include "common/field_reader.h"
+#include "common/languages.h"
 #include "common/line_writer.h"
 #include "common/settings_files.h"
 #include "platform/colour_picker.h"
@@ -144,8 +145,8 @@ void SettingsWindow::startUp()
     readColours();
     // The list always offers its three languages with one selected, even after a damaged
     // Colours.ini, so that saving can never write a language path that names nothing.
-    for (std::string_view entry : kLanguages)
-        m_languages->addItem(fromView(entry));
+    for (const common::ShippedLanguage& language : common::kShippedLanguages)
+        m_languages->addItem(fromView(language.name));
     m_languages->setCurrentIndex(0);
     selectSavedLanguage();
 }
@@ -188,7 +189,7 @@ void SettingsWindow::selectSavedLanguage()
     }
     m_languages->setCurrentText(listed);
     if (!common::IsDefaultLanguage(*path)) {
-        m_translations.install(QStringLiteral("settings"), *entry);
+        m_translations.install(QStringLiteral("settings"), common::LanguageFolder(*entry));
         Language_Loader();
     }
 }

@@ -6,6 +6,7 @@
 #include "bandwise/encoding/encoding_panel.h"
 #include "bandwise/shell/main_window.h"
 #include "bandwise/widgets/look.h"
+#include "common/languages.h"
 #include "common/settings_files.h"
 #include "platform/colour_picker.h"
 #include "platform/desktop.h"
@@ -85,9 +86,10 @@ int main(int argc, char* argv[])
     NoDesktop desktop;
     NoPicker picker;
     bool ok = true;
-    const std::pair<const char*, const char*> languages[] = {
-        {"en", "Default"}, {"es", "Español\\Español.ini"}, {"pt", "Português (Brasil)\\Português (Brasil).ini"}};
-    for (const auto& [code, path] : languages) {
+    for (const common::ShippedLanguage& language : common::kShippedLanguages) {
+        // The pictures are named by language alone: main-pt.png, not main-pt_BR.png.
+        const std::string code(language.translations.empty() ? "en" : language.translations.substr(0, 2));
+        const std::string path = settings::LanguagePathFor(language.name);
         QTemporaryDir directory;
         const std::filesystem::path program = QFile::encodeName(directory.path()).toStdString();
         std::filesystem::copy(data, program, std::filesystem::copy_options::recursive);

@@ -1,6 +1,6 @@
 #include "ui/translations.h"
 
-#include "common/settings_files.h"
+#include "common/languages.h"
 #include "ui/naming.h"
 
 #include <QCoreApplication>

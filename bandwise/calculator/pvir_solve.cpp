@@ -1,6 +1,8 @@
 #include "bandwise/calculator/pvir_solve.h"
 
+#include "common/ascii.h"
 #include "common/number_text.h"
+#include "common/utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -86,27 +88,9 @@ const std::array<Pair, 6>& pairs()
 // The UTF-8 form of a character of the basic plane, given as a signed 16-bit code.
 std::string utf8Of(int code)
 {
-    const auto unit = static_cast<unsigned>(code) & 0xFFFFU;
-    const auto byte = [](unsigned bits) { return static_cast<char>(bits); };
-    if (unit < 0x80U)
-        return {byte(unit)};
-    if (unit < 0x800U)
-        return {byte(0xC0U | (unit >> 6)), byte(0x80U | (unit & 0x3FU))};
-    return {byte(0xE0U | (unit >> 12)), byte(0x80U | ((unit >> 6) & 0x3FU)), byte(0x80U | (unit & 0x3FU))};
-}
-
-// The code point at the start of valid UTF-8, and its length in bytes; a stray byte counts as
-// one character that no box takes.
-std::pair<char32_t, std::size_t> firstCodePoint(std::string_view utf8)
-{
-    const auto lead = static_cast<unsigned char>(utf8.front());
-    const std::size_t length = lead < 0x80U ? 1 : lead >= 0xF0U ? 4 : lead >= 0xE0U ? 3 : lead >= 0xC0U ? 2 : 0;
-    if (length == 0 || length > utf8.size())
-        return {U'\uFFFD', 1};
-    char32_t codePoint = length == 1 ? lead : lead & (0x3FU >> (length - 1));
-    for (std::size_t i = 1; i < length; ++i)
-        codePoint = (codePoint << 6) | (static_cast<unsigned char>(utf8[i]) & 0x3FU);
-    return {codePoint, length};
+    std::string text;
+    common::AppendUtf8(text, static_cast<char32_t>(static_cast<std::uint16_t>(code)));
+    return text;
 }
 
 // The code a key press of this character gives the filter: its UTF-16 unit as a signed 16-bit
@@ -169,7 +153,7 @@ bool AcceptsTypedCharacter(int code, std::string_view boxText, std::string_view 
     constexpr int kBackspace = 8;
     constexpr int kLastEightBitCode = 255;
     const bool eightBit = code >= 0 && code <= kLastEightBitCode;
-    const bool digit = code >= '0' && code <= '9';
+    const bool digit = common::IsAsciiDigit(code);
     if (eightBit && !digit && code != kBackspace && code != '-')
         return false;
     if (code == '-')
@@ -186,13 +170,15 @@ std::string InsertedAsTyped(std::string_view inserted, std::string_view boxText,
     std::size_t selected = selectionLength;
     std::string typed;
     while (!inserted.empty()) {
-        const auto [codePoint, length] = firstCodePoint(inserted);
-        const std::string_view character = inserted.substr(0, length);
-        inserted.remove_prefix(length);
-        if (codePoint == kBackspace || !AcceptsTypedCharacter(keyCodeOf(codePoint), text, decimalSeparator))
+        // A stray byte is no character a key could type.
+        const std::optional<common::CodePoint> next = common::DecodeUtf8(inserted);
+        const std::string_view character = inserted.substr(0, next ? next->length : 1);
+        inserted.remove_prefix(character.size());
+        if (!next || next->value == kBackspace ||
+            !AcceptsTypedCharacter(keyCodeOf(next->value), text, decimalSeparator))
             continue;
         text.replace(caret, selected, character);
-        caret += length;
+        caret += character.size();
         selected = 0;
         typed += character;
     }

@@ -3,6 +3,7 @@
 #include "bandwise/decoding/colour_options.h"
 #include "common/field_reader.h"
 #include "common/settings_files.h"
+#include "common/utf8.h"
 
 #include <algorithm>
 
@@ -135,27 +136,26 @@ namespace {
 std::string withVisibleControls(std::string_view text)
 {
     std::string shown;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const bool c1 =
-            byte == 0xC2 && i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xE0U) == 0x80;
-        if (byte >= 0x20 && byte != 0x7F && !c1) {
-            shown += text[i];
-            continue;
-        }
-        const unsigned code = c1 ? static_cast<unsigned char>(text[++i]) : byte;
-        if (code == '\t')
+    while (!text.empty()) {
+        // Bytes that are no UTF-8 pass as they are, like any other character.
+        const std::optional<common::CodePoint> next = common::DecodeUtf8(text);
+        const std::size_t length = next ? next->length : 1;
+        const char32_t code = next ? next->value : U'\uFFFD';
+        if (code >= 0x20 && (code < 0x7F || code > 0x9F)) {
+            shown += text.substr(0, length);
+        } else if (code == '\t') {
             shown += "\\t";
-        else if (code == '\n')
+        } else if (code == '\n') {
             shown += "\\n";
-        else if (code == '\r')
+        } else if (code == '\r') {
             shown += "\\r";
-        else {
+        } else {
             constexpr std::string_view kHex = "0123456789abcdef";
             shown += "\\x";
             shown += kHex[code >> 4];
             shown += kHex[code & 0xFU];
         }
+        text.remove_prefix(length);
     }
     return shown;
 }

@@ -41,6 +41,7 @@ constexpr std::array<common::DisplayColour, 6> kInitialStripeColours = {{
     {0x00C000C0},
     {0x0000FFFF},
 }};
+
 // Until then a stripe is named after the colour it shows, so that nobody takes it for a choice.
 constexpr std::array<const char*, 6> kInitialStripeNames = {
     QT_TRANSLATE_NOOP("SampleResistor", "Orange (example, no band chosen yet)"),

@@ -1,5 +1,7 @@
 #include "common/values/decimal.h"
 
+#include "common/ascii.h"
+
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -171,7 +173,7 @@ std::optional<Decimal> DecimalFromText(std::string_view text)
             seenPoint = true;
             continue;
         }
-        if (c < '0' || c > '9')
+        if (!common::IsAsciiDigit(c))
             return std::nullopt;
         seenDigit = true;
         if (seenPoint)

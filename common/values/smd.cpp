@@ -1,5 +1,6 @@
 #include "common/values/smd.h"
 
+#include "common/ascii.h"
 #include "common/values/series.h"
 
 #include <algorithm>
@@ -19,14 +20,9 @@ struct EiaLetter {
 constexpr std::array<EiaLetter, 12> kEiaLetters = {{{'Z', -3}, {'Y', -2}, {'R', -2}, {'X', -1}, {'S', -1}, {'A', 0},
     {'B', 1}, {'H', 1}, {'C', 2}, {'D', 3}, {'E', 4}, {'F', 5}}};
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 bool allDigits(std::string_view text)
 {
-    return std::all_of(text.begin(), text.end(), isDigit);
+    return std::all_of(text.begin(), text.end(), common::IsAsciiDigit);
 }
 
 std::optional<int> eiaPower(char letter)
@@ -92,8 +88,7 @@ SmdDecoding DecodeSmd(std::string_view code)
     const auto first = code.find_first_not_of(" \t");
     const auto last = code.find_last_not_of(" \t");
     std::string upper(first == std::string_view::npos ? std::string_view {} : code.substr(first, last - first + 1));
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-        [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+    std::transform(upper.begin(), upper.end(), upper.begin(), common::AsciiUpper);
 
     if (upper.empty())
         return {{}, SmdError::Empty};

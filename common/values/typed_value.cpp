@@ -1,5 +1,7 @@
 #include "common/values/typed_value.h"
 
+#include "common/ascii.h"
+
 #include <algorithm>
 #include <array>
 #include <string>
@@ -16,16 +18,6 @@ constexpr std::array<std::string_view, 3> kPlusMinus = {"\u00B1", "+/-", "+-"};
 
 constexpr int kExponentCap = 100000;  // far beyond the accepted range, so capping changes no answer
 constexpr int kMaxDigits = 15;
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-char lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 // The power of ten of a prefix letter, or of R, which stands for the point alone.
 std::optional<int> letterPower(char c)
@@ -62,8 +54,7 @@ public:
 
     bool take(std::string_view token)
     {
-        const bool found = m_rest.size() >= token.size() &&
-            std::equal(token.begin(), token.end(), m_rest.begin(), [](char a, char b) { return a == lower(b); });
+        const bool found = common::EqualsIgnoringAsciiCase(m_rest.substr(0, token.size()), token);
         if (found)
             m_rest.remove_prefix(token.size());
         return found;
@@ -83,7 +74,7 @@ public:
     std::string digits()
     {
         std::string taken;
-        while (isDigit(peek())) {
+        while (common::IsAsciiDigit(peek())) {
             taken += peek();
             advance();
         }
@@ -109,7 +100,7 @@ private:
 
 bool hasDigit(std::string_view text)
 {
-    return std::any_of(text.begin(), text.end(), isDigit);
+    return std::any_of(text.begin(), text.end(), common::IsAsciiDigit);
 }
 
 ValueReading refused(ValueError error)
@@ -129,7 +120,7 @@ bool mayGroupThousands(std::string_view number)
 int takeExponent(Cursor& cursor)
 {
     const bool sign = cursor.peek(1) == '-' || cursor.peek(1) == '+';
-    if ((cursor.peek() != 'e' && cursor.peek() != 'E') || !isDigit(cursor.peek(sign ? 2 : 1)))
+    if ((cursor.peek() != 'e' && cursor.peek() != 'E') || !common::IsAsciiDigit(cursor.peek(sign ? 2 : 1)))
         return 0;
     cursor.advance();
     const bool negative = cursor.peek() == '-';
@@ -184,7 +175,7 @@ ValueReading ReadTypedValue(std::string_view text)
     int power = 0;
     // A letter between digits stands for the point: "4k7", "R47".
     const bool letterIsPoint =
-        number.find('.') == std::string::npos && letterPower(cursor.peek()) && isDigit(cursor.peek(1));
+        number.find('.') == std::string::npos && letterPower(cursor.peek()) && common::IsAsciiDigit(cursor.peek(1));
     if (letterIsPoint) {
         power = *letterPower(cursor.peek());
         cursor.advance();

@@ -2,6 +2,7 @@
 #include "bandwise/widgets/look.h"
 #include "bandwise/widgets/shape.h"
 #include "common/field_reader.h"
+#include "common/languages.h"
 #include "common/settings_files.h"
 #include "hostile_files.h"
 #include "platform/colour_picker.h"
@@ -47,12 +48,13 @@ protected:
 
 TEST(SettingsTexts, languagesColoursAndCaptionsAsRead)
 {
-    for (std::string_view entry : kLanguages)
-        EXPECT_EQ(LanguageEntryFor(LanguagePathFor(entry)), entry);
-    EXPECT_EQ(LanguagePathFor(kLanguages[0]), common::kDefaultLanguage);
-    const std::pair<const char*, std::optional<std::string_view>> paths[] = {{"deFAult", kLanguages[0]},
-        {"Español\\other.ini", kLanguages[1]}, {"..\\x.ini", std::nullopt}, {"Español", std::nullopt},
-        {"Deutsch\\de.ini", "Deutsch"}, {"Español\\.\\x.ini", std::nullopt}};
+    for (const common::ShippedLanguage& language : common::kShippedLanguages)
+        EXPECT_EQ(LanguageEntryFor(LanguagePathFor(language.name)), language.name);
+    EXPECT_EQ(LanguagePathFor(common::kShippedLanguages[0].name), common::kDefaultLanguage);
+    const std::pair<const char*, std::optional<std::string_view>> paths[] = {
+        {"deFAult", common::kShippedLanguages[0].name}, {"Español\\other.ini", common::kShippedLanguages[1].name},
+        {"..\\x.ini", std::nullopt}, {"Español", std::nullopt}, {"Deutsch\\de.ini", "Deutsch"},
+        {"Español\\.\\x.ini", std::nullopt}};
     for (const auto& [path, entry] : paths)
         EXPECT_EQ(LanguageEntryFor(path), entry) << path;
 
@@ -70,7 +72,7 @@ TEST(SettingsTexts, languagesColoursAndCaptionsAsRead)
     std::istringstream white(";h,16777215,0,0,0,0,0,0,0,0,0,0,0,0");
     EXPECT_EQ(ReadColoursForEditing(white)->colours[0], common::DisplayColour {0xFFFFFF});  // the largest
 
-    std::ifstream in(CaptionFilePath(fs::path(BANDWISE_DATA_DIR), kLanguages[1]), std::ios::binary);
+    std::ifstream in(CaptionFilePath(fs::path(BANDWISE_DATA_DIR), common::kShippedLanguages[1].name), std::ios::binary);
     SettingsTexts texts;
     ApplyCaptionTexts(ReadCaptionFields(in).value(), texts);
     EXPECT_EQ(texts.messageTitle(), "Configuración - Bandwise");
@@ -213,7 +215,8 @@ TEST_F(SettingsWindowTest, savedLanguageIsSelectedAndCaptionedAndTheListedOneSav
 {
     applySettingsLook(*qApp);  // for the caption fit
     fs::copy(fs::path(BANDWISE_DATA_DIR) / "Language Files", file("Language Files"), fs::copy_options::recursive);
-    for (std::string_view language : kLanguages) {
+    for (const common::ShippedLanguage& shipped : common::kShippedLanguages) {
+        const std::string_view language = shipped.name;
         SCOPED_TRACE(language);
         write("Language.ini", common::LanguageFileBytes(LanguagePathFor(language)));
         SettingsWindow window(programDirectory(), messages, *this);
@@ -320,9 +323,9 @@ TEST_F(SettingsWindowTest, aFailedSaveSaysSoAndKeepsWhatWasThere)
     const fs::path user = file("config/bandwise");
     fs::create_directories(user);
     const std::tuple<const char*, common::FilePlaces, std::string_view> layouts[] = {
-        {"portable", programDirectory(), kLanguages[0]},
-        {"perUser", common::FilePlaces(programDirectory(), user), kLanguages[0]},
-        {"perUserInSpanish", common::FilePlaces(programDirectory(), user), kLanguages[1]}};
+        {"portable", programDirectory(), common::kShippedLanguages[0].name},
+        {"perUser", common::FilePlaces(programDirectory(), user), common::kShippedLanguages[0].name},
+        {"perUserInSpanish", common::FilePlaces(programDirectory(), user), common::kShippedLanguages[1].name}};
     for (const auto& [layout, places, language] : layouts) {
         write(places.writable(common::kLanguageFileName).lexically_relative(programDirectory()),
             common::LanguageFileBytes(LanguagePathFor(language)));
@@ -341,7 +344,8 @@ TEST_F(SettingsWindowTest, aFailedSaveSaysSoAndKeepsWhatWasThere)
             // In another language, the note in that language, naming the same folder.
             const std::string note = "\r\n\r\nBandwise keeps your settings files in this folder:\n" + user.string();
             const Texts shown = takeMessages();
-            EXPECT_EQ(shown == Texts {error + (places.userDirectory() ? note : "")}, language == kLanguages[0]);
+            EXPECT_EQ(shown == Texts {error + (places.userDirectory() ? note : "")},
+                language == common::kShippedLanguages[0].name);
             EXPECT_TRUE(shown.size() == 1 && shown[0].starts_with(error) &&
                 shown[0].ends_with(user.string()) == bool(places.userDirectory()));
         }

@@ -4,6 +4,7 @@
 #include "bandwise/shell/main_window.h"
 #include "bandwise/widgets/line_shape.h"
 #include "bandwise/widgets/shape.h"
+#include "common/languages.h"
 #include "hostile_files.h"
 #include "ui/naming.h"
 #include "ui/program_icon.h"
