@@ -142,7 +142,7 @@ AboutDialog::AboutDialog(Actions actions, QWidget* parent)
     ui::useTwipLayoutFont(this);
     setWindowTitle(QStringLiteral("About Bandwise"));
     setWindowIcon(ui::programIcon());
-    setFixedSize(twipsRect(0, 0, 4935, 5055).size());
+    setFixedSize(twipsRect(0, 0, kAboutWidthTwips, kAboutHeightTwips).size());
 
     auto* picture = named(new QLabel(this), "Picture1");
     picture->setPixmap(ui::programIcon().pixmap(32, 32));

@@ -268,7 +268,7 @@ void MainWindow::showAbout()
         [this] { m_shell.GShell(BANDWISE_HOMEPAGE, kShowDefault, "", "", "open", 0); }});
     m_about->setAttribute(Qt::WA_DeleteOnClose);
     if (!ui::scrollWhenLargerThan(m_about, m_availableArea))
-        centreOnScreen(m_about, m_screen, QSize(4935, 5055), 0);
+        centreOnScreen(m_about, m_screen, QSize(kAboutWidthTwips, kAboutHeightTwips), 0);
     Load_Language_For_About_Dialog();
     m_about->show();
 }
