@@ -7,7 +7,6 @@
 #include "bandwise/encoding/encoding_panel.h"
 #include "bandwise/shell/painting_table.h"
 #include "bandwise/shell/window_placement.h"
-#include "bandwise/widgets/line_shape.h"
 #include "bandwise/widgets/look.h"
 #include "bandwise/widgets/sample_resistor.h"
 #include "bandwise/widgets/shape.h"
@@ -203,13 +202,12 @@ void MainWindow::loadSettingsFiles()
 void MainWindow::paintPalette()
 {
     for (const PaintStep& step : PaintingTable()) {
-        const QColor colour = toQColor(step.colour ? m_palette[*step.colour] : m_palette.body);
-        QWidget* control = findChild<QWidget*>(fromView(step.control));
-        if (auto* shape = qobject_cast<Shape*>(control))
-            shape->setFillColour(colour);
-        else if (auto* line = qobject_cast<LineShape*>(control))
-            line->setLineColour(colour);
+        if (auto* swatch = findChild<Shape*>(fromView(step.control)))
+            swatch->setFillColour(toQColor(m_palette[step.colour]));
     }
+    const QColor body = toQColor(m_palette.body);
+    m_decoding->sampleResistor().setBodyColour(body);
+    m_encoding->sampleResistor().setBodyColour(body);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
