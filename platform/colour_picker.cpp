@@ -1,6 +1,5 @@
 #include "platform/colour_picker.h"
 
-#include "ui/colours.h"
 #include "ui/screen_fit.h"
 
 #include <QColorDialog>
@@ -17,22 +16,20 @@ QtColourPicker::QtColourPicker()
         QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null/bandwise-settings"));
 }
 
-std::int32_t QtColourPicker::ShowColorDialog(std::intptr_t, bool, std::int32_t InitColor)
+std::optional<common::DisplayColour> QtColourPicker::pick(common::DisplayColour initial)
 {
-    // Qt's dialog always shows its custom colours, so there is nothing to open further for
-    // bFullOpen; and there are no system colour references to translate: anything outside the
-    // 24-bit range stands for "no colour", shown as white.
+    // Custom colours picked in one call are not offered in the next.
     for (int i = 0; i < QColorDialog::customCount(); ++i)
         QColorDialog::setCustomColor(i, Qt::black);
-    const bool plain = InitColor >= 0 && InitColor <= 0xFFFFFF;
-    QColorDialog dialog(plain ? ui::toQColor(common::DisplayColour {InitColor}) : QColor(Qt::white));
+    QColorDialog dialog(QColor(initial.red(), initial.green(), initial.blue()));
     dialog.setOption(QColorDialog::DontUseNativeDialog);
     // At a large scale on a small screen the dialog would run off it, its OK and Cancel with it.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         ui::scrollWhenLargerThan(&dialog, screen->availableGeometry());
     if (dialog.exec() != QDialog::Accepted)
-        return -1;
-    return ui::toDisplayColour(dialog.selectedColor()).value;
+        return std::nullopt;
+    const QColor picked = dialog.selectedColor();
+    return common::DisplayColour::fromRgb(picked.red(), picked.green(), picked.blue());
 }
 
 }  // namespace platform

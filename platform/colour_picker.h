@@ -1,18 +1,19 @@
 #pragma once
 
-#include <cstdint>
+#include "common/display_colour.h"
+
+#include <optional>
 
 namespace platform {
 
-// The desktop's colour picker, as the Settings program uses it. Colours are 0x00BBGGRR.
+// The desktop's colour picker, as the Settings program uses it.
 class ColourPicker {
 public:
     virtual ~ColourPicker() = default;
 
-    // Opens the picker on initialColour (with its custom-colour part open when fullOpen) and
-    // returns the colour picked, or -1 when the user cancels. The custom colours start black on
-    // every call.
-    virtual std::int32_t ShowColorDialog(std::intptr_t hParent, bool bFullOpen, std::int32_t InitColor) = 0;
+    // Opens the picker on `initial` and returns the colour picked, or nothing when the user
+    // cancels. The custom colours start black on every call.
+    virtual std::optional<common::DisplayColour> pick(common::DisplayColour initial) = 0;
 };
 
 // Qt's own colour dialog (not the desktop's native one, whose custom colours Qt cannot reset).
@@ -22,7 +23,7 @@ public:
 class QtColourPicker final : public ColourPicker {
 public:
     QtColourPicker();
-    std::int32_t ShowColorDialog(std::intptr_t hParent, bool bFullOpen, std::int32_t InitColor) override;
+    std::optional<common::DisplayColour> pick(common::DisplayColour initial) override;
 };
 
 }  // namespace platform

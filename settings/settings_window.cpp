@@ -226,9 +226,8 @@ void SettingsWindow::applyCaptions(const CaptionFields& fields)
 
 void SettingsWindow::pickColour(ColourButton* button)
 {
-    const std::int32_t picked = m_picker.ShowColorDialog(0, true, toDisplayColour(button->faceColour()).value);
-    if (picked != -1)
-        button->setFaceColour(toQColor(common::DisplayColour {picked}));
+    if (const auto picked = m_picker.pick(toDisplayColour(button->faceColour())))
+        button->setFaceColour(toQColor(*picked));
 }
 
 void SettingsWindow::mouseDoubleClickEvent(QMouseEvent* event)
@@ -240,10 +239,10 @@ void SettingsWindow::mouseDoubleClickEvent(QMouseEvent* event)
 
 void SettingsWindow::chooseBackground()
 {
-    const std::int32_t picked = m_picker.ShowColorDialog(0, false, 0);
-    if (picked == -1)
+    const auto picked = m_picker.pick(common::DisplayColour {});  // opens on black
+    if (!picked)
         return;
-    const QColor background = toQColor(common::DisplayColour {picked});
+    const QColor background = toQColor(*picked);
     // The groups, buttons and list keep their own colours: they get the current palette
     // explicitly and paint their own background before the window's changes.
     for (QWidget* own : {static_cast<QWidget*>(m_huebench), static_cast<QWidget*>(m_languageFrame)}) {

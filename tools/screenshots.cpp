@@ -52,7 +52,7 @@ public:
 
 class NoPicker final : public platform::ColourPicker {
 public:
-    std::int32_t ShowColorDialog(std::intptr_t, bool, std::int32_t) override { return -1; }
+    std::optional<common::DisplayColour> pick(common::DisplayColour) override { return std::nullopt; }
 };
 
 template <typename T>

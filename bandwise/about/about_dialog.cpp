@@ -142,7 +142,7 @@ AboutDialog::AboutDialog(Actions actions, QWidget* parent)
     ui::useTwipLayoutFont(this);
     setWindowTitle(QStringLiteral("About Bandwise"));
     setWindowIcon(ui::programIcon());
-    setFixedSize(twipsRect(0, 0, 4935, 5055).size());
+    setFixedSize(twipsRect(0, 0, kAboutWidthTwips, kAboutHeightTwips).size());
 
     auto* picture = named(new QLabel(this), "Picture1");
     picture->setPixmap(ui::programIcon().pixmap(32, 32));
@@ -150,7 +150,7 @@ AboutDialog::AboutDialog(Actions actions, QWidget* parent)
     picture->setAccessibleName(tr("Bandwise program icon"));
     placeInTwips(picture, 240, 360, 615, 615);
 
-    auto* product = named(new QLabel(QStringLiteral("Bandwise 1.3"), this), "Label1");
+    auto* product = named(new QLabel(QStringLiteral("Bandwise " BANDWISE_VERSION), this), "Label1");
     QFont bold = product->font();
     bold.setBold(true);
     product->setFont(bold);

@@ -11,6 +11,10 @@ class QPushButton;
 
 namespace bandwise {
 
+// The About box's client area in twips, by which it is also placed before it is shown.
+inline constexpr int kAboutWidthTwips = 4935;
+inline constexpr int kAboutHeightTwips = 5055;
+
 // The About box: product, credits, the author's e-mail and the maker's homepage as links,
 // "OK" and "Show ReadMe". It is not modal; what its buttons and links do is given to it.
 class AboutDialog : public QDialog {

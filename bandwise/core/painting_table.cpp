@@ -11,12 +11,8 @@ const std::vector<PaintStep>& PaintingTable()
         for (const ColourGroup& group : DecodingColourGroups()) {
             for (const ColourOption& option : group.options) {
                 if (const auto colour = common::BandColourFromOrdinal(option.id))
-                    steps.push_back({option.swatch, colour});
+                    steps.push_back({option.swatch, *colour});
             }
-        }
-        for (std::string_view body : {"Shape25", "Shape26", "Shape14", "Line1", "Line2",  // decoding resistor
-                 "Shape61", "Shape60", "Shape62", "Line4", "Line3"}) {  // encoding resistor
-            steps.push_back({body, std::nullopt});
         }
         return steps;
     }();

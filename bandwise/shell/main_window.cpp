@@ -3,18 +3,17 @@
 #include "bandwise/about/about_config.h"
 #include "bandwise/about/about_dialog.h"
 #include "bandwise/calculator/calculator_panel.h"
-#include "bandwise/decoding/decoding_panel.h"
-#include "bandwise/encoding/encoding_panel.h"
 #include "bandwise/core/painting_table.h"
 #include "bandwise/core/window_placement.h"
-#include "bandwise/widgets/line_shape.h"
+#include "bandwise/decoding/decoding_panel.h"
+#include "bandwise/encoding/encoding_panel.h"
 #include "bandwise/widgets/look.h"
 #include "bandwise/widgets/sample_resistor.h"
 #include "bandwise/widgets/shape.h"
 #include "bandwise/widgets/wrapping_check_box.h"
 #include "common/line_writer.h"
-#include "common/values/ohm_sign.h"
 #include "common/settings_files.h"
+#include "common/values/ohm_sign.h"
 #include "platform/desktop.h"
 #include "platform/file_access.h"
 #include "platform/message_presenter.h"
@@ -203,13 +202,12 @@ void MainWindow::loadSettingsFiles()
 void MainWindow::paintPalette()
 {
     for (const PaintStep& step : PaintingTable()) {
-        const QColor colour = toQColor(step.colour ? m_palette[*step.colour] : m_palette.body);
-        QWidget* control = findChild<QWidget*>(fromView(step.control));
-        if (auto* shape = qobject_cast<Shape*>(control))
-            shape->setFillColour(colour);
-        else if (auto* line = qobject_cast<LineShape*>(control))
-            line->setLineColour(colour);
+        if (auto* swatch = findChild<Shape*>(fromView(step.control)))
+            swatch->setFillColour(toQColor(m_palette[step.colour]));
     }
+    const QColor body = toQColor(m_palette.body);
+    m_decoding->sampleResistor().setBodyColour(body);
+    m_encoding->sampleResistor().setBodyColour(body);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -268,7 +266,7 @@ void MainWindow::showAbout()
         [this] { m_shell.GShell(BANDWISE_HOMEPAGE, kShowDefault, "", "", "open", 0); }});
     m_about->setAttribute(Qt::WA_DeleteOnClose);
     if (!ui::scrollWhenLargerThan(m_about, m_availableArea))
-        centreOnScreen(m_about, m_screen, QSize(4935, 5055), 0);
+        centreOnScreen(m_about, m_screen, QSize(kAboutWidthTwips, kAboutHeightTwips), 0);
     Load_Language_For_About_Dialog();
     m_about->show();
 }

@@ -112,14 +112,19 @@ SampleResistor::SampleResistor(QWidget* frame, const SampleResistorNames& names,
     const QColor body = toQColor(common::DefaultPalette().body);
     const QColor lead = Qt::black;
 
-    spoken(makeShape(Shape::Kind::RoundedRectangle, body, names.leftCap, {960, 240, 375, 615}, frame), kLeftEndName);
-    spoken(makeShape(Shape::Kind::RoundedRectangle, body, names.rightCap, {2160, 240, 375, 615}, frame), kRightEndName);
-    spoken(makeShape(Shape::Kind::Rectangle, body, names.middle, {1320, 315, 855, 460}, frame), kBodyName);
+    m_body = {makeShape(Shape::Kind::RoundedRectangle, body, names.leftCap, {960, 240, 375, 615}, frame),
+        makeShape(Shape::Kind::RoundedRectangle, body, names.rightCap, {2160, 240, 375, 615}, frame),
+        makeShape(Shape::Kind::Rectangle, body, names.middle, {1320, 315, 855, 460}, frame)};
+    spoken(m_body[0], kLeftEndName);
+    spoken(m_body[1], kRightEndName);
+    spoken(m_body[2], kBodyName);
     // The leads lie on top of the caps, and the stripes on top of everything.
     spoken(makeShape(Shape::Kind::Rectangle, lead, names.leftLead, {240, 480, 735, 135}, frame), kLeftLeadName);
     spoken(makeShape(Shape::Kind::Rectangle, lead, names.rightLead, {2520, 480, 735, 135}, frame), kRightLeadName);
-    spoken(makeSeam(names.leftSeam, {1320, 325}, {1310, 740}, body, frame), kBodyName);
-    spoken(makeSeam(names.rightSeam, {2160, 325}, {2155, 730}, body, frame), kBodyName);
+    m_seams = {makeSeam(names.leftSeam, {1320, 325}, {1310, 740}, body, frame),
+        makeSeam(names.rightSeam, {2160, 325}, {2155, 730}, body, frame)};
+    for (LineShape* seam : m_seams)
+        spoken(seam, kBodyName);
 
     const std::array<TwipsBox, 6> stripeBoxes = {{
         {1080, 250, 135, 590},
@@ -141,6 +146,14 @@ void SampleResistor::setStripesOutlined(bool outlined)
 {
     for (Shape* stripe : m_stripes)
         stripe->setBorderVisible(outlined);
+}
+
+void SampleResistor::setBodyColour(const QColor& colour)
+{
+    for (Shape* part : m_body)
+        part->setFillColour(colour);
+    for (LineShape* seam : m_seams)
+        seam->setLineColour(colour);
 }
 
 }  // namespace bandwise

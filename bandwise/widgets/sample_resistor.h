@@ -37,8 +37,12 @@ public:
     const std::array<Shape*, 6>& stripes() const { return m_stripes; }
 
     void setStripesOutlined(bool outlined);
+    // Paints the caps, the middle and the seams, in that order.
+    void setBodyColour(const QColor& colour);
 
 private:
+    std::array<Shape*, 3> m_body {};  // left cap, right cap, middle
+    std::array<LineShape*, 2> m_seams {};  // left, right
     std::array<Shape*, 6> m_stripes {};
 };
 

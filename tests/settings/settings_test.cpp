@@ -37,13 +37,13 @@ using Texts = std::vector<std::string>;
 class SettingsWindowTest : public testsupport::WidgetTest, public platform::ColourPicker {
 protected:
     SettingsWindowTest() { messages.expectMessages(); }  // each test checks every message it gets
-    std::int32_t ShowColorDialog(std::intptr_t, bool fullOpen, std::int32_t initial) override
+    std::optional<common::DisplayColour> pick(common::DisplayColour initial) override
     {
-        calls.emplace_back(fullOpen, initial);
+        calls.push_back(initial);
         return answer;
     }
-    std::int32_t answer = -1;
-    std::vector<std::pair<bool, std::int32_t>> calls;
+    std::optional<common::DisplayColour> answer;  // nothing: cancelled
+    std::vector<common::DisplayColour> calls;
 };
 
 TEST(SettingsTexts, languagesColoursAndCaptionsAsRead)
@@ -105,11 +105,11 @@ TEST_F(SettingsWindowTest, colourPickerSetsButtonsAndBackgroundAndBandwiseShowsT
     EXPECT_EQ(told(buttons[12]), std::pair(std::string("#FFE695"), std::string("#FFE695")));  // the body's default
     common::BandPalette picked;
     for (std::size_t i = 0; i < 13; ++i) {
-        answer = ((i < 12 ? picked.bands[i] : picked.body) = {0x0000FF | int(i) << 8}).value;  // red, greener each
+        answer = (i < 12 ? picked.bands[i] : picked.body) = {0x0000FF | int(i) << 8};  // red, greener each
         click(buttons[i]);
-        EXPECT_EQ(calls.at(i), std::pair(true, i < 12 ? int(i) + 1 : common::DefaultPalette().body.value));
+        EXPECT_EQ(calls.at(i), i < 12 ? common::DisplayColour {int(i) + 1} : common::DefaultPalette().body);
     }
-    answer = -1;
+    answer = std::nullopt;
     click(buttons[0]);
     EXPECT_EQ(buttons[0]->faceColour(), QColor(255, 0, 0));
     EXPECT_EQ(told(buttons[2]), std::pair(std::string("#FF0200"), std::string("#FF0200")));
@@ -125,9 +125,9 @@ TEST_F(SettingsWindowTest, colourPickerSetsButtonsAndBackgroundAndBandwiseShowsT
     calls.clear();
     auto* label = child<QLabel>(&window, "Label13");
     QTest::mouseDClick(label, Qt::LeftButton);
-    answer = 0x000080;  // dark red
+    answer = common::DisplayColour {0x000080};  // dark red
     QTest::mouseDClick(&window, Qt::LeftButton, {}, QPoint(3, 3));
-    EXPECT_EQ(calls, (std::vector {std::pair(false, 0)}));
+    EXPECT_EQ(calls, (std::vector {common::DisplayColour {}}));  // black
     const QImage shown = window.grab().toImage();
     EXPECT_EQ(shown.pixelColor(3, 3), QColor(128, 0, 0));
     EXPECT_EQ(shown.pixelColor(label->mapTo(&window, QPoint(1, 1))), QColor(128, 0, 0));
@@ -166,9 +166,9 @@ TEST_F(SettingsWindowTest, aScrollingWindowStillPicksItsBackgroundOnADoubleClick
 {
     SettingsWindow window(programDirectory(), messages, *this);
     ASSERT_TRUE(ui::scrollWhenLargerThan(&window, QRect(0, 0, 240, 320)));
-    answer = 0x000080;  // dark red
+    answer = common::DisplayColour {0x000080};  // dark red
     QTest::mouseDClick(&window, Qt::LeftButton, {}, QPoint(3, 3));
-    EXPECT_EQ(calls, (std::vector {std::pair(false, 0)}));
+    EXPECT_EQ(calls, (std::vector {common::DisplayColour {}}));  // black
 }
 
 TEST(ColourDialog, opensOnTheColourGivenAndGivesThePickedOneOrNoneWhenCancelled)
@@ -187,10 +187,10 @@ TEST(ColourDialog, opensOnTheColourGivenAndGivesThePickedOneOrNoneWhenCancelled)
         });
     };
     answer(QColor(1, 2, 3));
-    EXPECT_EQ(picker.ShowColorDialog(0, true, 0x000080), common::DisplayColour::fromRgb(1, 2, 3).value);
+    EXPECT_EQ(picker.pick(common::DisplayColour {0x000080}), common::DisplayColour::fromRgb(1, 2, 3));
     EXPECT_EQ(opened, QColor(128, 0, 0));
     answer(std::nullopt);
-    EXPECT_EQ(picker.ShowColorDialog(0, true, 0), -1);
+    EXPECT_EQ(picker.pick(common::DisplayColour {}), std::nullopt);
     EXPECT_EQ(opened, QColor(Qt::black));
 }
 
