@@ -16,7 +16,7 @@ QtColourPicker::QtColourPicker()
         QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null/bandwise-settings"));
 }
 
-std::optional<common::DisplayColour> QtColourPicker::pick(common::DisplayColour initial)
+std::optional<common::DisplayColour> QtColourPicker::ShowColorDialog(common::DisplayColour initial)
 {
     // Custom colours picked in one call are not offered in the next.
     for (int i = 0; i < QColorDialog::customCount(); ++i)

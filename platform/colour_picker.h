@@ -13,7 +13,7 @@ public:
 
     // Opens the picker on `initial` and returns the colour picked, or nothing when the user
     // cancels. The custom colours start black on every call.
-    virtual std::optional<common::DisplayColour> pick(common::DisplayColour initial) = 0;
+    virtual std::optional<common::DisplayColour> ShowColorDialog(common::DisplayColour initial) = 0;
 };
 
 // Qt's own colour dialog (not the desktop's native one, whose custom colours Qt cannot reset).
@@ -23,7 +23,7 @@ public:
 class QtColourPicker final : public ColourPicker {
 public:
     QtColourPicker();
-    std::optional<common::DisplayColour> pick(common::DisplayColour initial) override;
+    std::optional<common::DisplayColour> ShowColorDialog(common::DisplayColour initial) override;
 };
 
 }  // namespace platform

@@ -226,7 +226,7 @@ void SettingsWindow::applyCaptions(const CaptionFields& fields)
 
 void SettingsWindow::pickColour(ColourButton* button)
 {
-    if (const auto picked = m_picker.pick(toDisplayColour(button->faceColour())))
+    if (const auto picked = m_picker.ShowColorDialog(toDisplayColour(button->faceColour())))
         button->setFaceColour(toQColor(*picked));
 }
 
@@ -239,7 +239,7 @@ void SettingsWindow::mouseDoubleClickEvent(QMouseEvent* event)
 
 void SettingsWindow::chooseBackground()
 {
-    const auto picked = m_picker.pick(common::DisplayColour {});  // opens on black
+    const auto picked = m_picker.ShowColorDialog(common::DisplayColour {});  // opens on black
     if (!picked)
         return;
     const QColor background = toQColor(*picked);

@@ -52,7 +52,7 @@ public:
 
 class NoPicker final : public platform::ColourPicker {
 public:
-    std::optional<common::DisplayColour> pick(common::DisplayColour) override { return std::nullopt; }
+    std::optional<common::DisplayColour> ShowColorDialog(common::DisplayColour) override { return std::nullopt; }
 };
 
 template <typename T>

@@ -37,7 +37,7 @@ using Texts = std::vector<std::string>;
 class SettingsWindowTest : public testsupport::WidgetTest, public platform::ColourPicker {
 protected:
     SettingsWindowTest() { messages.expectMessages(); }  // each test checks every message it gets
-    std::optional<common::DisplayColour> pick(common::DisplayColour initial) override
+    std::optional<common::DisplayColour> ShowColorDialog(common::DisplayColour initial) override
     {
         calls.push_back(initial);
         return answer;
@@ -187,10 +187,10 @@ TEST(ColourDialog, opensOnTheColourGivenAndGivesThePickedOneOrNoneWhenCancelled)
         });
     };
     answer(QColor(1, 2, 3));
-    EXPECT_EQ(picker.pick(common::DisplayColour {0x000080}), common::DisplayColour::fromRgb(1, 2, 3));
+    EXPECT_EQ(picker.ShowColorDialog(common::DisplayColour {0x000080}), common::DisplayColour::fromRgb(1, 2, 3));
     EXPECT_EQ(opened, QColor(128, 0, 0));
     answer(std::nullopt);
-    EXPECT_EQ(picker.pick(common::DisplayColour {}), std::nullopt);
+    EXPECT_EQ(picker.ShowColorDialog(common::DisplayColour {}), std::nullopt);
     EXPECT_EQ(opened, QColor(Qt::black));
 }
 
