@@ -26,6 +26,7 @@ sample, with --before giving an earlier run's killed share beside this one's.
 """
 
 import argparse
+import fnmatch
 import functools
 import json
 import os
@@ -288,7 +289,7 @@ def generate(source, files, per_file, seed):
     return mutants, reserves
 
 
-def production_files(source, changed_since=None):
+def production_files(source, changed_since=None, patterns=""):
     # The fallbacks for other systems are not built here, so their mutants could never be caught.
     files = [p for p in tracked_files(source)
              if p.startswith(PRODUCTION) and p.endswith((".cpp", ".h")) and not p.endswith("_other.cpp")]
@@ -296,6 +297,8 @@ def production_files(source, changed_since=None):
         diff = subprocess.run(["git", "diff", "--name-only", changed_since], cwd=source, check=True,
                               capture_output=True, text=True).stdout.split()
         files = [p for p in files if p in diff]
+    if patterns:
+        files = [p for p in files if any(fnmatch.fnmatch(p, pattern) for pattern in patterns.split(","))]
     return sorted(files)
 
 
@@ -383,6 +386,7 @@ def main():
     parser.add_argument("--per-file", type=int, default=3, help="generated mutants sampled per file")
     parser.add_argument("--seed", default="bandwise", help="seed of the sample")
     parser.add_argument("--changed-since", help="only the files changed since this git revision")
+    parser.add_argument("--files", default="", help="only the files matching these comma-separated patterns")
     parser.add_argument("--report", type=Path, help="Markdown file whose generated-mutant section is rewritten")
     parser.add_argument("--every-test", action="store_true",
                         help="run the whole suite against each mutant, to record every test that kills it")
@@ -395,7 +399,7 @@ def main():
     equivalents = read_equivalents()
     if args.auto:
         mutants, reserves = generate(args.source.resolve(),
-                                     production_files(args.source.resolve(), args.changed_since),
+                                     production_files(args.source.resolve(), args.changed_since, args.files),
                                      args.per_file, args.seed)
         print(f"{len(mutants)} generated mutants, {sum(m.id in equivalents for m in mutants)} of them "
               "known equivalents", flush=True)
