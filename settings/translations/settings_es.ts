@@ -4,7 +4,7 @@
 <context>
     <name>SettingsFiles</name>
     <message>
-        <location filename="../settings_window.cpp" line="293"/>
+        <location filename="../settings_window.cpp" line="301"/>
         <source>Bandwise keeps your settings files in this folder:
 %1</source>
         <translation>Bandwise guarda sus archivos de configuración en esta carpeta:

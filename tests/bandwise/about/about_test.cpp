@@ -42,36 +42,30 @@ protected:
 
 }  // namespace
 
-TEST(GShell, buildsTheRequestFromItsArguments)
-{
-    // file, show command, parameters, directory, show command sent
-    const std::tuple<std::string, std::int32_t, std::string, std::string, std::int32_t> rows[] = {
-        {"setup.ExE", 5, "/quiet", "", kShowHidden}, {"SETUP.EXE", 3, "", "/tmp", kShowHidden},
-        {"setup.exe", 3, "", "", kShowNormal}, {"notes.txt", 3, "p", "", 3}, {"notes.txt", 2, "", "/tmp", 2}};
-    for (const auto& [file, show, parameters, directory, sentShow] : rows) {
-        SCOPED_TRACE(file + ", " + parameters + ", " + directory);
-        ShellRequest sent;
-        Shell shell([&sent](const ShellRequest& request, auto) { return sent = request, 33; }, "Bandwise");
-        shell.GShell(file, show, parameters, directory, "print", 77);
-        EXPECT_EQ(
-            std::tie(sent.ownerWindow, sent.operation, sent.file, sent.parameters, sent.directory, sent.showCommand),
-            std::make_tuple(std::intptr_t {77}, std::string("print"), file, parameters, directory, sentShow));
-    }
-}
-
-TEST(GShell, acceptsValuesAbove32OrNegativeAndRecordsTheErrorOfARefusal)
+TEST(GShell, sendsTheRequestAsBuiltAndRecordsTheErrorOfARefusal)
 {
     const auto defaultNumber = [](std::uint32_t value) { return static_cast<std::int32_t>(0x80040418u + value); };
     const std::string general = "An error occurred occurred whilst trying to open or print the selected file.";
-    // shell value, then the error number and message recorded, none when the request was accepted
-    const std::tuple<std::int32_t, std::int32_t, std::string> rows[] = {{33, 0, ""}, {-1, 0, ""}, {INT32_MIN, 0, ""},
-        {2, 53, "File not found"}, {31, defaultNumber(31), "No application is associated with this file type."},
-        {0, 7, "Out of memory"}, {8, 7, "Out of memory"}, {4, defaultNumber(4), general},
-        {32, 48, "The specified dynamic-link library was not found."}};
-    for (const auto& [value, number, message] : rows) {
-        SCOPED_TRACE(value);
-        Shell shell([value](const ShellRequest&, auto) { return value; }, "NAME");
-        EXPECT_EQ(shell.GShell("https://example.org", kShowDefault, "", "", "open", 0), message.empty());
+    // file, show command, parameters, directory; the show command sent; the shell value, then the
+    // error number and message recorded, none when the request was accepted
+    const std::tuple<std::string, std::int32_t, std::string, std::string, std::int32_t, std::int32_t, std::int32_t,
+        std::string>
+        rows[] = {{"setup.ExE", 5, "/quiet", "", kShowHidden, 33, 0, ""},
+            {"SETUP.EXE", 3, "", "/tmp", kShowHidden, -1, 0, ""},
+            {"setup.exe", 3, "", "", kShowNormal, INT32_MIN, 0, ""},
+            {"notes.txt", 3, "p", "", 3, 2, 53, "File not found"},
+            {"notes.txt", 2, "", "/tmp", 2, 31, defaultNumber(31), "No application is associated with this file type."},
+            {"a.txt", 1, "", "", 1, 0, 7, "Out of memory"}, {"a.txt", 1, "", "", 1, 8, 7, "Out of memory"},
+            {"a.txt", 1, "", "", 1, 4, defaultNumber(4), general},
+            {"a.txt", 1, "", "", 1, 32, 48, "The specified dynamic-link library was not found."}};
+    for (const auto& [file, show, parameters, directory, sentShow, value, number, message] : rows) {
+        SCOPED_TRACE(file + ", " + parameters + ", " + directory + ": " + std::to_string(value));
+        ShellRequest sent;
+        Shell shell([&sent, value](const ShellRequest& request, auto) { return sent = request, value; }, "NAME");
+        EXPECT_EQ(shell.GShell(file, show, parameters, directory, "print", 77), message.empty());
+        EXPECT_EQ(
+            std::tie(sent.ownerWindow, sent.operation, sent.file, sent.parameters, sent.directory, sent.showCommand),
+            std::make_tuple(std::intptr_t {77}, std::string("print"), file, parameters, directory, sentShow));
         EXPECT_EQ(fields(shell.currentError()), std::make_tuple(number, message.empty() ? "" : "NAME.GShell", message));
     }
 }
