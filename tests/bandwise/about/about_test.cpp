@@ -170,6 +170,8 @@ TEST_F(AboutTest, linksWearTheThemesLinkColourShowTheFocusAndAreLinksToAScreenRe
         QAccessibleInterface* told = QAccessible::queryAccessibleInterface(child<QLabel>(dialog, name));
         EXPECT_EQ(told->role(), QAccessible::Link) << name;
         EXPECT_EQ(told->text(QAccessible::Name), child<QLabel>(dialog, name)->text()) << name;
+        told->actionInterface()->doAction(QAccessibleActionInterface::pressAction());  // and opened as links
     }
+    EXPECT_EQ(desktop.addresses.size(), 2U);
     EXPECT_NE(QAccessible::queryAccessibleInterface(child<QLabel>(dialog, "Picture1"))->text(QAccessible::Name), "");
 }
