@@ -27,26 +27,6 @@ using namespace bandwise;
 
 namespace {
 
-using Lists = std::array<std::string, kEncodingRowCount>;
-
-// What the value box shows with these items chosen ("" for none).
-std::optional<std::string> valueText(const Lists& lists, BandScheme scheme, std::string_view separator)
-{
-    std::array<std::optional<int>, kEncodingRowCount> ids;
-    for (int row = 0; row < kEncodingRowCount; ++row) {
-        for (const ListItem& item : ListItems(EncodingRow(row))) {
-            if (item.text == lists[row])
-                ids[row] = item.id;
-        }
-    }
-    const WindowTexts texts;
-    const common::BandPalette palette = common::DefaultPalette();
-    const std::function<std::string(std::string_view)> upper = [](std::string_view word) { return std::string(word); };
-    return ComputeEncodingRefresh(
-        {ListColours(ids), scheme, texts.Colour_Names, texts.None_Name, palette, separator, upper})
-        .resValue;
-}
-
 class EncodingPanelTest : public testsupport::WidgetTest {
 protected:
     void SetUp() override
@@ -70,19 +50,28 @@ protected:
 
 TEST(EncodingRefresh, valueTextJoinsDigitsAppliesFactorAndAppendsTolerance)
 {
-    // Scheme, the six lists (band1, band2, band3, mul, tol, tempco), decimal separator, value text.
-    const std::tuple<BandScheme, Lists, std::string, std::string> rows[] = {
+    using enum BandColour;
+    // Scheme, the colours of the six lists' choices (band1, band2, band3, mul, tol, tempco), decimal
+    // separator, value text.
+    const std::tuple<BandScheme, DecodingSelection, std::string, std::string> rows[] = {
         {BandScheme::FourBand, {}, ".", "0"},
-        {BandScheme::FourBand, {"4", "7", "9", "2", "±5%", ""}, ".", "4700±5%"},
-        {BandScheme::FourBand, {"4", "7", "", "x0.01", "", ""}, ".", "0.47"},
-        {BandScheme::SixBand, {"1", "0", "0", "3", "±1%", "50 ppm"}, ".", "100000±1%"},
-        {BandScheme::FourBand, {"4", "", "", "2", "", ""}, ".", "400"},  // an empty second digit drops out
-        {BandScheme::FiveBand, {"0", "0", "5", "", "", ""}, ".", "5"},
-        {BandScheme::FiveBand, {"9", "9", "9", "7", "", ""}, ".", "9990000000"},
-        {BandScheme::FourBand, {"4", "7", "", "x0.1", "±0.5%", ""}, ",", "4,7±0.5%"},
+        {BandScheme::FourBand, {Yellow, Violet, White, Red, Gold, {}}, ".", "4700±5%"},
+        {BandScheme::FourBand, {Yellow, Violet, {}, Silver, {}, {}}, ".", "0.47"},
+        {BandScheme::SixBand, {Brown, Black, Black, Orange, Brown, Red}, ".", "100000±1%"},
+        {BandScheme::FourBand, {Yellow, {}, {}, Red, {}, {}}, ".", "400"},  // an empty second digit drops out
+        {BandScheme::FiveBand, {Black, Black, Green, {}, {}, {}}, ".", "5"},
+        {BandScheme::FiveBand, {White, White, White, Violet, {}, {}}, ".", "9990000000"},
+        {BandScheme::FourBand, {Yellow, Violet, {}, Gold, Green, {}}, ",", "4,7±0.5%"},
     };
-    for (const auto& [scheme, lists, separator, expected] : rows)
-        EXPECT_EQ(valueText(lists, scheme, separator), expected);
+    const WindowTexts texts;
+    const common::BandPalette palette = common::DefaultPalette();
+    const std::function<std::string(std::string_view)> upper = [](std::string_view word) { return std::string(word); };
+    for (const auto& [scheme, chosen, separator, expected] : rows) {
+        EXPECT_EQ(
+            ComputeEncodingRefresh({chosen, scheme, texts.Colour_Names, texts.None_Name, palette, separator, upper})
+                .resValue,
+            expected);
+    }
 }
 
 TEST(EncodingRefresh, aTypedValueFindsTheItemsThatReadBackAsItOrWhyNone)
