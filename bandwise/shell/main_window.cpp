@@ -199,8 +199,9 @@ void MainWindow::loadSettingsFiles()
 
 void MainWindow::paintPalette()
 {
+    const QHash<QString, QWidget*> controls = ui::namedWidgets(this);
     for (const PaintStep& step : PaintingTable()) {
-        if (auto* swatch = findChild<Shape*>(fromView(step.control)))
+        if (auto* swatch = qobject_cast<Shape*>(controls.value(fromView(step.control))))
             swatch->setFillColour(toQColor(m_palette[step.colour]));
     }
     const QColor body = toQColor(m_palette.body);
