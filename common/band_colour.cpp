@@ -51,7 +51,11 @@ std::string withDecimals(int mantissa, int decimals)
     const auto places = static_cast<std::size_t>(decimals);
     if (digits.size() <= places)
         digits.insert(0, places + 1 - digits.size(), '0');
-    return digits.insert(digits.size() - places, ".");
+    // Appended rather than inserted: GCC 12 at -O3 warns falsely about the insertion.
+    const std::size_t whole = digits.size() - places;
+    std::string text = digits.substr(0, whole);
+    text += '.';
+    return text.append(digits, whole);
 }
 
 }  // namespace
@@ -114,8 +118,11 @@ std::optional<std::string> MeaningOn(StripeKind kind, BandColour colour)
             return std::to_string(*digit);
         return std::nullopt;
     case StripeKind::Multiplier:
-        if (const auto power = MultiplierPowerOf(colour))
-            return "x" + withDecimals(1, -*power);
+        if (const auto power = MultiplierPowerOf(colour)) {
+            // Appended rather than concatenated, as above.
+            std::string text = "x";
+            return text.append(withDecimals(1, -*power));
+        }
         return std::nullopt;
     case StripeKind::Tolerance:
         return ToleranceTextOf(colour);
