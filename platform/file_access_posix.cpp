@@ -340,9 +340,18 @@ std::optional<std::string> ReadSmallFile(const std::filesystem::path& path)
     const Descriptor in = openFoundForReading(found.get(), status, AT_FDCWD, path.c_str(), 0);
     if (in.get() < 0)
         return std::nullopt;
-    std::string bytes(kMaxFileBytes, '\0');
+    // Room for what the file holds and one byte more, so that its end shows in the first read;
+    // a file that grew since gets more, up to the cap. A buffer of the cap's size would be filled
+    // with zeros (a megabyte of pages touched) for a file of a few hundred bytes.
+    const auto held = static_cast<std::size_t>(std::max<off_t>(status.st_size, 0));
+    std::string bytes(std::min(held + 1, kMaxFileBytes), '\0');
     std::size_t size = 0;
-    while (size < bytes.size()) {
+    for (;;) {
+        if (size == bytes.size()) {
+            if (size == kMaxFileBytes)
+                break;
+            bytes.resize(std::min(size * 2, kMaxFileBytes));
+        }
         const ssize_t got = ::read(in.get(), bytes.data() + size, bytes.size() - size);
         if (got < 0 && errno == EINTR)
             continue;

@@ -14,7 +14,6 @@
 #include "ui/keyboard.h"
 #include "ui/naming.h"
 #include "ui/plain_text.h"
-#include "ui/program_icon.h"
 #include "ui/screen_fit.h"
 #include "ui/twip_style.h"
 #include "ui/twips.h"
@@ -89,7 +88,6 @@ SettingsWindow::SettingsWindow(
     ui::useTwipLayoutFont(this);
     setWindowTitle(QString::fromStdString(m_texts.Settings_Title));
     setFixedSize(ui::twipsRect(0, 0, 3735, 6615).size());
-    setWindowIcon(ui::programIcon());
     buildPaletteEditor();
     buildLanguageChoice();
     ui::keepLabelsPlain(this);

@@ -14,9 +14,6 @@ namespace ui {
 
 namespace {
 
-const char* const kCaptionedBy = "accessibleNameFrom";
-const char* const kTranslatedName = "accessibleNameTranslated";  // context and source text
-
 QString captionOf(const QWidget* widget)
 {
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
@@ -24,6 +21,51 @@ QString captionOf(const QWidget* widget)
     if (const auto* group = qobject_cast<const QGroupBox*>(widget))
         return group->title();
     return {};
+}
+
+// Where a control's name comes from, held as the control's child so that it goes with it. A
+// refresh visits these alone: asking every widget of a window for a dynamic property costs a
+// search by name through all the properties its classes declare, for each of some hundreds of
+// widgets, at every start.
+class NameSource : public QObject {
+    Q_OBJECT
+public:
+    NameSource(QWidget* control, QWidget* captioned)
+        : QObject(control)
+        , m_captioned(captioned)
+    { }
+
+    // Both are string literals, as tr() takes them.
+    NameSource(QWidget* control, const char* context, const char* sourceText)
+        : QObject(control)
+        , m_context(context)
+        , m_sourceText(sourceText)
+    { }
+
+    void apply() const
+    {
+        QString name;
+        if (m_context)
+            name = QCoreApplication::translate(m_context, m_sourceText);
+        else if (m_captioned)
+            name = captionOf(m_captioned);
+        else
+            return;
+        auto* control = static_cast<QWidget*>(parent());
+        if (control->accessibleName() != name)
+            control->setAccessibleName(name);
+    }
+
+private:
+    QPointer<QWidget> m_captioned;
+    const char* m_context = nullptr;
+    const char* m_sourceText = nullptr;
+};
+
+// A control has one source at most: the last one given.
+void forgetSource(QWidget* control)
+{
+    qDeleteAll(control->findChildren<NameSource*>(Qt::FindDirectChildrenOnly));
 }
 
 const char* const kNamedList = "accessibleNameFromLabel";
@@ -82,20 +124,20 @@ void nameAfter(QWidget* control, QWidget* captioned)
             control->setProperty(kNamedList, true);
         }
     } else {
-        control->setProperty(kCaptionedBy, QVariant::fromValue(QPointer<QWidget>(captioned)));
+        forgetSource(control);
+        new NameSource(control, captioned);
     }
 }
 
 void nameTranslated(QWidget* control, const char* context, const char* sourceText)
 {
-    control->setProperty(kTranslatedName, QStringList {QString::fromLatin1(context), QString::fromUtf8(sourceText)});
-    control->setAccessibleName(QCoreApplication::translate(context, sourceText));
+    forgetSource(control);
+    (new NameSource(control, context, sourceText))->apply();
 }
 
 void nameDirectly(QWidget* control, const QString& name)
 {
-    control->setProperty(kCaptionedBy, QVariant());
-    control->setProperty(kTranslatedName, QVariant());
+    forgetSource(control);
     control->setAccessibleName(name);
 }
 
@@ -103,16 +145,10 @@ void refreshAccessibleNames(QWidget* root)
 {
     for (QGroupBox* group : root->findChildren<QGroupBox*>())
         group->setAccessibleName(group->title());
-    for (QWidget* control : root->findChildren<QWidget*>()) {
-        const QVariant captioned = control->property(kCaptionedBy);
-        if (const auto source = captioned.value<QPointer<QWidget>>())
-            control->setAccessibleName(captionOf(source));
-        const QStringList translated = control->property(kTranslatedName).toStringList();
-        if (translated.size() == 2) {
-            control->setAccessibleName(
-                QCoreApplication::translate(translated[0].toLatin1().constData(), translated[1].toUtf8().constData()));
-        }
-    }
+    for (const NameSource* source : root->findChildren<NameSource*>())
+        source->apply();
 }
 
 }  // namespace ui
+
+#include "accessible_names.moc"

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
+#include <QWidget>
 
 #include <string_view>
 
@@ -18,6 +20,20 @@ T* named(T* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
+}
+
+// The named widgets under `root` by name (of two with one name, the first findChildren lists),
+// gathered in one walk of the window: findChild walks all of it again for each name, and a
+// window applying a hundred captions would walk its several hundred objects a hundred times.
+inline QHash<QString, QWidget*> namedWidgets(const QWidget* root)
+{
+    QHash<QString, QWidget*> byName;
+    for (QWidget* widget : root->findChildren<QWidget*>()) {
+        const QString name = widget->objectName();
+        if (!name.isEmpty() && !byName.contains(name))
+            byName.insert(name, widget);
+    }
+    return byName;
 }
 
 }  // namespace ui

@@ -27,6 +27,7 @@ std::unique_ptr<ProgramStart> ProgramStart::begin(int& argc, char** argv, const 
     std::unique_ptr<ProgramStart> start(new ProgramStart(argc, argv));
     opening.reached();
     look(start->m_app);
+    // Drawn once, here: a window without an icon of its own shows the application's.
     start->m_app.setWindowIcon(programIcon());
     const std::optional<std::filesystem::path> directory = platform::ProgramDirectory();
     if (!directory) {

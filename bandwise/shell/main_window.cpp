@@ -24,7 +24,6 @@
 #include "ui/keyboard.h"
 #include "ui/naming.h"
 #include "ui/plain_text.h"
-#include "ui/program_icon.h"
 #include "ui/screen_fit.h"
 #include "ui/twip_style.h"
 #include "ui/twips.h"
@@ -103,7 +102,6 @@ MainWindow::MainWindow(common::FilePlaces places, platform::MessagePresenter& me
     setObjectName(QStringLiteral("Form1"));
     ui::useTwipLayoutFont(this);
     setWindowTitle(QStringLiteral("Bandwise"));
-    setWindowIcon(ui::programIcon());
     setFixedSize(twipsRect(0, 0, kClientWidthTwips, kClientHeightTwips).size());
 
     m_decoding = new DecodingPanel(m_palette, this);
@@ -201,8 +199,9 @@ void MainWindow::loadSettingsFiles()
 
 void MainWindow::paintPalette()
 {
+    const QHash<QString, QWidget*> controls = ui::namedWidgets(this);
     for (const PaintStep& step : PaintingTable()) {
-        if (auto* swatch = findChild<Shape*>(fromView(step.control)))
+        if (auto* swatch = qobject_cast<Shape*>(controls.value(fromView(step.control))))
             swatch->setFillColour(toQColor(m_palette[step.colour]));
     }
     const QColor body = toQColor(m_palette.body);

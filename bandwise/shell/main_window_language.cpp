@@ -84,9 +84,10 @@ void MainWindow::Language_Loader()
 void MainWindow::applyCaptions(const LanguageFields& fields)
 {
     setWindowTitle(QString::fromStdString(LanguageWindowTitle(fields)));
+    const QHash<QString, QWidget*> controls = ui::namedWidgets(this);
     for (const CaptionEntry& entry : LanguageCaptions()) {
         const QString caption = QString::fromStdString(common::Field(fields, entry.field)) + fromView(entry.suffix);
-        setCaption(findChild<QWidget*>(fromView(entry.control)), caption);
+        setCaption(controls.value(fromView(entry.control)), caption);
     }
     ui::refreshAccessibleNames(this);
 }

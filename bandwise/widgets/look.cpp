@@ -17,16 +17,18 @@ void applyBandwiseLook(QApplication& app)
 
 void makeTitleBold(QGroupBox* group)
 {
-    // setBold marks the weight as set, so the children keep it instead of inheriting bold.
+    // setBold marks the weight as set, so the children keep it instead of inheriting bold. They
+    // keep it before the group turns bold: the other way round, every control inside would change
+    // its font, and lay out its text, twice.
     QFont plain = group->font();
     plain.setBold(false);
     QFont bold = plain;
     bold.setBold(true);
-    group->setFont(bold);
     for (QWidget* child : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!child->testAttribute(Qt::WA_SetFont))
             child->setFont(plain);
     }
+    group->setFont(bold);
 }
 
 void makeResultBox(QLineEdit* box)
