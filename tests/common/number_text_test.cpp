@@ -51,5 +51,6 @@ TEST(LeadingNumber, readsTheNumberAtTheStartIgnoringBlanks)
     EXPECT_EQ(LeadingNumber("-1e99999999999999999999"), -std::numeric_limits<double>::infinity());
     EXPECT_EQ(LeadingNumber(std::string(400, '9')), std::numeric_limits<double>::infinity());
     EXPECT_EQ(LeadingNumber("0.000e99999"), 0.0);
+    EXPECT_EQ(LeadingNumber("0." + std::string(800, '0') + "1e400"), 0.0);  // 1e-401, however it is written
     EXPECT_FALSE(std::signbit(LeadingNumber("-0")));
 }

@@ -182,10 +182,12 @@ TEST(ColourDialog, opensOnTheColourGivenAndGivesThePickedOneOrNoneWhenCancelled)
             // Qt's own, whose custom colours start black: a desktop's would keep its own.
             EXPECT_TRUE(dialog->testOption(QColorDialog::DontUseNativeDialog));
             opened = dialog->currentColor();
+            EXPECT_EQ(QColorDialog::customColor(0), QColor(Qt::black));  // whatever the last call left
             dialog->setCurrentColor(picked.value_or(Qt::white));
             picked ? dialog->accept() : dialog->reject();
         });
     };
+    QColorDialog::setCustomColor(0, Qt::red);
     answer(QColor(1, 2, 3));
     EXPECT_EQ(picker.ShowColorDialog(common::DisplayColour {0x000080}), common::DisplayColour::fromRgb(1, 2, 3));
     EXPECT_EQ(opened, QColor(128, 0, 0));

@@ -240,4 +240,16 @@ TEST_F(DecodingPanelTest, hoveringAStripeShowsWhatItMeansAsPlainText)
     EXPECT_EQ(hover("band1_colour"), "<b>Yellow</b>: 4");
     EXPECT_EQ(hover("band2_colour"), "Red (example, no band chosen yet)");
     EXPECT_EQ(hover("mul_colour"), "");  // hidden: a four-band resistor has no multiplier stripe there
+    // Without a tolerance any series will do, and 48 kΩ is in none; 0 Ω is no value to tell or copy.
+    const auto facts = [this] { return child<QLineEdit>(window.get(), "Resistor_Value")->toolTip(); };
+    click("ge2");
+    click("orm");
+    panel->tick();
+    EXPECT_EQ(facts(), "48 kΩ\nNot a standard value\nMarked 48K\nSMD: 483, 4802");
+    click("bl1");
+    click("bl2");
+    panel->tick();
+    const std::unique_ptr<QMenu> zero(panel->valueMenu());
+    const QList<QAction*> entries = zero->actions();
+    EXPECT_EQ(facts() + entries[entries.size() - 2]->text() + entries.last()->text(), "Copy bands");
 }
