@@ -6,26 +6,7 @@
 #include <limits>
 #include <string>
 
-using common::GeneralNumberText;
 using common::LeadingNumber;
-
-TEST(GeneralNumberText, fifteenDigitsNoTrailingZerosExponentOnlyAtTheExtremes)
-{
-    const std::tuple<double, const char*, std::string> rows[] = {
-        {47 * 0.1, ".", "4.7"},  // the factor's binary noise is hidden
-        {47 * 0.01, ".", "0.47"},
-        {47 * 0.1, ",", "4,7"},
-        {0.5, "\u066B", "0\u066B5"},
-        {-0.0, ".", "0"},
-        {-2.5, ".", "-2.5"},
-        {1.0 / 3.0, ".", "0.333333333333333"},
-        {999999999999999.0, ".", "999999999999999"},
-        {1e15, ".", "1E+15"},
-        {0.00001, ".", "1E-05"},
-    };
-    for (const auto& [value, separator, expected] : rows)
-        EXPECT_EQ(GeneralNumberText(value, separator), expected) << value;
-}
 
 TEST(LeadingNumber, readsTheNumberAtTheStartIgnoringBlanks)
 {

@@ -95,22 +95,6 @@ TEST(PvirSolve, twoValuesGiveTheOtherTwoByOhmsLawOrAMessage)
         }
 }
 
-TEST(KeyFilter, acceptsOnlyWhatCanFormAPlainNumber)
-{
-    const std::tuple<int, const char*, const char*, bool> rows[] = {{'0', "1.5", ".", true}, {'9', "", ".", true},
-        {8, "-1.5", ".", true}, {'.', "12", ".", true}, {'.', "1.2", ".", false}, {'-', "", ".", true},
-        {'-', "5", ".", false}, {'a', "", ".", false}, {' ', "", ".", false}, {',', "", ".", false},
-        {'/', "", ".", false}, {':', "", ".", false}, {255, "", ".", false}, {256, "", ".", true}, {-1, "", ".", true},
-        // A comma locale types its own mark, or the full stop, once.
-        {',', "1", ",", true}, {'.', "1", ",", true}, {',', "1,5", ",", false}, {'.', "1,5", ",", false},
-        {',', "1.5", ",", false}, {0x066B, "1", "\u066B", true}, {0x066B, "1\u066B5", "\u066B", false},
-        {'.', "1\u066B5", "\u066B", false}};
-    for (const auto& [code, text, mark, accepted] : rows) {
-        SCOPED_TRACE("code " + std::to_string(code) + " into \"" + text + "\" with " + mark);
-        EXPECT_EQ(AcceptsTypedCharacter(code, text, mark), accepted);
-    }
-}
-
 TEST_F(CalculatorPanelTest, typedKeysAreFilteredButEditingKeysAndEnterWork)
 {
     QTest::keyClicks(box("voltage_value"), "-1a.2.-3");

@@ -48,32 +48,6 @@ protected:
 
 }  // namespace
 
-TEST(EncodingRefresh, valueTextJoinsDigitsAppliesFactorAndAppendsTolerance)
-{
-    using enum BandColour;
-    // Scheme, the colours of the six lists' choices (band1, band2, band3, mul, tol, tempco), decimal
-    // separator, value text.
-    const std::tuple<BandScheme, DecodingSelection, std::string, std::string> rows[] = {
-        {BandScheme::FourBand, {}, ".", "0"},
-        {BandScheme::FourBand, {Yellow, Violet, White, Red, Gold, {}}, ".", "4700±5%"},
-        {BandScheme::FourBand, {Yellow, Violet, {}, Silver, {}, {}}, ".", "0.47"},
-        {BandScheme::SixBand, {Brown, Black, Black, Orange, Brown, Red}, ".", "100000±1%"},
-        {BandScheme::FourBand, {Yellow, {}, {}, Red, {}, {}}, ".", "400"},  // an empty second digit drops out
-        {BandScheme::FiveBand, {Black, Black, Green, {}, {}, {}}, ".", "5"},
-        {BandScheme::FiveBand, {White, White, White, Violet, {}, {}}, ".", "9990000000"},
-        {BandScheme::FourBand, {Yellow, Violet, {}, Gold, Green, {}}, ",", "4,7±0.5%"},
-    };
-    const WindowTexts texts;
-    const common::BandPalette palette = common::DefaultPalette();
-    const std::function<std::string(std::string_view)> upper = [](std::string_view word) { return std::string(word); };
-    for (const auto& [scheme, chosen, separator, expected] : rows) {
-        EXPECT_EQ(
-            ComputeEncodingRefresh({chosen, scheme, texts.Colour_Names, texts.None_Name, palette, separator, upper})
-                .resValue,
-            expected);
-    }
-}
-
 TEST_F(EncodingPanelTest, theTickWritesWordsSwatchesAndValue)
 {
     const auto spoken = [this](const char* part) {

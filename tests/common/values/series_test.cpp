@@ -71,27 +71,6 @@ TEST(ValuesSeries, everyMemberIsFoundAtEveryDecadeAndItsNeighboursAreNot)
     }
 }
 
-TEST(ValuesSeries, nearestMembersBelowAndAboveWithTheirErrorInPercent)
-{
-    // Errors by hand: (member − value) / value × 100, to 0.01.
-    const std::tuple<const char*, Series, const char*, const char*, const char*, const char*> rows[] = {
-        {"4800", Series::E24, "4700", "-2.08", "5100", "6.25"}, {"4700", Series::E24, "4700", "0", "4700", "0"},
-        {"95", Series::E24, "91", "-4.21", "100", "5.26"},  // past the decade's last member
-        {"0.5", Series::E96, "0.499", "-0.2", "0.511", "2.2"},
-        {"990000000", Series::E12, "820000000", "-17.17", "1000000000", "1.01"},
-        {"919", Series::E192, "909", "-1.09", "920", "0.11"}, {"1.001", Series::E3, "1", "-0.1", "2.2", "119.78"}};
-    for (const auto& [value, series, below, belowError, above, aboveError] : rows) {
-        const auto nearest = NearestInSeries(decimal(value), series);
-        ASSERT_TRUE(nearest) << value;
-        EXPECT_EQ(DecimalText(nearest->below.value) + ' ' + DecimalText(nearest->below.errorPercent) + ' ' +
-                DecimalText(nearest->above.value) + ' ' + DecimalText(nearest->above.errorPercent),
-            std::string(below) + ' ' + belowError + ' ' + above + ' ' + aboveError)
-            << value;
-    }
-    EXPECT_FALSE(NearestInSeries(decimal("0"), Series::E24));
-    EXPECT_FALSE(NearestInSeries(decimal("-4.7"), Series::E24));
-}
-
 TEST(ValuesSeries, toleranceChoosesTheSeriesItIsMadeIn)
 {
     const std::pair<const char*, std::optional<Series>> rows[] = {{"20", Series::E6}, {"10", Series::E12},
