@@ -371,5 +371,12 @@ TEST(ProgramIcon, aResistorOnClearGroundAtEachSizeADesktopAsksFor)
         const QImage icon = ui::programIcon().pixmap(size).toImage();
         EXPECT_EQ(
             std::pair(icon.pixelColor(0, 0).alpha(), icon.pixelColor(size / 2, size / 2).alpha()), std::pair(0, 255));
+        // Its outline smoothed, not stepped: some pixels along it are partly covered.
+        int partly = 0;
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x)
+                partly += icon.pixelColor(x, y).alpha() % 255 != 0;
+        }
+        EXPECT_GT(partly, size / 2) << size;
     }
 }
