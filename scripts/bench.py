@@ -14,6 +14,7 @@ import shutil
 import signal
 import statistics
 import subprocess
+from pathlib import Path
 import sys
 import tempfile
 import time
@@ -176,6 +177,10 @@ def main():
              f"memory within 1.3 times the floor ({memory_ratio:.2f}, {verdict(memory_ratio <= 1.3)}), "
              f"idle CPU below 0.1 % of one core ({idle:.3f} %, {verdict(idle < 0.1)}).")
     print(goals)
+    # What follows the marker is written by hand (earlier runs, what changed between them) and kept.
+    marker = "<!-- kept by make bench -->"
+    previous = Path(report).read_text(encoding="utf-8") if Path(report).is_file() else ""
+    kept = previous[previous.index(marker):] if marker in previous else ""
     with open(report, "w") as out:
         out.write("# Benchmarks\n\n")
         out.write("Written by `make bench` (`scripts/bench.py`): a Release build on a private Xvfb screen; the "
@@ -192,6 +197,8 @@ def main():
                   "design. The two extra floor rows show those costs of the toolkit on this machine: the window "
                   f"with one caption already takes {caption[0] / floor[0]:.2f} times the floor's start-up, and the "
                   f"two timers alone use {polling[2]:.3f} % of one core.\n")
+        if kept:
+            out.write("\n" + kept)
 
 
 if __name__ == "__main__":
