@@ -96,14 +96,20 @@ DecodingOutput ComputeDecodingResult(
     return output;
 }
 
+std::optional<values::Decimal> ExactTolerance(common::ToleranceChoice choice)
+{
+    const std::optional<common::TolerancePercent> tolerance = common::ToleranceOf(choice);
+    return tolerance ? std::optional(values::MakeDecimal(tolerance->mantissa, tolerance->exponent)) : std::nullopt;
+}
+
 std::optional<values::TypedValue> ExactReading(const DecodingSelection& selection, common::BandScheme scheme)
 {
     const std::optional<int> digits = digitValue(selection, scheme);
     if (!digits)
         return std::nullopt;
     values::TypedValue reading {values::MakeDecimal(*digits, multiplierPower(selection)), std::nullopt};
-    if (const auto tolerance = selection.tolerance ? common::ToleranceOf(*selection.tolerance) : std::nullopt)
-        reading.tolerancePercent = values::MakeDecimal(tolerance->mantissa, tolerance->exponent);
+    if (selection.tolerance)
+        reading.tolerancePercent = ExactTolerance(*selection.tolerance);
     return reading;
 }
 

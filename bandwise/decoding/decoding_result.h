@@ -34,6 +34,9 @@ struct DecodingOutput {
 DecodingOutput ComputeDecodingResult(
     const DecodingSelection& selection, common::BandScheme scheme, ResultForm form, std::string_view decimalSeparator);
 
+// A tolerance band's percent as an exact decimal; nothing for a colour that is no tolerance.
+std::optional<values::Decimal> ExactTolerance(common::ToleranceChoice choice);
+
 // The resistance and tolerance the bands read, exactly, for what can be told about the value;
 // nothing while the digit bands of the scheme are incomplete.
 std::optional<values::TypedValue> ExactReading(const DecodingSelection& selection, common::BandScheme scheme);

@@ -114,10 +114,10 @@ ListEntry ListsForValue(const values::TypedValue& value, common::BandScheme sche
         entry.choices.thirdBand = digitColour(2);
     entry.choices.multiplier = colourMeaning(common::MultiplierPowerOf, std::optional(power));
     if (const auto& percent = value.tolerancePercent) {
-        for (const ListItem& item : ListItems(ToleranceRow)) {
-            const auto choice = ToleranceChoice::fromId(item.id);
-            const auto tolerance = common::ToleranceOf(*choice);
-            if (values::MakeDecimal(tolerance->mantissa, tolerance->exponent) == *percent)
+        // Every colour, then no band at all.
+        for (int id = 0; id <= common::kBandColourCount; ++id) {
+            const std::optional<ToleranceChoice> choice = ToleranceChoice::fromId(id);
+            if (ExactTolerance(*choice) == *percent)
                 entry.choices.tolerance = choice;
         }
         if (!entry.choices.tolerance)
