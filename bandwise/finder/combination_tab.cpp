@@ -147,7 +147,7 @@ void CombinationTab::search()
 void CombinationTab::show(const values::CombinationAnswer& answer)
 {
     m_results->clear();
-    m_status->setText(finderProblem(answer.error));
+    m_status->setText(searchOutcome(answer.error));
     const QString separator = locale().decimalPoint();
     for (const values::Combination& found : answer.best) {
         std::vector<std::string> parts;

@@ -157,7 +157,7 @@ void DividerTab::show(const values::DividerAnswer& answer)
     m_results->clear();
     m_status->setText(answer.error == values::FinderError::BadTarget
             ? FinderTexts::tr("The output voltage must be above 0 and below the input voltage.")
-            : finderProblem(answer.error));
+            : searchOutcome(answer.error));
     const QString point = locale().decimalPoint();
     for (const std::optional<values::Divider>& found : {answer.single, answer.twoPerLeg}) {
         if (!found)

@@ -5,6 +5,9 @@
 #include "common/values/typed_value.h"
 #include "ui/naming.h"
 
+#include "ui/accessible_names.h"
+
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -41,7 +44,10 @@ void chooseSeries(QComboBox* list, values::Series series)
 void addLabelled(QGridLayout* grid, int row, int column, const QString& caption, QWidget* control)
 {
     auto* label = new QLabel(caption);
-    label->setBuddy(control);
+    ui::nameAfter(control, label);
+    // A spin box shows screen readers its text box as a control of its own.
+    if (auto* spinBox = qobject_cast<QAbstractSpinBox*>(control))
+        ui::nameDirectly(spinBox->findChild<QLineEdit*>(), QString(caption).remove(QLatin1Char('&')));
     grid->addWidget(label, row, column);
     grid->addWidget(control, row, column + 1);
 }
@@ -128,10 +134,11 @@ QString errorText(Decimal percent, bool exact, const QString& decimalSeparator)
     return sign + digits.left(digits.size() - 3) + decimalSeparator + digits.right(3) + QStringLiteral(" %");
 }
 
-QString finderProblem(values::FinderError error)
+QString searchOutcome(values::FinderError error)
 {
     switch (error) {
     case values::FinderError::None:
+        return FinderTexts::tr("Best first; Ctrl+C copies the selected row.");
     case values::FinderError::Stopped:
         break;
     case values::FinderError::BadTarget:
@@ -155,7 +162,7 @@ std::optional<Decimal> readOhms(const QLineEdit* box, std::optional<Decimal> oth
     if (reading.value)
         return reading.value->ohms;
     if (reading.error == values::ValueError::TooSmall || reading.error == values::ValueError::TooLarge)
-        problem = finderProblem(values::FinderError::BadTarget);
+        problem = searchOutcome(values::FinderError::BadTarget);
     else
         problem = readingProblem(reading, box->text(), box->locale().decimalPoint());
     return std::nullopt;

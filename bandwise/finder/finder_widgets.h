@@ -46,8 +46,8 @@ QString resistanceText(const values::ShownResistance& resistance, const QString&
 // "+0.125 %", "−2.000 %", to the thousandth, with its sign; "0 %" for an exact match.
 QString errorText(values::Decimal percent, bool exact, const QString& decimalSeparator);
 QString numberText(values::Decimal number, const QString& decimalSeparator);
-// Why the finder gave no answer.
-QString finderProblem(values::FinderError error);
+// What the status line says when a search has ended: why it found nothing, or how to read what it found.
+QString searchOutcome(values::FinderError error);
 
 // A resistance typed into a box, read as "Set value…" reads it. An empty box gives `otherwise`;
 // text that is no value gives std::nullopt, and the reason in `problem`.
