@@ -1,6 +1,7 @@
 #include "common/values/finder_search.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -136,10 +137,15 @@ public:
         const double error = std::abs(value - targetValue_);
         std::optional<Distance> distance;
         if (best_) {
-            const double slack = margin(value);
-            if (error > bestError_ + slack)
+            // On one side of the target the values themselves compare, to their own precision,
+            // which far below the target is much finer than that of their distances from it.
+            const int side = sideOf(value);
+            const bool sameSide = side != 0 && side == sideOf(bestValue_);
+            const double slack = sameSide ? kFuzz * (value + bestValue_) : margin(value);
+            const double gain = sameSide ? (value - bestValue_) * -side : bestError_ - error;
+            if (gain < -slack)
                 return;
-            if (error >= bestError_ - slack) {
+            if (gain <= slack) {
                 distance = DistanceFrom(exactValue(candidate), target_);
                 if (!bestDistance_)
                     bestDistance_ = DistanceFrom(exactValue(*best_), target_);
@@ -158,6 +164,12 @@ public:
 
 private:
     double margin(double value) const { return kFuzz * (value + bestValue_ + targetValue_); }
+    // −1 surely below the target, 1 surely above, 0 too near to tell.
+    int sideOf(double value) const
+    {
+        const double slack = kFuzz * (value + targetValue_);
+        return value < targetValue_ - slack ? -1 : value > targetValue_ + slack ? 1 : 0;
+    }
 
     Fraction target_;
     double targetValue_ = 0;
@@ -299,6 +311,36 @@ struct Tail {
     int count = 0;
 };
 
+struct Item {
+    double value;
+    std::uint16_t larger;
+    std::uint16_t smaller;
+};
+
+// Least significant digit first on the bits of the values, which for positive doubles order as
+// the values do: several times quicker than a comparison sort on a quarter of a million pairs.
+void sortByValue(std::vector<Item>& items)
+{
+    constexpr int kDigitBits = 11;
+    constexpr std::size_t kBuckets = std::size_t {1} << kDigitBits;
+    const auto digit = [](const Item& item, int shift) {
+        return static_cast<std::size_t>((std::bit_cast<std::uint64_t>(item.value) >> shift) & (kBuckets - 1));
+    };
+    std::vector<Item> sorted(items.size());
+    for (int shift = 0; shift < 64; shift += kDigitBits) {
+        std::vector<std::size_t> counts(kBuckets + 1, 0);
+        for (const Item& item : items)
+            ++counts[digit(item, shift) + 1];
+        if (std::count(counts.begin(), counts.end(), items.size()) == 1)
+            continue;  // one digit for all: nothing to reorder
+        for (std::size_t b = 1; b <= kBuckets; ++b)
+            counts[b] += counts[b - 1];
+        for (const Item& item : items)
+            sorted[counts[digit(item, shift)]++] = item;
+        items.swap(sorted);
+    }
+}
+
 class Searcher {
 public:
     Searcher(const std::vector<std::uint64_t>& parts, std::stop_token stop) : parts_(parts), stop_(std::move(stop))
@@ -357,11 +399,6 @@ private:
 
     Table pairs(Network::Join join)
     {
-        struct Item {
-            double value;
-            std::uint16_t larger;
-            std::uint16_t smaller;
-        };
         const bool series = join == Network::Join::Series;
         std::vector<Item> items;
         items.reserve(parts_.size() * (parts_.size() + 1) / 2);
@@ -373,7 +410,7 @@ private:
                 items.push_back({series ? a + b : a * b / (a + b), static_cast<std::uint16_t>(i), static_cast<std::uint16_t>(j)});
             }
         }
-        std::sort(items.begin(), items.end(), [](const Item& x, const Item& y) { return x.value < y.value; });
+        sortByValue(items);
 
         const auto sameValue = [&](const Item& x, const Item& y) {
             const std::uint64_t a = parts_[x.larger], b = parts_[x.smaller], c = parts_[y.larger], d = parts_[y.smaller];
@@ -482,9 +519,15 @@ private:
     void offerGroup(Closest<FoundCombination>& closest, Topology topology, const Table& xs, std::size_t g,
         const Tail& tail, double value)
     {
+        const bool oneChoice = xs.starts[g + 1] - xs.starts[g] == 1
+            && (!tail.table || tail.table->starts[tail.group + 1] - tail.table->starts[tail.group] == 1);
         std::optional<FoundCombination> chosen;
         TieKey chosenKey;
         const auto consider = [&](const FoundCombination& candidate) {
+            if (oneChoice) {
+                chosen = candidate;
+                return;
+            }
             const TieKey key = keyOf(candidate);
             if (!chosen || key < chosenKey) {
                 chosen = candidate;
