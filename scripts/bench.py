@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Start-up, memory and idle CPU of Bandwise against a bare Qt Widgets window (the floor).
+"""Start-up, memory and idle CPU of Bandwise against a bare Qt Widgets window (the floor), and the finder's speed.
 
 Usage: bench.py [--runs N] BUILD_DIRECTORY REPORT_FILE. Runs on a private Xvfb screen: for each
 program the median over N runs (15 by default) of the time from its launch to its first painted
@@ -105,6 +105,17 @@ def measure(probe, programs, runs):
     return results
 
 
+def finder_times(build):
+    """The lines of BUILD_DIRECTORY/bench/finder_bench, run on one core: "case: N ms"."""
+    finder = os.path.join(build, "bench", "finder_bench")
+    if not os.access(finder, os.X_OK):
+        sys.exit(f"{finder} is missing")
+    one_core = {min(os.sched_getaffinity(0))}
+    result = subprocess.run([finder], check=True, stdout=subprocess.PIPE, text=True,
+                            preexec_fn=lambda: os.sched_setaffinity(0, one_core))
+    return result.stdout.splitlines()
+
+
 def machine():
     model = "unknown processor"
     with open("/proc/cpuinfo") as info:
@@ -153,6 +164,8 @@ def main():
         xvfb.terminate()
         xvfb.wait()
 
+    finder_lines = finder_times(build)
+    print("\n".join(finder_lines))
     floor = results["bare Qt window (floor)"]
     bandwise = results["Bandwise"]
     lines = [
@@ -197,6 +210,10 @@ def main():
                   "design. The two extra floor rows show those costs of the toolkit on this machine: the window "
                   f"with one caption already takes {caption[0] / floor[0]:.2f} times the floor's start-up, and the "
                   f"two timers alone use {polling[2]:.3f} % of one core.\n")
+        out.write("\n## Standard-value finder\n\n`bench/finder_bench` on one core: E96 from 1 Ω to 10 MΩ (673 parts), "
+                  "the median of 7 runs of each search. Goals: up to two parts in 5 ms, three in 30 ms, four in "
+                  "300 ms, a divider of one part per leg in 5 ms.\n\n")
+        out.write("".join(f"- {line}\n" for line in finder_lines))
         if kept:
             out.write("\n" + kept)
 

@@ -3,8 +3,6 @@
 #include "common/values/notation.h"
 #include "common/values/smd.h"
 
-#include <array>
-
 namespace bandwise {
 
 std::optional<ValueFacts> FactsOf(const values::TypedValue& reading, const std::optional<values::TypedValue>& otherEnd)
@@ -23,12 +21,6 @@ std::optional<ValueFacts> FactsOf(const values::TypedValue& reading, const std::
     if (otherEnd && Decimal {} < otherEnd->ohms)
         facts.otherEnd = {*otherEnd, values::JudgeStandard(otherEnd->ohms, otherEnd->tolerancePercent).holding};
     return facts;
-}
-
-std::string_view SeriesName(values::Series series)
-{
-    static constexpr std::array<std::string_view, 7> kNames = {"E3", "E6", "E12", "E24", "E48", "E96", "E192"};
-    return kNames[static_cast<std::size_t>(series)];
 }
 
 }  // namespace bandwise

@@ -6,7 +6,6 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace bandwise {
@@ -33,7 +32,5 @@ struct ValueFacts {
 
 // Nothing for a value no resistor has.
 std::optional<ValueFacts> FactsOf(const values::TypedValue& reading, const std::optional<values::TypedValue>& otherEnd);
-
-std::string_view SeriesName(values::Series series);
 
 }  // namespace bandwise

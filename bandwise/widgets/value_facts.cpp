@@ -2,6 +2,7 @@
 
 #include "bandwise/core/value_facts.h"
 
+#include "common/values/finder.h"
 #include "common/values/notation.h"
 #include "ui/naming.h"
 
@@ -24,7 +25,7 @@ struct Texts {
 
 QString seriesName(values::Series series)
 {
-    return ui::fromView(SeriesName(series));
+    return ui::fromView(values::SeriesName(series));
 }
 
 // The facts worded in the language in use, one a line, the value and tolerance first in

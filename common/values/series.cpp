@@ -45,7 +45,7 @@ std::pair<Decimal, int> splitDecade(Decimal value)
 
 const std::vector<Decimal>& SeriesDecade(Series series)
 {
-    static const std::array<std::vector<Decimal>, 7> decades = {everyNth(kE24, 8, -1), everyNth(kE24, 4, -1),
+    static const std::array<std::vector<Decimal>, 8> decades = {std::vector<Decimal> {MakeDecimal(1)}, everyNth(kE24, 8, -1), everyNth(kE24, 4, -1),
         everyNth(kE24, 2, -1), everyNth(kE24, 1, -1), everyNth(kE192, 4, -2), everyNth(kE192, 2, -2),
         everyNth(kE192, 1, -2)};
     return decades[static_cast<std::size_t>(series)];
@@ -106,7 +106,7 @@ StandardVerdict JudgeStandard(Decimal value, std::optional<Decimal> tolerancePer
 {
     StandardVerdict verdict;
     verdict.expected = tolerancePercent ? SeriesForTolerance(*tolerancePercent) : std::nullopt;
-    for (int i = 0; i <= static_cast<int>(Series::E192); ++i) {
+    for (int i = static_cast<int>(Series::E3); i <= static_cast<int>(Series::E192); ++i) {
         const auto series = static_cast<Series>(i);
         if (!InSeries(value, series))
             continue;

@@ -7,8 +7,10 @@
 
 namespace values {
 
-// The preferred number series of IEC 60063, coarsest first.
-enum class Series { E3, E6, E12, E24, E48, E96, E192 };
+// The preferred number series of IEC 60063, coarsest first. E1 (the powers of ten alone) is there
+// for finding combinations from the sparsest drawer; no verdict on a single value names it, since
+// calling 10 kΩ an E1 value would tell a user less than calling it E3.
+enum class Series { E1, E3, E6, E12, E24, E48, E96, E192 };
 
 // The members of one decade, 1 ≤ value < 10, ascending: 1, 2.2, 4.7 for E3.
 const std::vector<Decimal>& SeriesDecade(Series series);
