@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -126,12 +127,12 @@ TEST_F(FinderTest, opensFromEitherValueBoxWithItsValueAndSearchesAgainAtEachChan
         EXPECT_EQ(started.toStdString(), expected);
     }
 
-    // Two 10 kΩ in parallel make 5 kΩ exactly with a single kind of part; one part alone comes no
-    // closer than 5.1 kΩ.
+    // 7.5 kΩ in series with itself and in parallel with a third makes 5 kΩ exactly with a single kind
+    // of part, smaller than two 10 kΩ in parallel; one part alone comes no closer than 5.1 kΩ.
     typeInto("wanted_value", "5k");
     const std::vector<std::string> found = rowsWhenDone("combination_results", "combination_busy");
     ASSERT_EQ(found.size(), 7U);  // one part, two ways with two, four with three
-    EXPECT_EQ(found[0], "10K ∥ 10K | 5 kΩ | 0 %");
+    EXPECT_EQ(found[0], "(7K5 + 7K5) ∥ 7K5 | 5 kΩ | 0 %");
     QTest::keyClick(child<QSpinBox>(finder(), "max_parts"), Qt::Key_Down);
     QTest::keyClick(child<QSpinBox>(finder(), "max_parts"), Qt::Key_Down);
     EXPECT_EQ(rowsWhenDone("combination_results", "combination_busy"),
@@ -150,7 +151,8 @@ TEST_F(FinderTest, opensFromEitherValueBoxWithItsValueAndSearchesAgainAtEachChan
 TEST_F(FinderTest, aDividersR1SetsTheColourCodeLists)
 {
     pressFind(child<QLineEdit>(window.get(), "res_value"));
-    QTest::keyClick(finder(), Qt::Key_D, Qt::AltModifier);
+    auto* tabs = child<QTabBar>(finder(), "qt_tabwidget_tabbar");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     typeInto("divider_vin", "5 V");
     typeInto("divider_vout", "2.5");
     // Equal legs halve exactly; the smallest E24 pair that draws no more than the 1 kΩ total allows.
