@@ -62,7 +62,8 @@ CombinationTab::CombinationTab(QWidget* parent)
 
     m_results = resultList(this, "combination_results", FinderTexts::tr("Combinations found"),
         {FinderTexts::tr("Parts"), FinderTexts::tr("Network"), FinderTexts::tr("Resistance"),
-            FinderTexts::tr("Error")});
+            FinderTexts::tr("Error")},
+        {PartsColumn});
     m_results->setItemDelegateForColumn(DrawingColumn, new NetworkDelegate(m_results));
     QAction* copy = addCopyAction(m_results);
     m_use = new QAction(FinderTexts::tr("&Use"), m_results);
@@ -81,8 +82,10 @@ CombinationTab::CombinationTab(QWidget* parent)
     });
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(buttonFor(copy, "copy_combination"));
-    buttons->addWidget(buttonFor(m_use, "use_combination"));
+    QPushButton* copyButton = buttonFor(copy, "copy_combination");
+    QPushButton* useButton = buttonFor(m_use, "use_combination");
+    buttons->addWidget(copyButton);
+    buttons->addWidget(useButton);
     buttons->addStretch();
     auto* status = new QHBoxLayout;
     status->addWidget(m_busy);
@@ -93,6 +96,7 @@ CombinationTab::CombinationTab(QWidget* parent)
     layout->addLayout(status);
     layout->addWidget(m_results, 1);
     layout->addLayout(buttons);
+    chainTabOrder({m_wanted, m_series, m_lowest, m_highest, m_maxParts, m_excluded, m_results, copyButton, useButton});
 
     m_worker.onBusyChanged = [this](bool busy) { showBusy(busy); };
     for (QLineEdit* box : {m_wanted, m_lowest, m_highest, m_excluded})

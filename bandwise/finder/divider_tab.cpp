@@ -82,7 +82,8 @@ DividerTab::DividerTab(QWidget* parent)
 
     m_results = resultList(this, "divider_results", FinderTexts::tr("Dividers found"),
         {QStringLiteral("R1"), QStringLiteral("R2"), FinderTexts::tr("Ratio"), QStringLiteral("Vout"),
-            FinderTexts::tr("Error"), FinderTexts::tr("Current")});
+            FinderTexts::tr("Error"), FinderTexts::tr("Current")},
+        {TopColumn, BottomColumn});
     QAction* copy = addCopyAction(m_results);
     m_use = new QAction(FinderTexts::tr("Use R&1"), m_results);
     m_use->setToolTip(FinderTexts::tr("Set the lists of the colour code to R1"));
@@ -100,8 +101,10 @@ DividerTab::DividerTab(QWidget* parent)
     });
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(buttonFor(copy, "copy_divider"));
-    buttons->addWidget(buttonFor(m_use, "use_r1"));
+    QPushButton* copyButton = buttonFor(copy, "copy_divider");
+    QPushButton* useButton = buttonFor(m_use, "use_r1");
+    buttons->addWidget(copyButton);
+    buttons->addWidget(useButton);
     buttons->addStretch();
     auto* status = new QHBoxLayout;
     status->addWidget(m_busy);
@@ -112,6 +115,7 @@ DividerTab::DividerTab(QWidget* parent)
     layout->addLayout(status);
     layout->addWidget(m_results, 1);
     layout->addLayout(buttons);
+    chainTabOrder({m_vin, m_vout, m_lowest, m_highest, m_series, m_twoPerLeg, m_results, copyButton, useButton});
 
     m_worker.onBusyChanged = [this](bool busy) { showBusy(busy); };
     for (QLineEdit* box : {m_vin, m_vout, m_lowest, m_highest})

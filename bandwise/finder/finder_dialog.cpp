@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -38,8 +39,8 @@ FinderDialog::FinderDialog(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs, 1);
     layout->addLayout(buttons);
-    // Room for the rows of three parts without scrolling, within a screen scaled twice over.
-    resize(sizeHint().expandedTo(QSize(600, 480)));
+    // Room for the rows of three parts without scrolling, on a screen that has it.
+    resize(sizeHint().expandedTo(QSize(600, 480)).boundedTo(screen()->availableGeometry().size()));
 }
 
 FinderDialog::~FinderDialog() = default;

@@ -59,7 +59,8 @@ QLineEdit* addBox(QGridLayout* grid, int row, int column, const QString& caption
     return box;
 }
 
-QTreeWidget* resultList(QWidget* parent, const char* name, const QString& accessibleName, const QStringList& headers)
+QTreeWidget* resultList(QWidget* parent, const char* name, const QString& accessibleName, const QStringList& headers,
+    std::initializer_list<int> widestColumns)
 {
     auto* list = ui::named(new QTreeWidget(parent), name);
     list->setAccessibleName(accessibleName);
@@ -70,7 +71,8 @@ QTreeWidget* resultList(QWidget* parent, const char* name, const QString& access
     list->setContextMenuPolicy(Qt::ActionsContextMenu);
     list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list->header()->setStretchLastSection(false);
-    list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column : widestColumns)
+        list->header()->setSectionResizeMode(column, QHeaderView::Stretch);
     return list;
 }
 
@@ -85,6 +87,16 @@ QAction* addCopyAction(QTreeWidget* list)
     });
     list->addAction(copy);
     return copy;
+}
+
+void chainTabOrder(std::initializer_list<QWidget*> controls)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 QPushButton* buttonFor(QAction* action, const char* name)

@@ -33,9 +33,12 @@ QLineEdit* addBox(QGridLayout* grid, int row, int column, const QString& caption
 void addLabelled(QGridLayout* grid, int row, int column, const QString& caption, QWidget* control);
 
 // A list of results, one row per result, that the caller fills; the actions added to it make its
-// menu.
-QTreeWidget* resultList(QWidget* parent, const char* name, const QString& accessibleName, const QStringList& headers);
+// menu. The widest columns share what room the others leave.
+QTreeWidget* resultList(QWidget* parent, const char* name, const QString& accessibleName, const QStringList& headers,
+    std::initializer_list<int> widestColumns);
 QAction* addCopyAction(QTreeWidget* list);
+// Tab goes from each control to the next, in the order given.
+void chainTabOrder(std::initializer_list<QWidget*> controls);
 // A button that triggers the action and is enabled with it, captioned as it is.
 QPushButton* buttonFor(QAction* action, const char* name);
 // The row as text, its columns apart by tabs: what a spreadsheet takes as cells.
