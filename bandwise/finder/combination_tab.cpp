@@ -38,8 +38,7 @@ CombinationTab::CombinationTab(QWidget* parent)
     const values::PartSource defaults;
     auto* inputs = new QGridLayout;
     m_wanted = addBox(inputs, 0, 0, FinderTexts::tr("&Wanted value:"), "wanted_value");
-    m_series = seriesList(this, "combination_series");
-    addLabelled(inputs, 0, 2, FinderTexts::tr("&Series:"), m_series);
+    m_series = addSeriesList(inputs, 0, 2, FinderTexts::tr("&Series:"), "combination_series");
     m_lowest = addBox(inputs, 1, 0, FinderTexts::tr("&Lowest part:"), "lowest_part");
     m_lowest->setText(rkm(defaults.lowest));
     m_highest = addBox(inputs, 1, 2, FinderTexts::tr("&Highest part:"), "highest_part");

@@ -66,8 +66,7 @@ DividerTab::DividerTab(QWidget* parent)
     m_lowest->setText(rkm(defaults.lowestTotal));
     m_highest = addBox(inputs, 1, 2, FinderTexts::tr("&Highest R1 + R2:"), "highest_total");
     m_highest->setText(rkm(defaults.highestTotal));
-    m_series = seriesList(this, "divider_series");
-    addLabelled(inputs, 2, 0, FinderTexts::tr("&Series:"), m_series);
+    m_series = addSeriesList(inputs, 2, 0, FinderTexts::tr("&Series:"), "divider_series");
     m_twoPerLeg = ui::named(new QCheckBox(FinderTexts::tr("&Two parts per leg"), this), "two_per_leg");
     inputs->addWidget(m_twoPerLeg, 2, 2, 1, 2);
 

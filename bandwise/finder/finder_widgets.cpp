@@ -23,9 +23,12 @@ namespace bandwise {
 
 using values::Decimal;
 
-QComboBox* seriesList(QWidget* parent, const char* name)
+QComboBox* addSeriesList(QGridLayout* grid, int row, int column, const QString& caption, const char* name)
 {
-    auto* list = ui::named(new QComboBox(parent), name);
+    // Named before it has items: while a screen reader listens, the first item added makes the
+    // list's accessible object, which is kept, and it must be the one that says the label.
+    auto* list = ui::named(new QComboBox, name);
+    addLabelled(grid, row, column, caption, list);
     for (int series = 0; series <= static_cast<int>(values::Series::E192); ++series)
         list->addItem(ui::fromView(values::SeriesName(static_cast<values::Series>(series))), series);
     return list;

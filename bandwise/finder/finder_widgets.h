@@ -23,8 +23,8 @@ struct FinderTexts {
     Q_DECLARE_TR_FUNCTIONS(FinderDialog)
 };
 
-// A list of the series, each item carrying its values::Series.
-QComboBox* seriesList(QWidget* parent, const char* name);
+// A labelled list of the series, each item carrying its values::Series.
+QComboBox* addSeriesList(QGridLayout* grid, int row, int column, const QString& caption, const char* name);
 values::Series chosenSeries(const QComboBox* list);
 void chooseSeries(QComboBox* list, values::Series series);
 
