@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
@@ -144,6 +145,19 @@ TEST_F(FinderTest, opensFromEitherValueBoxWithItsValueAndSearchesAgainAtEachChan
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "5K1\t5.1 kΩ\t+2.000 %");
     click(child<QPushButton>(finder(), "use_combination"));
     EXPECT_EQ(encodedValue().toStdString(), "5100±1%");  // the tolerance stays as chosen
+    // Values not in the drawer, apart by blanks or semicolons, commas as decimal marks.
+    typeInto("excluded_values", "5K1; 4,7k");
+    EXPECT_EQ(rowsWhenDone("combination_results", "combination_busy"),
+        std::vector<std::string> {"5K6 | 5.6 kΩ | +12.000 %"});
+    // Text that is no value is told why, and leaves no rows of an earlier value behind, nor of the
+    // search that was under way.
+    typeInto("wanted_value", "5k6");
+    typeInto("wanted_value", "five");
+    QTest::qWait(200);
+    EXPECT_EQ(rows("combination_results"), QStringList());
+    EXPECT_EQ(child<QLabel>(finder(), "combination_status")->text().toStdString(),
+        "\"five\" does not start with a number.");
+
     QTest::keyClick(results, Qt::Key_Escape);
     EXPECT_FALSE(finder()->isVisible());
 }
@@ -174,21 +188,34 @@ TEST(SearchWorkerTest, aNewSearchStopsTheOneInProgressWhoseResultNeverArrives)
         stopped = true;
         return [&delivered] { delivered << "stopped"; };
     };
+    const auto saying = [&delivered](const char* text) {
+        return [&delivered, text](std::stop_token) -> std::function<void()> {
+            return [&delivered, text] { delivered << text; };
+        };
+    };
     {
         bandwise::SearchWorker worker(&window);
         worker.start(untilStopped);
         ASSERT_TRUE(QTest::qWaitFor([&] { return started.load(); }));
-        worker.start([&](std::stop_token) -> std::function<void()> { return [&delivered] { delivered << "newer"; }; });
+        worker.start(saying("newer"));
         EXPECT_TRUE(QTest::qWaitFor([&] { return !worker.busy(); }));
         EXPECT_TRUE(stopped);
         QTest::qWait(20);
         EXPECT_EQ(delivered, QStringList {"newer"});
+        // A search that ended on its own, whose result is on its way when a newer one starts, is
+        // overtaken too.
+        worker.start(saying("overtaken"));
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));  // no events handled meanwhile
+        worker.start(saying("newest"));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !worker.busy(); }));
+        QTest::qWait(20);
+        EXPECT_EQ(delivered, QStringList({"newer", "newest"}));
         // Ending while a search runs stops it rather than waiting for it.
         started = false;
         worker.start(untilStopped);
         ASSERT_TRUE(QTest::qWaitFor([&] { return started.load(); }));
     }
-    EXPECT_EQ(delivered, QStringList {"newer"});
+    EXPECT_EQ(delivered, QStringList({"newer", "newest"}));
 }
 
 }  // namespace
