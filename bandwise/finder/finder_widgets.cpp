@@ -3,9 +3,8 @@
 #include "bandwise/widgets/reading_problem.h"
 #include "common/values/notation.h"
 #include "common/values/typed_value.h"
-#include "ui/naming.h"
-
 #include "ui/accessible_names.h"
+#include "ui/naming.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -63,7 +62,7 @@ QLineEdit* addBox(QGridLayout* grid, int row, int column, const QString& caption
 }
 
 QTreeWidget* resultList(QWidget* parent, const char* name, const QString& accessibleName, const QStringList& headers,
-    std::initializer_list<int> widestColumns)
+    const QList<int>& widestColumns)
 {
     auto* list = ui::named(new QTreeWidget(parent), name);
     list->setAccessibleName(accessibleName);
@@ -92,16 +91,6 @@ QAction* addCopyAction(QTreeWidget* list)
     return copy;
 }
 
-void chainTabOrder(std::initializer_list<QWidget*> controls)
-{
-    QWidget* previous = nullptr;
-    for (QWidget* control : controls) {
-        if (previous)
-            QWidget::setTabOrder(previous, control);
-        previous = control;
-    }
-}
-
 QPushButton* buttonFor(QAction* action, const char* name)
 {
     auto* button = ui::named(new QPushButton(action->text()), name);
@@ -119,6 +108,19 @@ QString rowText(const QTreeWidgetItem* row)
             cells << row->text(column);
     }
     return cells.join(QLatin1Char('\t'));
+}
+
+QString rkmText(Decimal ohms)
+{
+    return QString::fromStdString(values::RkmText(ohms));
+}
+
+QString networkText(values::Topology topology, const std::vector<Decimal>& parts)
+{
+    std::vector<std::string> codes;
+    for (const Decimal& part : parts)
+        codes.push_back(values::RkmText(part));
+    return QString::fromStdString(values::NetworkText(topology, codes));
 }
 
 QString resistanceText(const values::ShownResistance& resistance, const QString& decimalSeparator)

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -35,15 +36,16 @@ void addLabelled(QGridLayout* grid, int row, int column, const QString& caption,
 // A list of results, one row per result, that the caller fills; the actions added to it make its
 // menu. The widest columns share what room the others leave.
 QTreeWidget* resultList(QWidget* parent, const char* name, const QString& accessibleName, const QStringList& headers,
-    std::initializer_list<int> widestColumns);
+    const QList<int>& widestColumns);
 QAction* addCopyAction(QTreeWidget* list);
-// Tab goes from each control to the next, in the order given.
-void chainTabOrder(std::initializer_list<QWidget*> controls);
 // A button that triggers the action and is enabled with it, captioned as it is.
 QPushButton* buttonFor(QAction* action, const char* name);
 // The row as text, its columns apart by tabs: what a spreadsheet takes as cells.
 QString rowText(const QTreeWidgetItem* row);
 
+// "4K7", and a network of parts in those codes: "(4K7 ∥ 2K2) + 1K0".
+QString rkmText(values::Decimal ohms);
+QString networkText(values::Topology topology, const std::vector<values::Decimal>& parts);
 // A resistance the way the panels show it; "≈" marks one that is rounded.
 QString resistanceText(const values::ShownResistance& resistance, const QString& decimalSeparator);
 // "+0.125 %", "−2.000 %", to the thousandth, with its sign; "0 %" for an exact match.
