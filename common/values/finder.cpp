@@ -61,7 +61,8 @@ std::optional<FinderError> checkParts(const PartSource& source, std::vector<std:
     if (source.lowest > source.highest || source.lowest < kSmallestPart || source.highest > kLargestPart)
         return FinderError::BadRange;
     for (const Decimal value : SeriesValues(source.series, source.lowest, source.highest)) {
-        if (std::find(source.excluded.begin(), source.excluded.end(), value) == source.excluded.end())
+        // By value, so that an excluded 4700 also takes out a 4.7 × 10^3 written another way.
+        if (std::none_of(source.excluded.begin(), source.excluded.end(), [&](Decimal out) { return (out <=> value) == 0; }))
             parts.push_back(FractionOf(value, kMilliohms).numerator.limbs[0]);
     }
     if (parts.empty())

@@ -228,6 +228,11 @@ TEST(ValuesFinder, answersWorkedByHandComeFirstAndAreShownRounded)
         for (std::size_t i = 0; i < expected.size(); ++i)
             EXPECT_EQ(shown(answer.best[i]), expected[i]) << name;
     }
+    EXPECT_EQ(NetworkText(Topology::SeriesPairInParallelInSeries, {"4K7", "2K2", "1K0", "470"}), "((4K7 + 2K2) \u2225 1K0) + 470");
+    EXPECT_EQ(SeriesName(Series::E1), "E1");
+    EXPECT_EQ(SeriesName(Series::E192), "E192");
+    EXPECT_EQ(SeriesFromName("e96"), Series::E96);
+    EXPECT_EQ(SeriesFromName("E2"), std::nullopt);
 }
 
 TEST(ValuesFinder, refusesWhatItCannotAnswer)
