@@ -586,7 +586,10 @@ private:
 
     void legs(Closest<FoundDivider>& closest, const Table& tops, const Table& bottoms)
     {
-        std::array<std::size_t, 5> hints {};
+        const std::vector<double>& values = tops.values;
+        std::size_t crossingHint = 0;
+        std::size_t lowHint = values.size();
+        std::size_t highHint = values.size();
         for (std::size_t b = 0; b < bottoms.size(); ++b) {
             s_.tick();
             const double bottom = bottoms.values[b];
@@ -595,27 +598,47 @@ private:
             const double slack = kFuzz * (highestValue_ + bottom);
             const double lowestTop = lowestValue_ - bottom;
             const double highestTop = highestValue_ - bottom;
-            // Tops in [surelyFrom, surelyTo) keep the total in range; those in [from, to) may.
-            const std::size_t from = hints[0] = lowerBound(tops.values, hints[0], lowestTop - slack);
-            const std::size_t surelyFrom = hints[1] = lowerBound(tops.values, hints[1], lowestTop + slack);
-            const std::size_t surelyTo = hints[2] = upperBound(tops.values, hints[2], highestTop - slack);
-            const std::size_t to = hints[3] = upperBound(tops.values, hints[3], highestTop + slack);
+            const double crossing = topPerBottom_ * bottom;
             const auto visit = [&](std::size_t t, double top) {
+                if (top < lowestTop - slack || top > highestTop + slack)
+                    return;
+                if ((top <= lowestTop + slack || top >= highestTop - slack) && !withinTotal(tops, t, bottoms, b))
+                    return;
                 const double ratio = bottom / (top + bottom);
                 if (closest.mightTake(ratio))
                     offerGroups(closest, tops, t, bottoms, b, ratio);
             };
-            for (std::size_t t = from; t < to; ++t) {
-                if ((t < surelyFrom || t >= surelyTo) && withinTotal(tops, t, bottoms, b))
-                    visit(t, tops.values[t]);
-                if (t == surelyFrom && surelyFrom < surelyTo)
-                    t = surelyTo - 1;
+            // Where the ratio is met inside the range of totals, the tops either side of it are the
+            // candidates, and beyond one that is out of range there is none in range on its side.
+            // Otherwise the candidates are the tops nearest the end of the range it lies beyond.
+            if (crossing > lowestTop + slack && crossing < highestTop - slack) {
+                const std::size_t start = lowerBound(values, crossingHint, crossing);
+                crossingHint = aroundCrossing(values, 0, values.size(), start, Plus {0}, crossing, visit);
+            } else if (crossing <= lowestTop + slack) {
+                lowHint = lowerBound(values, lowHint, lowestTop - slack);
+                walkFrom(values, lowHint, lowestTop + slack, 1, visit);
+            } else {
+                highHint = upperBound(values, highHint, highestTop + slack);
+                walkFrom(values, highHint, -(highestTop - slack), -1, visit);
             }
-            if (surelyFrom < surelyTo) {
-                const double top = topPerBottom_ * bottom;
-                const std::size_t start = lowerBound(tops.values, hints[4], top);
-                hints[4] = aroundCrossing(tops.values, surelyFrom, surelyTo, start, Plus {0}, top, visit);
+        }
+    }
+
+    // Visits values from start on, upwards (direction 1) or downwards from start − 1 (−1): those up
+    // to `edge` (beyond −edge downwards), the first past it, and those a double cannot tell from that.
+    template <class Visit>
+    static void walkFrom(const std::vector<double>& values, std::size_t start, double edge, int direction, Visit&& visit)
+    {
+        bool passed = false;
+        for (std::size_t t = direction > 0 ? start : start - 1; t < values.size(); t += static_cast<std::size_t>(direction)) {
+            const double value = values[t];
+            if (value * direction > edge) {
+                if (passed)
+                    break;
+                passed = true;
+                edge = value * direction + kFuzz * value;
             }
+            visit(t, value);
         }
     }
 
