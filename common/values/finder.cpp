@@ -225,7 +225,12 @@ CombinationAnswer FindCombinations(const CombinationQuery& query, std::stop_toke
     }
     std::stable_sort(found.begin(), found.end(), [&](const FoundCombination& a, const FoundCombination& b) {
         const auto order = Compare(DistanceFrom(ValueOf(a), target), DistanceFrom(ValueOf(b), target));
-        return order != 0 ? order < 0 : CompareTies(a, b) < 0;
+        if (order != 0)
+            return order < 0;
+        // A single part that is as close beats a network of smaller parts: it is one part to fit.
+        if (PartCount(a.topology) != PartCount(b.topology))
+            return PartCount(a.topology) < PartCount(b.topology);
+        return CompareTies(a, b) < 0;
     });
     for (const auto& combination : found)
         answer.best.push_back(combinationOf(combination, target));

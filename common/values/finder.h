@@ -105,7 +105,8 @@ struct CombinationQuery {
 
 struct CombinationAnswer {
     // For every topology of 1 … maxParts parts, the closest combination of that topology; the
-    // list is ordered by the rule above, then by fewer parts, then by the order of Topology.
+    // list runs from the smallest error, then from the fewest parts (one 1 k before
+    // (750 ∥ 750 ∥ 750) + 750 for 1 k), then by the rest of the rule and the order of Topology.
     std::vector<Combination> best;
     FinderError error = FinderError::None;  // best is empty unless None
 };

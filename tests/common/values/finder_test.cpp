@@ -216,6 +216,8 @@ TEST(ValuesFinder, answersWorkedByHandComeFirstAndAreShownRounded)
         // of part; 18 k and 22 k are both 2 k away, and 18 k is the smaller.
         {"twentyThousand", Series::E12, "20000", 2,
             {"10000 + 10000 = 20000 0!", "220000 \u2225 22000 = 20000 0!", "18000 = 18000 -10"}},
+        // (750 ∥ 750 ∥ 750) + 750 is 1 k exactly with a smaller largest part, but one part is simpler.
+        {"onePartFirst", Series::E24, "1000", 4, {"1000 = 1000 0!"}},
         // From 1, 10, 100 …: 111 only as a sum of three, listed largest first.
         {"hundredTenOne", Series::E1, "111", 3, {"100 + 10 + 1 = 111 0!"}},
         // 10 ∥ 10 ∥ 10 = 3.3333 Ω, 1.0101 % high; 1 + 1 + 1 and every pair or mixed network of 1, 10
