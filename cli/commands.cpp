@@ -31,7 +31,10 @@ Outcome bad(std::string message)
 
 std::string quoted(std::string_view text)
 {
-    return "\"" + std::string(text) + "\"";
+    std::string quoted(1, '"');
+    quoted += text;
+    quoted += '"';
+    return quoted;
 }
 
 std::string localised(std::string text, std::string_view separator)
@@ -58,9 +61,10 @@ std::string percentText(Decimal percent, int decimals, std::string_view separato
     }
     const auto have = static_cast<int>(text.size() - point - 1);
     text.append(static_cast<std::size_t>(std::max(decimals - have, 0)), '0');
-    if (values::MakeDecimal(0) < percent)
-        text.insert(0, "+");
-    return localised(text, separator) + "%";
+    std::string shown = values::MakeDecimal(0) < percent ? "+" : "";
+    shown += localised(text, separator);
+    shown += '%';
+    return shown;
 }
 
 std::optional<int> integerFrom(std::string_view text)
