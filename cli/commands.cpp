@@ -452,9 +452,10 @@ std::string networkText(values::Topology topology, const std::vector<Decimal>& p
     return values::NetworkText(topology, texts);
 }
 
+// " = 4.7 kΩ", or " ≈ 3.141 kΩ" when the network's value has more digits than are shown.
 std::string resistanceText(const values::ShownResistance& resistance, std::string_view separator)
 {
-    return (resistance.exact ? "" : "\u2248") + values::EngineeringText(resistance.ohms, separator);
+    return (resistance.exact ? " = " : " \u2248 ") + values::EngineeringText(resistance.ohms, separator);
 }
 
 std::string partsJson(values::Topology topology, const std::vector<Decimal>& parts,
@@ -526,7 +527,7 @@ Outcome combine(const Request& request)
     std::string text;
     std::vector<std::string> json;
     for (const values::Combination& combination : answer.best) {
-        text += networkText(combination.topology, combination.parts) + " = " +
+        text += networkText(combination.topology, combination.parts) +
             resistanceText(combination.resistance, request.decimalSeparator) + " " +
             percentText(combination.errorPercent, 3, request.decimalSeparator) + "\n";
         std::string network = partsJson(combination.topology, combination.parts, combination.resistance);
