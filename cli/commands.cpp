@@ -203,8 +203,8 @@ Outcome decode(const Request& request)
             return bad(quoted(words[i]) + " means nothing as stripe " + std::to_string(i + 1) + ", " +
                 std::string(kPlaceNames[places[i]]));
         if (places[i] == Digit)
-            *digits[static_cast<std::size_t>(std::count(places.begin(), places.begin() + static_cast<long>(i), Digit))] =
-                colour;
+            *digits[static_cast<std::size_t>(
+                std::count(places.begin(), places.begin() + static_cast<long>(i), Digit))] = colour;
         else if (places[i] == Multiplier)
             selection.multiplier = colour;
         else if (places[i] == Tolerance)
@@ -215,17 +215,17 @@ Outcome decode(const Request& request)
         }
     }
 
-    const bandwise::DecodingOutput shown = bandwise::ComputeDecodingResult(
-        selection, scheme, bandwise::ResultForm::Normal, request.decimalSeparator);
+    const bandwise::DecodingOutput shown =
+        bandwise::ComputeDecodingResult(selection, scheme, bandwise::ResultForm::Normal, request.decimalSeparator);
     const std::optional<values::TypedValue> exact = bandwise::ExactReading(selection, scheme);
     const std::string value = shown.resistorValue.value_or("");
     if (request.json) {
         return {0,
-            JsonObject({{"command", JsonString("decode")}, {"value", JsonString(value)},
-                {"ohms", JsonNumber(exact->ohms)},
-                {"tolerance_percent",
-                    exact->tolerancePercent ? JsonNumber(*exact->tolerancePercent) : std::string(kJsonNull)},
-                {"tempco_ppm", tempcoPpm ? std::to_string(*tempcoPpm) : std::string(kJsonNull)}}) +
+            JsonObject(
+                {{"command", JsonString("decode")}, {"value", JsonString(value)}, {"ohms", JsonNumber(exact->ohms)},
+                    {"tolerance_percent",
+                        exact->tolerancePercent ? JsonNumber(*exact->tolerancePercent) : std::string(kJsonNull)},
+                    {"tempco_ppm", tempcoPpm ? std::to_string(*tempcoPpm) : std::string(kJsonNull)}}) +
                 "\n",
             {}};
     }
@@ -344,13 +344,13 @@ Outcome smd(const Request& request)
         const std::string kind(kindName(reading.kind));
         const std::string ohms = values::EngineeringText(reading.ohms, separator);
         lines.push_back(ohms + " (" + kind + ")");
-        json.push_back(JsonObject(
-            {{"kind", JsonString(kind)}, {"ohms", JsonNumber(reading.ohms)}, {"text", JsonString(ohms)}}));
+        json.push_back(
+            JsonObject({{"kind", JsonString(kind)}, {"ohms", JsonNumber(reading.ohms)}, {"text", JsonString(ohms)}}));
     }
     std::string jsonText;
     if (!decoding.readings.empty()) {
-        jsonText = JsonObject(
-            {{"command", JsonString("smd")}, {"code", JsonString(word)}, {"readings", JsonArray(json)}});
+        jsonText =
+            JsonObject({{"command", JsonString("smd")}, {"code", JsonString(word)}, {"readings", JsonArray(json)}});
     } else {
         std::string problem;
         const std::optional<values::TypedValue> value = readValue(word, problem);
@@ -385,7 +385,8 @@ std::optional<values::Series> readSeries(const Arguments& arguments, std::string
     return series;
 }
 
-std::optional<Decimal> readOhms(const Arguments& arguments, std::string_view option, Decimal fallback, std::string& error)
+std::optional<Decimal> readOhms(
+    const Arguments& arguments, std::string_view option, Decimal fallback, std::string& error)
 {
     const std::optional<std::string> text = arguments.value(option);
     if (!text)
@@ -438,11 +439,10 @@ Outcome finderFailure(values::FinderError error, std::string_view badTarget)
     return {kNoAnswer, {}, "no answer"};
 }
 
-constexpr std::array<std::string_view, 17> kTopologyNames = {"single", "series2", "parallel2", "series3",
-    "parallel3", "parallel_pair_in_series", "series_pair_in_parallel", "series4", "parallel4",
-    "parallel_pair_in_series4", "series_pair_in_parallel4", "parallel_triple_in_series", "series_triple_in_parallel",
-    "parallel_pairs_in_series", "series_pairs_in_parallel", "parallel_pair_in_series_in_parallel",
-    "series_pair_in_parallel_in_series"};
+constexpr std::array<std::string_view, 17> kTopologyNames = {"single", "series2", "parallel2", "series3", "parallel3",
+    "parallel_pair_in_series", "series_pair_in_parallel", "series4", "parallel4", "parallel_pair_in_series4",
+    "series_pair_in_parallel4", "parallel_triple_in_series", "series_triple_in_parallel", "parallel_pairs_in_series",
+    "series_pairs_in_parallel", "parallel_pair_in_series_in_parallel", "series_pair_in_parallel_in_series"};
 
 std::string networkText(values::Topology topology, const std::vector<Decimal>& parts)
 {
@@ -458,8 +458,8 @@ std::string resistanceText(const values::ShownResistance& resistance, std::strin
     return (resistance.exact ? " = " : " \u2248 ") + values::EngineeringText(resistance.ohms, separator);
 }
 
-std::string partsJson(values::Topology topology, const std::vector<Decimal>& parts,
-    const values::ShownResistance& resistance)
+std::string partsJson(
+    values::Topology topology, const std::vector<Decimal>& parts, const values::ShownResistance& resistance)
 {
     std::vector<std::string> numbers;
     for (const Decimal& part : parts)
@@ -489,9 +489,9 @@ Outcome nearest(const Request& request)
             percentText(neighbour.errorPercent, 2, request.decimalSeparator) + "\n";
     };
     const auto json = [](const values::SeriesNeighbour& neighbour) {
-        return JsonObject({{"ohms", JsonNumber(neighbour.value)},
-            {"text", JsonString(values::EngineeringText(neighbour.value))},
-            {"error_percent", JsonNumber(neighbour.errorPercent)}});
+        return JsonObject(
+            {{"ohms", JsonNumber(neighbour.value)}, {"text", JsonString(values::EngineeringText(neighbour.value))},
+                {"error_percent", JsonNumber(neighbour.errorPercent)}});
     };
     if (request.json) {
         return {0,
@@ -550,8 +550,8 @@ Outcome combine(const Request& request)
 // A bare ratio has no volts and no current to tell.
 std::string dividerText(const values::Divider& divider, bool byRatio, std::string_view separator)
 {
-    const std::string legs = "R1 = " + networkText(divider.top.topology, divider.top.parts) + ", R2 = " +
-        networkText(divider.bottom.topology, divider.bottom.parts) + ": ";
+    const std::string legs = "R1 = " + networkText(divider.top.topology, divider.top.parts) +
+        ", R2 = " + networkText(divider.bottom.topology, divider.bottom.parts) + ": ";
     const std::string error = percentText(divider.errorPercent, 3, separator);
     if (byRatio)
         return legs + "ratio " + numberText(divider.ratio, separator) + " " + error;
@@ -601,7 +601,8 @@ Outcome divider(const Request& request)
 
     const values::DividerAnswer answer = values::FindDivider(query);
     if (answer.error != values::FinderError::None)
-        return finderFailure(answer.error, byRatio ? "the ratio lies between 0 and 1" : "Vout lies between 0 V and Vin");
+        return finderFailure(
+            answer.error, byRatio ? "the ratio lies between 0 and 1" : "Vout lies between 0 V and Vin");
     if (request.json) {
         return {0,
             JsonObject({{"command", JsonString("divider")}, {"series", JsonString(values::SeriesName(parts->series))},
@@ -624,9 +625,9 @@ constexpr std::array<OptionSpec, 3> kEncodeOptions = {{{"--bands", true}, {"--to
 constexpr std::array<OptionSpec, 1> kNearestOptions = {{{"--series", true}}};
 constexpr std::array<OptionSpec, 5> kCombineOptions = {
     {{"--series", true}, {"--max", true}, {"--exclude", true}, {"--lowest", true}, {"--highest", true}}};
-constexpr std::array<OptionSpec, 10> kDividerOptions = {{{"--vin", true}, {"--vout", true}, {"--ratio", true},
-    {"--series", true}, {"--two-per-leg", false}, {"--total-min", true}, {"--total-max", true}, {"--exclude", true},
-    {"--lowest", true}, {"--highest", true}}};
+constexpr std::array<OptionSpec, 10> kDividerOptions = {
+    {{"--vin", true}, {"--vout", true}, {"--ratio", true}, {"--series", true}, {"--two-per-leg", false},
+        {"--total-min", true}, {"--total-max", true}, {"--exclude", true}, {"--lowest", true}, {"--highest", true}}};
 
 constexpr std::array<Command, 6> kCommands = {{
     {{"decode", {}},

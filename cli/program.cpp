@@ -6,8 +6,8 @@
 #include "common/settings_files.h"
 
 #include <fstream>
-#include <locale.h>
 #include <langinfo.h>
+#include <locale.h>
 
 #ifndef BANDWISE_VERSION
 #error "BANDWISE_VERSION names the version"

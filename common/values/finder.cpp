@@ -62,7 +62,8 @@ std::optional<FinderError> checkParts(const PartSource& source, std::vector<std:
         return FinderError::BadRange;
     for (const Decimal value : SeriesValues(source.series, source.lowest, source.highest)) {
         // By value, so that an excluded 4700 also takes out a 4.7 × 10^3 written another way.
-        if (std::none_of(source.excluded.begin(), source.excluded.end(), [&](Decimal out) { return (out <=> value) == 0; }))
+        if (std::none_of(
+                source.excluded.begin(), source.excluded.end(), [&](Decimal out) { return (out <=> value) == 0; }))
             parts.push_back(FractionOf(value, kMilliohms).numerator.limbs[0]);
     }
     if (parts.empty())
@@ -123,7 +124,8 @@ Divider dividerOf(const FoundDivider& found, Decimal vin, const Fraction& wanted
     const Fraction top = ValueOf(found.top);
     const Fraction bottom = ValueOf(found.bottom);
     const Fraction total = SeriesValue(top, bottom);
-    divider.milliamps = RoundToDigits({volts.numerator * total.denominator, volts.denominator * total.numerator}, 4, 6).value;
+    divider.milliamps =
+        RoundToDigits({volts.numerator * total.denominator, volts.denominator * total.numerator}, 4, 6).value;
     return divider;
 }
 
@@ -242,8 +244,8 @@ DividerAnswer FindDivider(const DividerQuery& query, std::stop_token stop)
     DividerAnswer answer;
     // Below a ratio of 10^-12 the error of even the best divider would not fit a decimal.
     const auto tinyRatio = Product(query.vout, MakeDecimal(1, 12));
-    if (query.vout.mantissa <= 0 || query.vout >= query.vin || !tinyRatio || *tinyRatio < query.vin
-        || LeadingPower(query.vin) > 30 || LeadingPower(query.vout) < -30) {
+    if (query.vout.mantissa <= 0 || query.vout >= query.vin || !tinyRatio || *tinyRatio < query.vin ||
+        LeadingPower(query.vin) > 30 || LeadingPower(query.vout) < -30) {
         answer.error = FinderError::BadTarget;
         return answer;
     }

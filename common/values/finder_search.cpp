@@ -77,7 +77,8 @@ TieKey tieKey(const std::array<std::uint64_t, 4>& listed, int count, std::array<
     std::copy_n(listed.begin(), count, key.descending.begin());
     std::sort(key.descending.begin(), key.descending.end(), std::greater<>());
     for (int i = 0; i < count; ++i)
-        key.distinct += i == 0 || key.descending[static_cast<std::size_t>(i)] != key.descending[static_cast<std::size_t>(i - 1)];
+        key.distinct +=
+            i == 0 || key.descending[static_cast<std::size_t>(i)] != key.descending[static_cast<std::size_t>(i - 1)];
     return key;
 }
 
@@ -118,17 +119,17 @@ Fraction exactValue(const FoundDivider& divider)
 template <class Candidate>
 class Closest {
 public:
-    Closest(const Fraction& target, double targetValue) : target_(target), targetValue_(targetValue) { }
+    Closest(const Fraction& target, double targetValue)
+        : target_(target)
+        , targetValue_(targetValue)
+    { }
 
     bool mightTake(double value) const
     {
         return !best_ || std::abs(value - targetValue_) <= bestError_ + margin(value);
     }
     // Whether values that are all at least `distance` from the target, near `value`, can be passed by.
-    bool beyondReach(double distance, double value) const
-    {
-        return best_ && distance > bestError_ + margin(value);
-    }
+    bool beyondReach(double distance, double value) const { return best_ && distance > bestError_ + margin(value); }
 
     void offer(const Candidate& candidate, double value)
     {
@@ -179,8 +180,9 @@ private:
 
 Topology legTopology(Network::Join join)
 {
-    return join == Network::Join::Part ? Topology::Single
-        : join == Network::Join::Series ? Topology::Series2 : Topology::Parallel2;
+    return join == Network::Join::Part  ? Topology::Single
+        : join == Network::Join::Series ? Topology::Series2
+                                        : Topology::Parallel2;
 }
 
 // The shapes a network takes as a function of one pair X: each increasing in X, with the X that
@@ -221,7 +223,9 @@ struct Tail {
 
 class Searcher {
 public:
-    Searcher(const std::vector<std::uint64_t>& parts, std::stop_token stop) : parts_(parts), stop_(std::move(stop))
+    Searcher(const std::vector<std::uint64_t>& parts, std::stop_token stop)
+        : parts_(parts)
+        , stop_(std::move(stop))
     {
         for (const auto part : parts)
             partValues_.push_back(static_cast<double>(part));
@@ -285,13 +289,15 @@ private:
             for (std::size_t j = 0; j <= i; ++j) {
                 const double a = partValues_[i];
                 const double b = partValues_[j];
-                items.push_back({series ? a + b : a * b / (a + b), static_cast<std::uint16_t>(i), static_cast<std::uint16_t>(j)});
+                items.push_back(
+                    {series ? a + b : a * b / (a + b), static_cast<std::uint16_t>(i), static_cast<std::uint16_t>(j)});
             }
         }
         sortByValue(items);
 
         const auto sameValue = [&](const PairValue& x, const PairValue& y) {
-            const std::uint64_t a = parts_[x.larger], b = parts_[x.smaller], c = parts_[y.larger], d = parts_[y.smaller];
+            const std::uint64_t a = parts_[x.larger], b = parts_[x.smaller], c = parts_[y.larger],
+                                d = parts_[y.smaller];
             if (series)
                 return a + b == c + d;
             if (y.value - x.value > kDoubleFuzz * y.value)
@@ -322,9 +328,10 @@ private:
 class CombinationSearch {
 public:
     CombinationSearch(Searcher& searcher, const Fraction& target)
-        : s_(searcher), target_(target), t_(ToDouble(target.numerator) / ToDouble(target.denominator))
-    {
-    }
+        : s_(searcher)
+        , target_(target)
+        , t_(ToDouble(target.numerator) / ToDouble(target.denominator))
+    { }
 
     FoundCombination single()
     {
@@ -397,8 +404,8 @@ private:
     void offerGroup(Closest<FoundCombination>& closest, Topology topology, const ValueTable& xs, std::size_t g,
         const Tail& tail, double value)
     {
-        const bool oneChoice = xs.starts[g + 1] - xs.starts[g] == 1
-            && (!tail.table || tail.table->starts[tail.group + 1] - tail.table->starts[tail.group] == 1);
+        const bool oneChoice = xs.starts[g + 1] - xs.starts[g] == 1 &&
+            (!tail.table || tail.table->starts[tail.group + 1] - tail.table->starts[tail.group] == 1);
         std::optional<FoundCombination> chosen;
         TieKey chosenKey;
         const auto consider = [&](const FoundCombination& candidate) {
@@ -436,14 +443,17 @@ private:
 class DividerSearch {
 public:
     DividerSearch(Searcher& searcher, const Fraction& ratio, const Fraction& lowest, const Fraction& highest)
-        : s_(searcher), ratio_(ratio), lowest_(lowest), highest_(highest),
-          w_(ToDouble(ratio.numerator) / ToDouble(ratio.denominator)),
-          // R1 / R2 where the ratio is met; from the exact difference, which doubles would lose near 1.
-          topPerBottom_(ToDouble(ratio.denominator - ratio.numerator) / ToDouble(ratio.numerator)),
-          lowestValue_(ToDouble(lowest.numerator) / ToDouble(lowest.denominator)),
-          highestValue_(ToDouble(highest.numerator) / ToDouble(highest.denominator))
-    {
-    }
+        : s_(searcher)
+        , ratio_(ratio)
+        , lowest_(lowest)
+        , highest_(highest)
+        , w_(ToDouble(ratio.numerator) / ToDouble(ratio.denominator))
+        ,
+        // R1 / R2 where the ratio is met; from the exact difference, which doubles would lose near 1.
+        topPerBottom_(ToDouble(ratio.denominator - ratio.numerator) / ToDouble(ratio.numerator))
+        , lowestValue_(ToDouble(lowest.numerator) / ToDouble(lowest.denominator))
+        , highestValue_(ToDouble(highest.numerator) / ToDouble(highest.denominator))
+    { }
 
     std::optional<FoundDivider> best(std::initializer_list<Network::Join> joins)
     {
@@ -458,7 +468,8 @@ public:
 private:
     bool withinTotal(const ValueTable& tops, std::size_t top, const ValueTable& bottoms, std::size_t bottom) const
     {
-        const Fraction total = SeriesValue(ValueOf(s_.leg(tops, tops.starts[top])), ValueOf(s_.leg(bottoms, bottoms.starts[bottom])));
+        const Fraction total =
+            SeriesValue(ValueOf(s_.leg(tops, tops.starts[top])), ValueOf(s_.leg(bottoms, bottoms.starts[bottom])));
         return Compare(total, lowest_) >= 0 && Compare(total, highest_) <= 0;
     }
 
@@ -505,10 +516,12 @@ private:
     // Visits values from start on, upwards (direction 1) or downwards from start − 1 (−1): those up
     // to `edge` (beyond −edge downwards), the first past it, and those a double cannot tell from that.
     template <class Visit>
-    static void walkFrom(const std::vector<double>& values, std::size_t start, double edge, int direction, Visit&& visit)
+    static void walkFrom(
+        const std::vector<double>& values, std::size_t start, double edge, int direction, Visit&& visit)
     {
         bool passed = false;
-        for (std::size_t t = direction > 0 ? start : start - 1; t < values.size(); t += static_cast<std::size_t>(direction)) {
+        for (std::size_t t = direction > 0 ? start : start - 1; t < values.size();
+             t += static_cast<std::size_t>(direction)) {
             const double value = values[t];
             if (value * direction > edge) {
                 if (passed)
@@ -520,8 +533,8 @@ private:
         }
     }
 
-    void offerGroups(Closest<FoundDivider>& closest, const ValueTable& tops, std::size_t t, const ValueTable& bottoms, std::size_t b,
-        double ratio)
+    void offerGroups(Closest<FoundDivider>& closest, const ValueTable& tops, std::size_t t, const ValueTable& bottoms,
+        std::size_t b, double ratio)
     {
         std::optional<FoundDivider> chosen;
         TieKey chosenKey;
@@ -573,8 +586,8 @@ std::strong_ordering CompareTies(const FoundCombination& a, const FoundCombinati
     return keyOf(a) <=> keyOf(b);
 }
 
-std::vector<FoundCombination> SearchCombinations(const std::vector<std::uint64_t>& parts, const Fraction& target,
-    int maxParts, std::stop_token stop)
+std::vector<FoundCombination> SearchCombinations(
+    const std::vector<std::uint64_t>& parts, const Fraction& target, int maxParts, std::stop_token stop)
 {
     using Join = Network::Join;
     using T = Topology;
@@ -608,8 +621,8 @@ std::vector<FoundCombination> SearchCombinations(const std::vector<std::uint64_t
     return found;
 }
 
-FoundDividers SearchDividers(const std::vector<std::uint64_t>& parts, const Fraction& ratio, const Fraction& lowestTotal,
-    const Fraction& highestTotal, bool twoPerLeg, std::stop_token stop)
+FoundDividers SearchDividers(const std::vector<std::uint64_t>& parts, const Fraction& ratio,
+    const Fraction& lowestTotal, const Fraction& highestTotal, bool twoPerLeg, std::stop_token stop)
 {
     using Join = Network::Join;
     Searcher searcher(parts, std::move(stop));

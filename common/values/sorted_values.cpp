@@ -26,5 +26,4 @@ void sortByValue(std::vector<PairValue>& items)
     }
 }
 
-
 }  // namespace values

@@ -78,8 +78,7 @@ template <class F, class Visit>
 std::size_t aroundCrossing(const std::vector<double>& values, std::size_t begin, std::size_t end, std::size_t start,
     const F& f, double target, Visit&& visit)
 {
-    const std::size_t crossing =
-        firstNotBelow(begin, end, start, [&](std::size_t k) { return f(values[k]) < target; });
+    const std::size_t crossing = firstNotBelow(begin, end, start, [&](std::size_t k) { return f(values[k]) < target; });
     double edge = target - kDoubleFuzz * target;
     bool passed = false;
     for (std::size_t k = crossing; k-- > begin;) {
@@ -116,6 +115,5 @@ inline std::size_t upperBound(const std::vector<double>& values, std::size_t hin
 {
     return firstNotBelow(0, values.size(), hint, [&](std::size_t k) { return values[k] <= x; });
 }
-
 
 }  // namespace values
