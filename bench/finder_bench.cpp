@@ -52,10 +52,12 @@ int main()
     for (const auto& [vin, vout] : {std::pair {"5", "3.3"}, {"12", "1.25"}, {"1", "0.1234"}}) {
         for (const bool twoPerLeg : {false, true}) {
             const double ms = medianMilliseconds([&] {
-                const DividerQuery query {decimal(vin), decimal(vout), e96, MakeDecimal(1, 3), MakeDecimal(1, 6), twoPerLeg};
+                const DividerQuery query {
+                    decimal(vin), decimal(vout), e96, MakeDecimal(1, 3), MakeDecimal(1, 6), twoPerLeg};
                 return FindDivider(query).error == FinderError::None;
             });
-            std::printf("divider %s V to %s V, %s: %.2f ms\n", vin, vout, twoPerLeg ? "up to two parts per leg" : "one part per leg", ms);
+            std::printf("divider %s V to %s V, %s: %.2f ms\n", vin, vout,
+                twoPerLeg ? "up to two parts per leg" : "one part per leg", ms);
         }
     }
 }

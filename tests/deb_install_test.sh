@@ -22,8 +22,8 @@ program_directory="$root/usr/lib/bandwise"
 listing() { (cd "$program_directory" && find . -exec stat -c '%A %U %n' {} + && find . -type f -exec md5sum {} +) | sort; }
 installed=$(listing)
 # Qt is where the system keeps it, and the project's own libraries are linked in: no run path.
-for program in Bandwise Settings; do
-  if paths=$(readelf -d "$program_directory/$program" | grep -E 'RPATH|RUNPATH'); then
+for program in "$program_directory/Bandwise" "$program_directory/Settings" "$root/usr/bin/bandwise-cli"; do
+  if paths=$(readelf -d "$program" | grep -E 'RPATH|RUNPATH'); then
     fail "$program has a run path: $paths"
   fi
 done
@@ -46,6 +46,10 @@ ended() { for _ in $(seq 50); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1
 keys() { xdotool key --delay 150 "$@"; sleep 0.5; }
 focus() { xdotool windowfocus --sync "$(window "$1")"; sleep 0.3; }
 saved() { focus '^Settings - Bandwise$'; keys Return; focus '^Settings$'; }
+
+# The command line, with the windows' Spanish colour words found from bin.
+[ "$(as_user "$root/usr/bin/bandwise-cli" --language Español decode amarillo violeta rojo dorado)" = '4700±5%' ] ||
+  fail "bandwise-cli does not decode as installed"
 
 as_user "$root/usr/bin/bandwise-settings" & settings=$!; pids+=($settings)
 xdotool windowfocus --sync "$(window '^Settings$')"

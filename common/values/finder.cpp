@@ -61,7 +61,9 @@ std::optional<FinderError> checkParts(const PartSource& source, std::vector<std:
     if (source.lowest > source.highest || source.lowest < kSmallestPart || source.highest > kLargestPart)
         return FinderError::BadRange;
     for (const Decimal value : SeriesValues(source.series, source.lowest, source.highest)) {
-        if (std::find(source.excluded.begin(), source.excluded.end(), value) == source.excluded.end())
+        // By value, so that an excluded 4700 also takes out a 4.7 × 10^3 written another way.
+        if (std::none_of(
+                source.excluded.begin(), source.excluded.end(), [&](Decimal out) { return (out <=> value) == 0; }))
             parts.push_back(FractionOf(value, kMilliohms).numerator.limbs[0]);
     }
     if (parts.empty())
@@ -122,7 +124,8 @@ Divider dividerOf(const FoundDivider& found, Decimal vin, const Fraction& wanted
     const Fraction top = ValueOf(found.top);
     const Fraction bottom = ValueOf(found.bottom);
     const Fraction total = SeriesValue(top, bottom);
-    divider.milliamps = RoundToDigits({volts.numerator * total.denominator, volts.denominator * total.numerator}, 4, 6).value;
+    divider.milliamps =
+        RoundToDigits({volts.numerator * total.denominator, volts.denominator * total.numerator}, 4, 6).value;
     return divider;
 }
 
@@ -224,7 +227,12 @@ CombinationAnswer FindCombinations(const CombinationQuery& query, std::stop_toke
     }
     std::stable_sort(found.begin(), found.end(), [&](const FoundCombination& a, const FoundCombination& b) {
         const auto order = Compare(DistanceFrom(ValueOf(a), target), DistanceFrom(ValueOf(b), target));
-        return order != 0 ? order < 0 : CompareTies(a, b) < 0;
+        if (order != 0)
+            return order < 0;
+        // A single part that is as close beats a network of smaller parts: it is one part to fit.
+        if (PartCount(a.topology) != PartCount(b.topology))
+            return PartCount(a.topology) < PartCount(b.topology);
+        return CompareTies(a, b) < 0;
     });
     for (const auto& combination : found)
         answer.best.push_back(combinationOf(combination, target));
@@ -236,8 +244,8 @@ DividerAnswer FindDivider(const DividerQuery& query, std::stop_token stop)
     DividerAnswer answer;
     // Below a ratio of 10^-12 the error of even the best divider would not fit a decimal.
     const auto tinyRatio = Product(query.vout, MakeDecimal(1, 12));
-    if (query.vout.mantissa <= 0 || query.vout >= query.vin || !tinyRatio || *tinyRatio < query.vin
-        || LeadingPower(query.vin) > 30 || LeadingPower(query.vout) < -30) {
+    if (query.vout.mantissa <= 0 || query.vout >= query.vin || !tinyRatio || *tinyRatio < query.vin ||
+        LeadingPower(query.vin) > 30 || LeadingPower(query.vout) < -30) {
         answer.error = FinderError::BadTarget;
         return answer;
     }

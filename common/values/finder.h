@@ -67,7 +67,8 @@ std::vector<Decimal> SeriesValues(Series series, Decimal lowest, Decimal highest
 
 enum class FinderError {
     None,
-    BadTarget,  // a wanted value ≤ 0 or outside the range below; a divider with Vout ≥ Vin or ≤ 0
+    BadTarget,  // a wanted value ≤ 0 or outside the range below; a divider with Vout ≥ Vin or ≤ 0,
+                // Vout below 10^-12 of Vin (whose error would not fit a Decimal), or volts past 10^±30
     BadRange,  // lowest > highest, or outside 0.1 Ω … 1 GΩ, where the exact arithmetic holds
     NoParts,  // no member of the series in the range, or every one of them excluded
     NoAnswer,  // a divider: no choice of parts gives a total in the range asked for
@@ -104,7 +105,8 @@ struct CombinationQuery {
 
 struct CombinationAnswer {
     // For every topology of 1 … maxParts parts, the closest combination of that topology; the
-    // list is ordered by the rule above, then by fewer parts, then by the order of Topology.
+    // list runs from the smallest error, then from the fewest parts (one 1 k before
+    // (750 ∥ 750 ∥ 750) + 750 for 1 k), then by the rest of the rule and the order of Topology.
     std::vector<Combination> best;
     FinderError error = FinderError::None;  // best is empty unless None
 };

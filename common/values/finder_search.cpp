@@ -1,7 +1,8 @@
 #include "common/values/finder_search.h"
 
+#include "common/values/sorted_values.h"
+
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -13,9 +14,6 @@ namespace {
 __extension__ typedef unsigned __int128 Product128;
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
-// A few operations on doubles lose about 10^-15 of the values involved; whatever lies closer than
-// this share of them is decided exactly instead.
-constexpr double kFuzz = 1e-12;
 
 void sortDescending(std::uint64_t* first, std::uint64_t* last)
 {
@@ -79,7 +77,8 @@ TieKey tieKey(const std::array<std::uint64_t, 4>& listed, int count, std::array<
     std::copy_n(listed.begin(), count, key.descending.begin());
     std::sort(key.descending.begin(), key.descending.end(), std::greater<>());
     for (int i = 0; i < count; ++i)
-        key.distinct += i == 0 || key.descending[static_cast<std::size_t>(i)] != key.descending[static_cast<std::size_t>(i - 1)];
+        key.distinct +=
+            i == 0 || key.descending[static_cast<std::size_t>(i)] != key.descending[static_cast<std::size_t>(i - 1)];
     return key;
 }
 
@@ -120,17 +119,17 @@ Fraction exactValue(const FoundDivider& divider)
 template <class Candidate>
 class Closest {
 public:
-    Closest(const Fraction& target, double targetValue) : target_(target), targetValue_(targetValue) { }
+    Closest(const Fraction& target, double targetValue)
+        : target_(target)
+        , targetValue_(targetValue)
+    { }
 
     bool mightTake(double value) const
     {
         return !best_ || std::abs(value - targetValue_) <= bestError_ + margin(value);
     }
     // Whether values that are all at least `distance` from the target, near `value`, can be passed by.
-    bool beyondReach(double distance, double value) const
-    {
-        return best_ && distance > bestError_ + margin(value);
-    }
+    bool beyondReach(double distance, double value) const { return best_ && distance > bestError_ + margin(value); }
 
     void offer(const Candidate& candidate, double value)
     {
@@ -141,7 +140,7 @@ public:
             // which far below the target is much finer than that of their distances from it.
             const int side = sideOf(value);
             const bool sameSide = side != 0 && side == sideOf(bestValue_);
-            const double slack = sameSide ? kFuzz * (value + bestValue_) : margin(value);
+            const double slack = sameSide ? kDoubleFuzz * (value + bestValue_) : margin(value);
             const double gain = sameSide ? (value - bestValue_) * -side : bestError_ - error;
             if (gain < -slack)
                 return;
@@ -163,11 +162,11 @@ public:
     const std::optional<Candidate>& best() const { return best_; }
 
 private:
-    double margin(double value) const { return kFuzz * (value + bestValue_ + targetValue_); }
+    double margin(double value) const { return kDoubleFuzz * (value + bestValue_ + targetValue_); }
     // −1 surely below the target, 1 surely above, 0 too near to tell.
     int sideOf(double value) const
     {
-        const double slack = kFuzz * (value + targetValue_);
+        const double slack = kDoubleFuzz * (value + targetValue_);
         return value < targetValue_ - slack ? -1 : value > targetValue_ + slack ? 1 : 0;
     }
 
@@ -179,100 +178,11 @@ private:
     std::optional<Distance> bestDistance_;
 };
 
-// Distinct values of single parts or of pairs, ascending; each with every choice of parts that
-// gives exactly that value.
-struct Table {
-    Network::Join join = Network::Join::Part;
-    std::vector<double> values;
-    std::vector<std::uint32_t> starts;  // group g is members[starts[g]] … members[starts[g + 1] − 1]
-    std::vector<std::array<std::uint16_t, 2>> members;  // indexes of parts, the larger first
-
-    std::size_t size() const { return values.size(); }
-};
-
 Topology legTopology(Network::Join join)
 {
-    return join == Network::Join::Part ? Topology::Single
-        : join == Network::Join::Series ? Topology::Series2 : Topology::Parallel2;
-}
-
-// The first index in [begin, end) where below(index) stops holding, below being true up to some
-// point and false after it; found by galloping from start, near which it is expected.
-template <class Below>
-std::size_t firstNotBelow(std::size_t begin, std::size_t end, std::size_t start, Below below)
-{
-    auto lo = static_cast<long>(std::clamp(start, begin, end)) - 1;
-    auto hi = lo + 1;
-    const auto first = static_cast<long>(begin);
-    const auto last = static_cast<long>(end);
-    const auto isBelow = [&](long k) { return below(static_cast<std::size_t>(k)); };
-    if (hi < last && isBelow(hi)) {
-        lo = hi;
-        long step = 1;
-        while (lo + step < last && isBelow(lo + step)) {
-            lo += step;
-            step *= 2;
-        }
-        hi = std::min(lo + step, last);
-    } else {
-        long step = 1;
-        while (hi - step >= first && !isBelow(hi - step)) {
-            hi -= step;
-            step *= 2;
-        }
-        lo = std::max(hi - step, first - 1);
-    }
-    while (hi - lo > 1) {
-        const long middle = lo + (hi - lo) / 2;
-        (isBelow(middle) ? lo : hi) = middle;
-    }
-    return static_cast<std::size_t>(hi);
-}
-
-// Calls visit(index, f(value)) for each group of values[begin, end) that may make f, increasing,
-// nearest the target: those either side of where f crosses it, and every group a double cannot
-// tell apart from them. Returns where f first reaches the target.
-template <class F, class Visit>
-std::size_t aroundCrossing(const std::vector<double>& values, std::size_t begin, std::size_t end, std::size_t start,
-    const F& f, double target, Visit&& visit)
-{
-    const std::size_t crossing =
-        firstNotBelow(begin, end, start, [&](std::size_t k) { return f(values[k]) < target; });
-    double edge = target - kFuzz * target;
-    bool passed = false;
-    for (std::size_t k = crossing; k-- > begin;) {
-        const double value = f(values[k]);
-        if (value < edge) {
-            if (passed)
-                break;
-            passed = true;
-            edge = value - kFuzz * value;
-        }
-        visit(k, value);
-    }
-    edge = target + kFuzz * target;
-    passed = false;
-    for (std::size_t k = crossing; k < end; ++k) {
-        const double value = f(values[k]);
-        if (value > edge) {
-            if (passed)
-                break;
-            passed = true;
-            edge = value + kFuzz * value;
-        }
-        visit(k, value);
-    }
-    return crossing;
-}
-
-std::size_t lowerBound(const std::vector<double>& values, std::size_t hint, double x)
-{
-    return firstNotBelow(0, values.size(), hint, [&](std::size_t k) { return values[k] < x; });
-}
-
-std::size_t upperBound(const std::vector<double>& values, std::size_t hint, double x)
-{
-    return firstNotBelow(0, values.size(), hint, [&](std::size_t k) { return values[k] <= x; });
+    return join == Network::Join::Part  ? Topology::Single
+        : join == Network::Join::Series ? Topology::Series2
+                                        : Topology::Parallel2;
 }
 
 // The shapes a network takes as a function of one pair X: each increasing in X, with the X that
@@ -305,51 +215,23 @@ struct PlusThenParallel {  // (X + c) ∥ d
 
 // What completes a network besides the pair X: fixed parts, or every choice of a group of a table.
 struct Tail {
-    const Table* table = nullptr;
+    const ValueTable* table = nullptr;
     std::size_t group = 0;
     std::array<std::uint64_t, 2> parts {};
     int count = 0;
 };
 
-struct Item {
-    double value;
-    std::uint16_t larger;
-    std::uint16_t smaller;
-};
-
-// Least significant digit first on the bits of the values, which for positive doubles order as
-// the values do: several times quicker than a comparison sort on a quarter of a million pairs.
-void sortByValue(std::vector<Item>& items)
-{
-    constexpr int kDigitBits = 11;
-    constexpr std::size_t kBuckets = std::size_t {1} << kDigitBits;
-    const auto digit = [](const Item& item, int shift) {
-        return static_cast<std::size_t>((std::bit_cast<std::uint64_t>(item.value) >> shift) & (kBuckets - 1));
-    };
-    std::vector<Item> sorted(items.size());
-    for (int shift = 0; shift < 64; shift += kDigitBits) {
-        std::vector<std::size_t> counts(kBuckets + 1, 0);
-        for (const Item& item : items)
-            ++counts[digit(item, shift) + 1];
-        if (std::count(counts.begin(), counts.end(), items.size()) == 1)
-            continue;  // one digit for all: nothing to reorder
-        for (std::size_t b = 1; b <= kBuckets; ++b)
-            counts[b] += counts[b - 1];
-        for (const Item& item : items)
-            sorted[counts[digit(item, shift)]++] = item;
-        items.swap(sorted);
-    }
-}
-
 class Searcher {
 public:
-    Searcher(const std::vector<std::uint64_t>& parts, std::stop_token stop) : parts_(parts), stop_(std::move(stop))
+    Searcher(const std::vector<std::uint64_t>& parts, std::stop_token stop)
+        : parts_(parts)
+        , stop_(std::move(stop))
     {
         for (const auto part : parts)
             partValues_.push_back(static_cast<double>(part));
     }
 
-    const Table& table(Network::Join join)
+    const ValueTable& table(Network::Join join)
     {
         auto& table = tables_[static_cast<std::size_t>(join)];
         if (table.starts.empty())
@@ -368,7 +250,7 @@ public:
     std::uint64_t part(std::size_t i) const { return parts_[i]; }
 
     // The parts of member m of a table, into out; returns how many.
-    int membersParts(const Table& table, std::uint32_t m, std::uint64_t* out) const
+    int membersParts(const ValueTable& table, std::uint32_t m, std::uint64_t* out) const
     {
         out[0] = parts_[table.members[m][0]];
         if (table.join == Network::Join::Part)
@@ -377,7 +259,7 @@ public:
         return 2;
     }
 
-    FoundLeg leg(const Table& table, std::uint32_t m) const
+    FoundLeg leg(const ValueTable& table, std::uint32_t m) const
     {
         FoundLeg leg {legTopology(table.join), {}};
         membersParts(table, m, leg.parts.data());
@@ -385,9 +267,9 @@ public:
     }
 
 private:
-    Table singles() const
+    ValueTable singles() const
     {
-        Table table;
+        ValueTable table;
         table.values = partValues_;
         for (std::uint32_t i = 0; i < parts_.size(); ++i) {
             table.starts.push_back(i);
@@ -397,30 +279,32 @@ private:
         return table;
     }
 
-    Table pairs(Network::Join join)
+    ValueTable pairs(Network::Join join)
     {
         const bool series = join == Network::Join::Series;
-        std::vector<Item> items;
+        std::vector<PairValue> items;
         items.reserve(parts_.size() * (parts_.size() + 1) / 2);
         for (std::size_t i = 0; i < parts_.size(); ++i) {
             tick();
             for (std::size_t j = 0; j <= i; ++j) {
                 const double a = partValues_[i];
                 const double b = partValues_[j];
-                items.push_back({series ? a + b : a * b / (a + b), static_cast<std::uint16_t>(i), static_cast<std::uint16_t>(j)});
+                items.push_back(
+                    {series ? a + b : a * b / (a + b), static_cast<std::uint16_t>(i), static_cast<std::uint16_t>(j)});
             }
         }
         sortByValue(items);
 
-        const auto sameValue = [&](const Item& x, const Item& y) {
-            const std::uint64_t a = parts_[x.larger], b = parts_[x.smaller], c = parts_[y.larger], d = parts_[y.smaller];
+        const auto sameValue = [&](const PairValue& x, const PairValue& y) {
+            const std::uint64_t a = parts_[x.larger], b = parts_[x.smaller], c = parts_[y.larger],
+                                d = parts_[y.smaller];
             if (series)
                 return a + b == c + d;
-            if (y.value - x.value > kFuzz * y.value)
+            if (y.value - x.value > kDoubleFuzz * y.value)
                 return false;
             return static_cast<Product128>(a) * b * (c + d) == static_cast<Product128>(c) * d * (a + b);
         };
-        Table table;
+        ValueTable table;
         table.join = join;
         table.members.reserve(items.size());
         for (std::size_t k = 0; k < items.size(); ++k) {
@@ -437,21 +321,22 @@ private:
     const std::vector<std::uint64_t>& parts_;
     std::vector<double> partValues_;
     std::stop_token stop_;
-    std::array<Table, 3> tables_;
+    std::array<ValueTable, 3> tables_;
     std::uint64_t steps_ = 0;
 };
 
 class CombinationSearch {
 public:
     CombinationSearch(Searcher& searcher, const Fraction& target)
-        : s_(searcher), target_(target), t_(ToDouble(target.numerator) / ToDouble(target.denominator))
-    {
-    }
+        : s_(searcher)
+        , target_(target)
+        , t_(ToDouble(target.numerator) / ToDouble(target.denominator))
+    { }
 
     FoundCombination single()
     {
         Closest<FoundCombination> closest(target_, t_);
-        const Table& parts = s_.table(Network::Join::Part);
+        const ValueTable& parts = s_.table(Network::Join::Part);
         scan(closest, Topology::Single, parts, Plus {0}, Tail {}, 0);
         return *closest.best();
     }
@@ -461,7 +346,7 @@ public:
     FoundCombination withPart(Topology topology, Network::Join xs)
     {
         Closest<FoundCombination> closest(target_, t_);
-        const Table& table = s_.table(xs);
+        const ValueTable& table = s_.table(xs);
         for (std::size_t c = 0; c < s_.partCount(); ++c) {
             s_.tick();
             scan(closest, topology, table, Shape {s_.partValue(c)}, Tail {nullptr, 0, {s_.part(c), 0}, 1}, 0);
@@ -473,8 +358,8 @@ public:
     FoundCombination withPair(Topology topology, Network::Join xs, Network::Join ys)
     {
         Closest<FoundCombination> closest(target_, t_);
-        const Table& xTable = s_.table(xs);
-        const Table& yTable = s_.table(ys);
+        const ValueTable& xTable = s_.table(xs);
+        const ValueTable& yTable = s_.table(ys);
         std::size_t hint = xTable.size();
         for (std::size_t g = 0; g < yTable.size(); ++g) {
             s_.tick();
@@ -487,7 +372,7 @@ public:
     FoundCombination withTwoParts(Topology topology, Network::Join xs)
     {
         Closest<FoundCombination> closest(target_, t_);
-        const Table& table = s_.table(xs);
+        const ValueTable& table = s_.table(xs);
         for (std::size_t d = 0; d < s_.partCount(); ++d) {
             std::size_t hint = table.size();
             for (std::size_t c = 0; c < s_.partCount(); ++c) {
@@ -501,7 +386,7 @@ public:
 
 private:
     template <class Shape>
-    std::size_t scan(Closest<FoundCombination>& closest, Topology topology, const Table& xs, const Shape& f,
+    std::size_t scan(Closest<FoundCombination>& closest, Topology topology, const ValueTable& xs, const Shape& f,
         const Tail& tail, std::size_t hint)
     {
         const double lowest = f(xs.values.front());
@@ -516,11 +401,11 @@ private:
     }
 
     // Of the choices with exactly this value, only the one the tie rules put first can win.
-    void offerGroup(Closest<FoundCombination>& closest, Topology topology, const Table& xs, std::size_t g,
+    void offerGroup(Closest<FoundCombination>& closest, Topology topology, const ValueTable& xs, std::size_t g,
         const Tail& tail, double value)
     {
-        const bool oneChoice = xs.starts[g + 1] - xs.starts[g] == 1
-            && (!tail.table || tail.table->starts[tail.group + 1] - tail.table->starts[tail.group] == 1);
+        const bool oneChoice = xs.starts[g + 1] - xs.starts[g] == 1 &&
+            (!tail.table || tail.table->starts[tail.group + 1] - tail.table->starts[tail.group] == 1);
         std::optional<FoundCombination> chosen;
         TieKey chosenKey;
         const auto consider = [&](const FoundCombination& candidate) {
@@ -558,14 +443,17 @@ private:
 class DividerSearch {
 public:
     DividerSearch(Searcher& searcher, const Fraction& ratio, const Fraction& lowest, const Fraction& highest)
-        : s_(searcher), ratio_(ratio), lowest_(lowest), highest_(highest),
-          w_(ToDouble(ratio.numerator) / ToDouble(ratio.denominator)),
-          // R1 / R2 where the ratio is met; from the exact difference, which doubles would lose near 1.
-          topPerBottom_(ToDouble(ratio.denominator - ratio.numerator) / ToDouble(ratio.numerator)),
-          lowestValue_(ToDouble(lowest.numerator) / ToDouble(lowest.denominator)),
-          highestValue_(ToDouble(highest.numerator) / ToDouble(highest.denominator))
-    {
-    }
+        : s_(searcher)
+        , ratio_(ratio)
+        , lowest_(lowest)
+        , highest_(highest)
+        , w_(ToDouble(ratio.numerator) / ToDouble(ratio.denominator))
+        ,
+        // R1 / R2 where the ratio is met; from the exact difference, which doubles would lose near 1.
+        topPerBottom_(ToDouble(ratio.denominator - ratio.numerator) / ToDouble(ratio.numerator))
+        , lowestValue_(ToDouble(lowest.numerator) / ToDouble(lowest.denominator))
+        , highestValue_(ToDouble(highest.numerator) / ToDouble(highest.denominator))
+    { }
 
     std::optional<FoundDivider> best(std::initializer_list<Network::Join> joins)
     {
@@ -578,49 +466,75 @@ public:
     }
 
 private:
-    bool withinTotal(const Table& tops, std::size_t top, const Table& bottoms, std::size_t bottom) const
+    bool withinTotal(const ValueTable& tops, std::size_t top, const ValueTable& bottoms, std::size_t bottom) const
     {
-        const Fraction total = SeriesValue(ValueOf(s_.leg(tops, tops.starts[top])), ValueOf(s_.leg(bottoms, bottoms.starts[bottom])));
+        const Fraction total =
+            SeriesValue(ValueOf(s_.leg(tops, tops.starts[top])), ValueOf(s_.leg(bottoms, bottoms.starts[bottom])));
         return Compare(total, lowest_) >= 0 && Compare(total, highest_) <= 0;
     }
 
-    void legs(Closest<FoundDivider>& closest, const Table& tops, const Table& bottoms)
+    void legs(Closest<FoundDivider>& closest, const ValueTable& tops, const ValueTable& bottoms)
     {
-        std::array<std::size_t, 5> hints {};
+        const std::vector<double>& values = tops.values;
+        std::size_t crossingHint = 0;
+        std::size_t lowHint = values.size();
+        std::size_t highHint = values.size();
         for (std::size_t b = 0; b < bottoms.size(); ++b) {
             s_.tick();
             const double bottom = bottoms.values[b];
-            if (bottom > highestValue_ * (1 + kFuzz))
+            if (bottom > highestValue_ * (1 + kDoubleFuzz))
                 break;
-            const double slack = kFuzz * (highestValue_ + bottom);
+            const double slack = kDoubleFuzz * (highestValue_ + bottom);
             const double lowestTop = lowestValue_ - bottom;
             const double highestTop = highestValue_ - bottom;
-            // Tops in [surelyFrom, surelyTo) keep the total in range; those in [from, to) may.
-            const std::size_t from = hints[0] = lowerBound(tops.values, hints[0], lowestTop - slack);
-            const std::size_t surelyFrom = hints[1] = lowerBound(tops.values, hints[1], lowestTop + slack);
-            const std::size_t surelyTo = hints[2] = upperBound(tops.values, hints[2], highestTop - slack);
-            const std::size_t to = hints[3] = upperBound(tops.values, hints[3], highestTop + slack);
+            const double crossing = topPerBottom_ * bottom;
             const auto visit = [&](std::size_t t, double top) {
+                if (top < lowestTop - slack || top > highestTop + slack)
+                    return;
+                if ((top <= lowestTop + slack || top >= highestTop - slack) && !withinTotal(tops, t, bottoms, b))
+                    return;
                 const double ratio = bottom / (top + bottom);
                 if (closest.mightTake(ratio))
                     offerGroups(closest, tops, t, bottoms, b, ratio);
             };
-            for (std::size_t t = from; t < to; ++t) {
-                if ((t < surelyFrom || t >= surelyTo) && withinTotal(tops, t, bottoms, b))
-                    visit(t, tops.values[t]);
-                if (t == surelyFrom && surelyFrom < surelyTo)
-                    t = surelyTo - 1;
-            }
-            if (surelyFrom < surelyTo) {
-                const double top = topPerBottom_ * bottom;
-                const std::size_t start = lowerBound(tops.values, hints[4], top);
-                hints[4] = aroundCrossing(tops.values, surelyFrom, surelyTo, start, Plus {0}, top, visit);
+            // Where the ratio is met inside the range of totals, the tops either side of it are the
+            // candidates, and beyond one that is out of range there is none in range on its side.
+            // Otherwise the candidates are the tops nearest the end of the range it lies beyond.
+            if (crossing > lowestTop + slack && crossing < highestTop - slack) {
+                const std::size_t start = lowerBound(values, crossingHint, crossing);
+                crossingHint = aroundCrossing(values, 0, values.size(), start, Plus {0}, crossing, visit);
+            } else if (crossing <= lowestTop + slack) {
+                lowHint = lowerBound(values, lowHint, lowestTop - slack);
+                walkFrom(values, lowHint, lowestTop + slack, 1, visit);
+            } else {
+                highHint = upperBound(values, highHint, highestTop + slack);
+                walkFrom(values, highHint, -(highestTop - slack), -1, visit);
             }
         }
     }
 
-    void offerGroups(Closest<FoundDivider>& closest, const Table& tops, std::size_t t, const Table& bottoms, std::size_t b,
-        double ratio)
+    // Visits values from start on, upwards (direction 1) or downwards from start − 1 (−1): those up
+    // to `edge` (beyond −edge downwards), the first past it, and those a double cannot tell from that.
+    template <class Visit>
+    static void walkFrom(
+        const std::vector<double>& values, std::size_t start, double edge, int direction, Visit&& visit)
+    {
+        bool passed = false;
+        for (std::size_t t = direction > 0 ? start : start - 1; t < values.size();
+             t += static_cast<std::size_t>(direction)) {
+            const double value = values[t];
+            if (value * direction > edge) {
+                if (passed)
+                    break;
+                passed = true;
+                edge = value * direction + kDoubleFuzz * value;
+            }
+            visit(t, value);
+        }
+    }
+
+    void offerGroups(Closest<FoundDivider>& closest, const ValueTable& tops, std::size_t t, const ValueTable& bottoms,
+        std::size_t b, double ratio)
     {
         std::optional<FoundDivider> chosen;
         TieKey chosenKey;
@@ -672,8 +586,8 @@ std::strong_ordering CompareTies(const FoundCombination& a, const FoundCombinati
     return keyOf(a) <=> keyOf(b);
 }
 
-std::vector<FoundCombination> SearchCombinations(const std::vector<std::uint64_t>& parts, const Fraction& target,
-    int maxParts, std::stop_token stop)
+std::vector<FoundCombination> SearchCombinations(
+    const std::vector<std::uint64_t>& parts, const Fraction& target, int maxParts, std::stop_token stop)
 {
     using Join = Network::Join;
     using T = Topology;
@@ -707,8 +621,8 @@ std::vector<FoundCombination> SearchCombinations(const std::vector<std::uint64_t
     return found;
 }
 
-FoundDividers SearchDividers(const std::vector<std::uint64_t>& parts, const Fraction& ratio, const Fraction& lowestTotal,
-    const Fraction& highestTotal, bool twoPerLeg, std::stop_token stop)
+FoundDividers SearchDividers(const std::vector<std::uint64_t>& parts, const Fraction& ratio,
+    const Fraction& lowestTotal, const Fraction& highestTotal, bool twoPerLeg, std::stop_token stop)
 {
     using Join = Network::Join;
     Searcher searcher(parts, std::move(stop));

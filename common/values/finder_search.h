@@ -34,7 +34,7 @@ struct FoundDividers {
     std::optional<FoundDivider> twoPerLeg;
 };
 
-struct SearchStopped {};
+struct SearchStopped { };
 
 Fraction ValueOf(const FoundCombination& combination);
 Fraction ValueOf(const FoundLeg& leg);
@@ -47,11 +47,11 @@ std::strong_ordering CompareTies(const FoundCombination& a, const FoundCombinati
 
 // The closest of each topology of 1 … maxParts parts, in the order of Topology. Parts ascending,
 // target in milliohms. Throws SearchStopped when the token asks.
-std::vector<FoundCombination> SearchCombinations(const std::vector<std::uint64_t>& parts, const Fraction& target,
-    int maxParts, std::stop_token stop);
+std::vector<FoundCombination> SearchCombinations(
+    const std::vector<std::uint64_t>& parts, const Fraction& target, int maxParts, std::stop_token stop);
 
 // The closest ratio to `ratio` with R1 + R2 within [lowestTotal, highestTotal] (milliohms).
-FoundDividers SearchDividers(const std::vector<std::uint64_t>& parts, const Fraction& ratio, const Fraction& lowestTotal,
-    const Fraction& highestTotal, bool twoPerLeg, std::stop_token stop);
+FoundDividers SearchDividers(const std::vector<std::uint64_t>& parts, const Fraction& ratio,
+    const Fraction& lowestTotal, const Fraction& highestTotal, bool twoPerLeg, std::stop_token stop);
 
 }  // namespace values

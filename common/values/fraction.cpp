@@ -80,20 +80,23 @@ bool atLeastPowerOfTen(const Fraction& value, int power)
 
 RoundedValue RoundToDigits(const Fraction& value, int digits, int power)
 {
-    int leading = static_cast<int>(std::floor(std::log10(ToDouble(value.numerator)) - std::log10(ToDouble(value.denominator))));
+    int leading =
+        static_cast<int>(std::floor(std::log10(ToDouble(value.numerator)) - std::log10(ToDouble(value.denominator))));
     while (!atLeastPowerOfTen(value, leading))
         --leading;
     while (atLeastPowerOfTen(value, leading + 1))
         ++leading;
     const int shift = digits - 1 - leading;
-    const auto [quotient, exact] = shift >= 0 ? roundedQuotient(value.numerator * PowerOfTen(shift), value.denominator)
-                                              : roundedQuotient(value.numerator, value.denominator * PowerOfTen(-shift));
+    const auto [quotient, exact] = shift >= 0
+        ? roundedQuotient(value.numerator * PowerOfTen(shift), value.denominator)
+        : roundedQuotient(value.numerator, value.denominator * PowerOfTen(-shift));
     return {MakeDecimal(static_cast<std::int64_t>(quotient), power - shift), exact};
 }
 
 Decimal RoundToPlaces(const Fraction& value, bool negative, int places)
 {
-    const auto magnitude = static_cast<std::int64_t>(roundedQuotient(value.numerator * PowerOfTen(places), value.denominator).first);
+    const auto magnitude =
+        static_cast<std::int64_t>(roundedQuotient(value.numerator * PowerOfTen(places), value.denominator).first);
     return MakeDecimal(negative ? -magnitude : magnitude, -places);
 }
 

@@ -45,9 +45,9 @@ std::pair<Decimal, int> splitDecade(Decimal value)
 
 const std::vector<Decimal>& SeriesDecade(Series series)
 {
-    static const std::array<std::vector<Decimal>, 8> decades = {std::vector<Decimal> {MakeDecimal(1)}, everyNth(kE24, 8, -1), everyNth(kE24, 4, -1),
-        everyNth(kE24, 2, -1), everyNth(kE24, 1, -1), everyNth(kE192, 4, -2), everyNth(kE192, 2, -2),
-        everyNth(kE192, 1, -2)};
+    static const std::array<std::vector<Decimal>, 8> decades = {std::vector<Decimal> {MakeDecimal(1)},
+        everyNth(kE24, 8, -1), everyNth(kE24, 4, -1), everyNth(kE24, 2, -1), everyNth(kE24, 1, -1),
+        everyNth(kE192, 4, -2), everyNth(kE192, 2, -2), everyNth(kE192, 1, -2)};
     return decades[static_cast<std::size_t>(series)];
 }
 

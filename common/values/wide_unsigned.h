@@ -15,7 +15,9 @@ struct WideUnsigned {
     std::array<std::uint64_t, kLimbs> limbs {};  // least significant first
 
     constexpr WideUnsigned() = default;
-    constexpr WideUnsigned(std::uint64_t value) : limbs {value} {}  // NOLINT: implicit on purpose
+    constexpr WideUnsigned(std::uint64_t value)
+        : limbs {value}
+    { }  // NOLINT: implicit on purpose
 
     friend bool operator==(const WideUnsigned&, const WideUnsigned&) = default;
 };

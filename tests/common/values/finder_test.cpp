@@ -31,23 +31,40 @@ Real parallel(Real a, Real b)
 Real networkValue(Topology topology, const std::vector<Real>& p)
 {
     switch (topology) {
-    case Topology::Single: return p[0];
-    case Topology::Series2: return p[0] + p[1];
-    case Topology::Parallel2: return parallel(p[0], p[1]);
-    case Topology::Series3: return p[0] + p[1] + p[2];
-    case Topology::Parallel3: return parallel(parallel(p[0], p[1]), p[2]);
-    case Topology::ParallelPairInSeries: return parallel(p[0], p[1]) + p[2];
-    case Topology::SeriesPairInParallel: return parallel(p[0] + p[1], p[2]);
-    case Topology::Series4: return p[0] + p[1] + p[2] + p[3];
-    case Topology::Parallel4: return parallel(parallel(p[0], p[1]), parallel(p[2], p[3]));
-    case Topology::ParallelPairInSeries4: return parallel(p[0], p[1]) + p[2] + p[3];
-    case Topology::SeriesPairInParallel4: return parallel(parallel(p[0] + p[1], p[2]), p[3]);
-    case Topology::ParallelTripleInSeries: return parallel(parallel(p[0], p[1]), p[2]) + p[3];
-    case Topology::SeriesTripleInParallel: return parallel(p[0] + p[1] + p[2], p[3]);
-    case Topology::ParallelPairsInSeries: return parallel(p[0], p[1]) + parallel(p[2], p[3]);
-    case Topology::SeriesPairsInParallel: return parallel(p[0] + p[1], p[2] + p[3]);
-    case Topology::ParallelPairInSeriesInParallel: return parallel(parallel(p[0], p[1]) + p[2], p[3]);
-    case Topology::SeriesPairInParallelInSeries: return parallel(p[0] + p[1], p[2]) + p[3];
+    case Topology::Single:
+        return p[0];
+    case Topology::Series2:
+        return p[0] + p[1];
+    case Topology::Parallel2:
+        return parallel(p[0], p[1]);
+    case Topology::Series3:
+        return p[0] + p[1] + p[2];
+    case Topology::Parallel3:
+        return parallel(parallel(p[0], p[1]), p[2]);
+    case Topology::ParallelPairInSeries:
+        return parallel(p[0], p[1]) + p[2];
+    case Topology::SeriesPairInParallel:
+        return parallel(p[0] + p[1], p[2]);
+    case Topology::Series4:
+        return p[0] + p[1] + p[2] + p[3];
+    case Topology::Parallel4:
+        return parallel(parallel(p[0], p[1]), parallel(p[2], p[3]));
+    case Topology::ParallelPairInSeries4:
+        return parallel(p[0], p[1]) + p[2] + p[3];
+    case Topology::SeriesPairInParallel4:
+        return parallel(parallel(p[0] + p[1], p[2]), p[3]);
+    case Topology::ParallelTripleInSeries:
+        return parallel(parallel(p[0], p[1]), p[2]) + p[3];
+    case Topology::SeriesTripleInParallel:
+        return parallel(p[0] + p[1] + p[2], p[3]);
+    case Topology::ParallelPairsInSeries:
+        return parallel(p[0], p[1]) + parallel(p[2], p[3]);
+    case Topology::SeriesPairsInParallel:
+        return parallel(p[0] + p[1], p[2] + p[3]);
+    case Topology::ParallelPairInSeriesInParallel:
+        return parallel(parallel(p[0], p[1]) + p[2], p[3]);
+    case Topology::SeriesPairInParallelInSeries:
+        return parallel(p[0] + p[1], p[2]) + p[3];
     }
     return 0;
 }
@@ -122,7 +139,8 @@ const PartSource kDrawers[] = {
 
 TEST(ValuesFinder, eachTopologysCombinationIsTheClosestThereIsAndTheListRunsFromTheClosest)
 {
-    const std::vector<const char*> targets[] = {{"3.14", "77.7", "5000"}, {"12.34", "555", "2000.5"}, {"0.2718", "0.45", "3.3"}};
+    const std::vector<const char*> targets[] = {
+        {"3.14", "77.7", "5000"}, {"12.34", "555", "2000.5"}, {"0.2718", "0.45", "3.3"}};
     for (std::size_t set = 0; set < std::size(kDrawers); ++set) {
         const std::vector<Real> parts = drawer(kDrawers[set]);
         for (const char* wanted : targets[set]) {
@@ -164,8 +182,8 @@ TEST(ValuesFinder, dividersAreTheClosestRatioWithinTheTotal)
                 legs.insert(legs.end(), {{a + b, {a, b}}, {parallel(a, b), {a, b}}});
         }
     }
-    const std::tuple<const char*, const char*, const char*, const char*> queries[] = {
-        {"5", "3.3", "100", "1000"}, {"12", "1.25", "50", "2000"}, {"1", "0.5", "20", "30"}, {"9", "0.001", "1", "100000"}};
+    const std::tuple<const char*, const char*, const char*, const char*> queries[] = {{"5", "3.3", "100", "1000"},
+        {"12", "1.25", "50", "2000"}, {"1", "0.5", "20", "30"}, {"9", "0.001", "1", "100000"}};
     for (const auto& [vin, vout, lowest, highest] : queries) {
         SCOPED_TRACE(testing::Message() << vin << " V to " << vout << " V");
         const auto answer = FindDivider({decimal(vin), decimal(vout), source, decimal(lowest), decimal(highest), true});
@@ -176,8 +194,8 @@ TEST(ValuesFinder, dividersAreTheClosestRatioWithinTheTotal)
             for (const auto& top : legs) {
                 for (const auto& bottom : legs) {
                     const Real total = top.value + bottom.value;
-                    if ((two || (top.parts.size() == 1 && bottom.parts.size() == 1)) && total >= real(decimal(lowest))
-                        && total <= real(decimal(highest))) {
+                    if ((two || (top.parts.size() == 1 && bottom.parts.size() == 1)) &&
+                        total >= real(decimal(lowest)) && total <= real(decimal(highest))) {
                         auto parts = top.parts;
                         parts.insert(parts.end(), bottom.parts.begin(), bottom.parts.end());
                         best.offer(std::abs(bottom.value / total - wanted), parts, wanted);
@@ -191,7 +209,8 @@ TEST(ValuesFinder, dividersAreTheClosestRatioWithinTheTotal)
             auto parts = inOhms(divider->top.parts);
             const auto bottomParts = inOhms(divider->bottom.parts);
             parts.insert(parts.end(), bottomParts.begin(), bottomParts.end());
-            EXPECT_LE(std::abs(std::abs(r2 / (r1 + r2) - wanted) - best.distance), 1e-15L * wanted) << "two per leg " << two;
+            EXPECT_LE(std::abs(std::abs(r2 / (r1 + r2) - wanted) - best.distance), 1e-15L * wanted)
+                << "two per leg " << two;
             EXPECT_EQ(tieKey(parts), best.key) << "two per leg " << two;
         }
     }
@@ -204,8 +223,8 @@ TEST(ValuesFinder, answersWorkedByHandComeFirstAndAreShownRounded)
         std::vector<std::string> texts;
         for (const Decimal part : c.parts)
             texts.push_back(DecimalText(part));
-        return NetworkText(c.topology, texts) + " = " + DecimalText(c.resistance.ohms) + (c.resistance.exact ? " " : "~ ")
-            + DecimalText(c.errorPercent) + (c.exactMatch ? "!" : "");
+        return NetworkText(c.topology, texts) + " = " + DecimalText(c.resistance.ohms) +
+            (c.resistance.exact ? " " : "~ ") + DecimalText(c.errorPercent) + (c.exactMatch ? "!" : "");
     };
     const std::tuple<const char*, Series, const char*, int, std::vector<std::string>> rows[] = {
         // 10 k ∥ 10 k is 5 k exactly, nearer than any sum or single part.
@@ -216,6 +235,8 @@ TEST(ValuesFinder, answersWorkedByHandComeFirstAndAreShownRounded)
         // of part; 18 k and 22 k are both 2 k away, and 18 k is the smaller.
         {"twentyThousand", Series::E12, "20000", 2,
             {"10000 + 10000 = 20000 0!", "220000 \u2225 22000 = 20000 0!", "18000 = 18000 -10"}},
+        // (750 ∥ 750 ∥ 750) + 750 is 1 k exactly with a smaller largest part, but one part is simpler.
+        {"onePartFirst", Series::E24, "1000", 4, {"1000 = 1000 0!"}},
         // From 1, 10, 100 …: 111 only as a sum of three, listed largest first.
         {"hundredTenOne", Series::E1, "111", 3, {"100 + 10 + 1 = 111 0!"}},
         // 10 ∥ 10 ∥ 10 = 3.3333 Ω, 1.0101 % high; 1 + 1 + 1 and every pair or mixed network of 1, 10
@@ -223,11 +244,18 @@ TEST(ValuesFinder, answersWorkedByHandComeFirstAndAreShownRounded)
         {"threeTens", Series::E1, "3.3", 3, {"10 \u2225 10 \u2225 10 = 3.333~ 1.01"}},
     };
     for (const auto& [name, series, wanted, maxParts, expected] : rows) {
-        const auto answer = FindCombinations({decimal(wanted), {series, decimal("1"), decimal("10000000"), {}}, maxParts});
+        const auto answer =
+            FindCombinations({decimal(wanted), {series, decimal("1"), decimal("10000000"), {}}, maxParts});
         ASSERT_GE(answer.best.size(), expected.size()) << name;
         for (std::size_t i = 0; i < expected.size(); ++i)
             EXPECT_EQ(shown(answer.best[i]), expected[i]) << name;
     }
+    EXPECT_EQ(NetworkText(Topology::SeriesPairInParallelInSeries, {"4K7", "2K2", "1K0", "470"}),
+        "((4K7 + 2K2) \u2225 1K0) + 470");
+    EXPECT_EQ(SeriesName(Series::E1), "E1");
+    EXPECT_EQ(SeriesName(Series::E192), "E192");
+    EXPECT_EQ(SeriesFromName("e96"), Series::E96);
+    EXPECT_EQ(SeriesFromName("E2"), std::nullopt);
 }
 
 TEST(ValuesFinder, refusesWhatItCannotAnswer)
@@ -239,15 +267,19 @@ TEST(ValuesFinder, refusesWhatItCannotAnswer)
         return FindCombinations({decimal(wanted), parts, 4}, std::move(stop)).error;
     };
     const auto divider = [&](const char* vout, const char* lowest, const char* highest, std::stop_token stop = {}) {
-        return FindDivider({decimal("5"), decimal(vout), e12, decimal(lowest), decimal(highest), true}, std::move(stop)).error;
+        return FindDivider({decimal("5"), decimal(vout), e12, decimal(lowest), decimal(highest), true}, std::move(stop))
+            .error;
     };
     const std::tuple<const char*, FinderError, FinderError> rows[] = {
         {"nothing wanted", combination("0", e12), FinderError::BadTarget},
         {"above 1 GΩ", combination("1000000001", e12), FinderError::BadTarget},
-        {"range upside down", combination("100", {Series::E12, decimal("1000"), decimal("10"), {}}), FinderError::BadRange},
-        {"range below 0.1 Ω", combination("100", {Series::E12, decimal("0.01"), decimal("10"), {}}), FinderError::BadRange},
+        {"range upside down", combination("100", {Series::E12, decimal("1000"), decimal("10"), {}}),
+            FinderError::BadRange},
+        {"range below 0.1 Ω", combination("100", {Series::E12, decimal("0.01"), decimal("10"), {}}),
+            FinderError::BadRange},
         {"no member in range", combination("15", {Series::E3, decimal("11"), decimal("20"), {}}), FinderError::NoParts},
-        {"every member excluded", combination("15", {Series::E3, decimal("10"), decimal("22"), {decimal("10"), decimal("22")}}),
+        {"every member excluded",
+            combination("15", {Series::E3, decimal("10"), decimal("22"), {decimal("10"), decimal("22")}}),
             FinderError::NoParts},
         {"search stopped", combination("3141", e12, stopped.get_token()), FinderError::Stopped},
         {"vout not below vin", divider("5", "1000", "2000"), FinderError::BadTarget},

@@ -1,0 +1,93 @@
+#include "cli/arguments.h"
+
+#include <algorithm>
+#include <array>
+
+namespace cli {
+
+namespace {
+
+constexpr std::array<OptionSpec, 5> kCommonOptions = {{
+    {"--help", false},
+    {"--version", false},
+    {"--json", false},
+    {"--locale", true},
+    {"--language", true},
+}};
+
+const OptionSpec* find(std::span<const OptionSpec> options, std::string_view name)
+{
+    const auto found = std::ranges::find(options, name, &OptionSpec::name);
+    return found == options.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
+std::span<const OptionSpec> CommonOptions()
+{
+    return kCommonOptions;
+}
+
+std::optional<std::string> Arguments::value(std::string_view name) const
+{
+    const auto found = options.find(name);
+    return found == options.end() ? std::nullopt : std::optional(found->second.back());
+}
+
+const std::vector<std::string>& Arguments::values(std::string_view name) const
+{
+    static const std::vector<std::string> kNone;
+    const auto found = options.find(name);
+    return found == options.end() ? kNone : found->second;
+}
+
+ArgumentsReading ReadArguments(std::span<const std::string_view> args, std::span<const CommandSpec> commands)
+{
+    ArgumentsReading reading;
+    Arguments& arguments = reading.arguments;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && arg.starts_with("--")) {
+            const std::size_t equals = arg.find('=');
+            const std::string_view name = arg.substr(0, equals);
+            const OptionSpec* spec = find(kCommonOptions, name);
+            if (!spec && arguments.command)
+                spec = find(arguments.command->options, name);
+            if (!spec) {
+                reading.error = "unknown option " + std::string(name) +
+                    (arguments.command ? " for " + std::string(arguments.command->name) : std::string());
+                return reading;
+            }
+            std::string value;
+            if (equals != std::string_view::npos) {
+                if (!spec->takesValue) {
+                    reading.error = std::string(name) + " takes no value";
+                    return reading;
+                }
+                value = arg.substr(equals + 1);
+            } else if (spec->takesValue) {
+                if (i + 1 == args.size()) {
+                    reading.error = std::string(name) + " needs a value";
+                    return reading;
+                }
+                value = args[++i];
+            }
+            arguments.options[std::string(name)].push_back(std::move(value));
+        } else if (!arguments.command) {
+            const auto found = std::ranges::find(commands, arg, &CommandSpec::name);
+            if (found == commands.end()) {
+                reading.error = "unknown command \"" + std::string(arg) + "\"";
+                return reading;
+            }
+            arguments.command = &*found;
+        } else {
+            arguments.words.emplace_back(arg);
+        }
+    }
+    return reading;
+}
+
+}  // namespace cli
