@@ -128,12 +128,12 @@ TEST_F(FinderTest, opensFromEitherValueBoxWithItsValueAndSearchesAgainAtEachChan
         EXPECT_EQ(started.toStdString(), expected);
     }
 
-    // 7.5 kΩ in series with itself and in parallel with a third makes 5 kΩ exactly with a single kind
-    // of part, smaller than two 10 kΩ in parallel; one part alone comes no closer than 5.1 kΩ.
+    // Two 10 kΩ in parallel make 5 kΩ exactly, with the fewest parts that do; one part alone comes no
+    // closer than 5.1 kΩ.
     typeInto("wanted_value", "5k");
     const std::vector<std::string> found = rowsWhenDone("combination_results", "combination_busy");
     ASSERT_EQ(found.size(), 7U);  // one part, two ways with two, four with three
-    EXPECT_EQ(found[0], "(7K5 + 7K5) ∥ 7K5 | 5 kΩ | 0 %");
+    EXPECT_EQ(found[0], "10K ∥ 10K | 5 kΩ | 0 %");
     QTest::keyClick(child<QSpinBox>(finder(), "max_parts"), Qt::Key_Down);
     QTest::keyClick(child<QSpinBox>(finder(), "max_parts"), Qt::Key_Down);
     EXPECT_EQ(rowsWhenDone("combination_results", "combination_busy"),
