@@ -1,9 +1,10 @@
-// Renders the main window, its About box and the Settings window in each shipped language, with
+// Renders the main window, its About box, the finder's two tabs and the Settings window in each shipped language, with
 // Qt's offscreen platform, into PNG files: screenshots DATA_DIRECTORY OUTPUT_DIRECTORY
 
 #include "bandwise/about/about_dialog.h"
 #include "bandwise/decoding/decoding_panel.h"
 #include "bandwise/encoding/encoding_panel.h"
+#include "bandwise/finder/finder_dialog.h"
 #include "bandwise/shell/main_window.h"
 #include "bandwise/widgets/look.h"
 #include "common/languages.h"
@@ -16,8 +17,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -68,6 +75,15 @@ bool save(QWidget* widget, const std::filesystem::path& file)
     return saved;
 }
 
+// Lets the finder's search end, as its busy mark shows, before its rows are shot.
+void waitForSearch(QWidget* finder, const char* busy)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (find<QProgressBar>(finder, busy)->isVisible() && waited.elapsed() < 60000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -111,6 +127,20 @@ int main(int argc, char* argv[])
         find<QAbstractButton>(&window, "Command1")->click();
         ok = save(window.aboutDialog(), output / (std::string("about-") + code + ".png")) && ok;
         window.aboutDialog()->close();
+
+        // The finder from the decoding panel's value, and a divider from 12 V to 5 V.
+        const std::unique_ptr<QMenu> menu(find<bandwise::DecodingPanel>(&window, "Frame1")->valueMenu());
+        menu->actions().last()->trigger();
+        bandwise::FinderDialog* finder = window.finderDialog();
+        waitForSearch(finder, "combination_busy");
+        ok = save(finder, output / (std::string("finder-combinations-") + code + ".png")) && ok;
+        find<QTabWidget>(finder, "finder_tabs")->setCurrentIndex(1);
+        find<QLineEdit>(finder, "divider_vin")->setText(QStringLiteral("12"));
+        find<QLineEdit>(finder, "divider_vout")->setText(QStringLiteral("5"));
+        find<QCheckBox>(finder, "two_per_leg")->setChecked(true);
+        waitForSearch(finder, "divider_busy");
+        ok = save(finder, output / (std::string("finder-divider-") + code + ".png")) && ok;
+        finder->close();
 
         settings::applySettingsLook(app);
         settings::SettingsWindow settingsWindow(program, messages, picker);

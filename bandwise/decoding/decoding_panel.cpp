@@ -247,7 +247,7 @@ void DecodingPanel::applyScheme(BandScheme scheme)
     m_tempcoValue->setEnabled(sixBand);
 }
 
-QMenu* DecodingPanel::valueMenu() const
+QMenu* DecodingPanel::valueMenu()
 {
     // The chosen bands in the order they stand on the resistor, in the options' words.
     const std::optional<values::TypedValue> reading = ExactReading(m_selection, scheme());
@@ -260,7 +260,15 @@ QMenu* DecodingPanel::valueMenu() const
                 bands << option->text();
         }
     }
-    return bandwise::valueMenu(m_resistorValue, reading, reading ? bands : QStringList());
+    QMenu* menu = bandwise::valueMenu(m_resistorValue, reading, reading ? bands : QStringList());
+    addFinderEntry(menu, [this] { Q_EMIT findStandardValuesAsked(); });
+    return menu;
+}
+
+std::optional<values::TypedValue> DecodingPanel::shownValue() const
+{
+    std::optional<values::TypedValue> reading = ExactReading(m_selection, scheme());
+    return reading && values::Decimal {} < reading->ohms ? reading : std::nullopt;
 }
 
 DecodingOutput DecodingPanel::compute() const

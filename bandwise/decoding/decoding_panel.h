@@ -35,9 +35,16 @@ public:
 
     void tick();
     // The value box's right-click menu as it would show now.
-    QMenu* valueMenu() const;
+    QMenu* valueMenu();
+    // The exact value the value box shows, for a value larger than 0 Ω.
+    std::optional<values::TypedValue> shownValue() const;
+
 
     SampleResistor& sampleResistor() { return *m_resistor; }
+
+Q_SIGNALS:
+    // The value box's menu asks for "Find standard values…".
+    void findStandardValuesAsked();
 
 private:
     void buildColourGroups();

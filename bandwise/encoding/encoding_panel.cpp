@@ -3,6 +3,7 @@
 #include "bandwise/core/window_texts.h"
 #include "bandwise/widgets/look.h"
 #include "bandwise/widgets/polling_timer.h"
+#include "bandwise/widgets/reading_problem.h"
 #include "bandwise/widgets/sample_resistor.h"
 #include "bandwise/widgets/scheme_options.h"
 #include "bandwise/widgets/shape.h"
@@ -35,32 +36,6 @@ struct EntryTexts {
 };
 
 const QKeySequence kSetValueKey(Qt::CTRL | Qt::Key_E);
-
-QString readingProblem(values::ValueError error, const QString& text)
-{
-    switch (error) {
-    case values::ValueError::None:
-    case values::ValueError::Empty:
-        break;
-    case values::ValueError::NotANumber:
-        return EntryTexts::tr("\"%1\" does not start with a number.").arg(text);
-    case values::ValueError::NotPositive:
-        return EntryTexts::tr("A resistance must be larger than 0 \u03A9.");
-    case values::ValueError::AmbiguousPrefix:
-        return EntryTexts::tr("\"m\" may mean milli or mega: write 0.001 or 1M.");
-    case values::ValueError::TrailingText:
-        return EntryTexts::tr("In \"%1\", what follows the value is not a tolerance.").arg(text);
-    case values::ValueError::BadTolerance:
-        return EntryTexts::tr("A tolerance must be a percentage between 0 and 100, for example 5%.");
-    case values::ValueError::TooSmall:
-    case values::ValueError::TooLarge:
-    case values::ValueError::AmbiguousMark:
-        break;  // told with what the bands can show
-    case values::ValueError::TooManyDigits:
-        return EntryTexts::tr("A value has at most 15 significant digits.");
-    }
-    return EntryTexts::tr("Type a value, for example 4k7 or 4.7 k\u03A9 5%.");
-}
 
 }  // namespace
 
@@ -220,17 +195,23 @@ QMenu* EncodingPanel::valueMenu()
     QAction* setValue = menu->addAction(EntryTexts::tr("Set value\u2026"));
     setValue->setShortcut(kSetValueKey);
     connect(setValue, &QAction::triggered, this, &EncodingPanel::askForValue);
+    addFinderEntry(menu, [this] { Q_EMIT findStandardValuesAsked(); });
     return menu;
+}
+
+std::optional<values::TypedValue> EncodingPanel::shownValue() const
+{
+    return m_reading && values::Decimal {} < m_reading->ohms ? m_reading : std::nullopt;
 }
 
 void EncodingPanel::askForValue()
 {
     // The value shown, in a form the reader takes back whatever the locale, to edit or type over.
     QString shown;
-    if (m_reading && values::Decimal {} < m_reading->ohms) {
-        shown = QString::fromStdString(values::RkmText(m_reading->ohms));
-        if (m_reading->tolerancePercent)
-            shown += QLatin1Char(' ') + QString::fromStdString(values::DecimalText(*m_reading->tolerancePercent)) +
+    if (const std::optional<values::TypedValue> value = shownValue()) {
+        shown = QString::fromStdString(values::RkmText(value->ohms));
+        if (value->tolerancePercent)
+            shown += QLatin1Char(' ') + QString::fromStdString(values::DecimalText(*value->tolerancePercent)) +
                 QLatin1Char('%');
     }
     // The dialog's own OK and Cancel, as Qt's would stay English in a translated window.
@@ -251,12 +232,6 @@ void EncodingPanel::setTypedValue(const QString& text)
     const auto ohms = [&separator](values::Decimal value) {
         return QString::fromStdString(values::EngineeringText(value, separator));
     };
-    if (const auto& meanings = reading.meanings) {
-        const auto rkm = [](values::Decimal value) { return QString::fromStdString(values::RkmText(value)); };
-        return refuse(EntryTexts::tr("\"%1\" may mean %2 or %3: type %4 or %5.")
-                          .arg(text.trimmed(), ohms(meanings->first.ohms), ohms(meanings->second.ohms),
-                              rkm(meanings->first.ohms), rkm(meanings->second.ohms)));
-    }
     // Beyond what the reader takes, the limits told are those of the bands in use.
     if (reading.error == values::ValueError::TooSmall)
         return refuse(
@@ -265,7 +240,7 @@ void EncodingPanel::setTypedValue(const QString& text)
         return refuse(EntryTexts::tr("Bands show at most %1, so they cannot show %2.")
                           .arg(ohms(LargestListValue(scheme())), text.trimmed()));
     if (!reading.value)
-        return refuse(readingProblem(reading.error, text));
+        return refuse(readingProblem(reading, text, locale().decimalPoint()));
 
     BandScheme bands = scheme();
     ListEntry entry = ListsForValue(*reading.value, bands);

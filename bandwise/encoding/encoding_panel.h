@@ -43,8 +43,14 @@ public:
     // "Set value…": sets the lists to a typed value ("4k7 5%"), or says why it cannot.
     void setTypedValue(const QString& text);
     void askForValue();
+    // The exact value the value box shows, for a value larger than 0 Ω.
+    std::optional<values::TypedValue> shownValue() const;
 
     SampleResistor& sampleResistor() { return *m_resistor; }
+
+Q_SIGNALS:
+    // The value box's menu asks for "Find standard values…".
+    void findStandardValuesAsked();
 
 private:
     void buildValueGroup();

@@ -7,9 +7,11 @@
 #include "bandwise/core/window_placement.h"
 #include "bandwise/decoding/decoding_panel.h"
 #include "bandwise/encoding/encoding_panel.h"
+#include "bandwise/finder/finder_dialog.h"
 #include "bandwise/widgets/look.h"
 #include "bandwise/widgets/sample_resistor.h"
 #include "bandwise/widgets/shape.h"
+#include "bandwise/widgets/value_facts.h"
 #include "bandwise/widgets/wrapping_check_box.h"
 #include "common/line_writer.h"
 #include "common/settings_files.h"
@@ -33,6 +35,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace bandwise {
 
@@ -128,6 +131,15 @@ MainWindow::MainWindow(common::FilePlaces places, platform::MessagePresenter& me
     m_exitButton->setObjectName(QStringLiteral("exit_button"));
     placeInTwips(m_exitButton, 10320, 9840, 975, 495);
     connect(m_exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
+
+    connect(m_decoding, &DecodingPanel::findStandardValuesAsked, this, [this] { showFinder(m_decoding->shownValue()); });
+    connect(m_encoding, &EncodingPanel::findStandardValuesAsked, this, [this] { showFinder(m_encoding->shownValue()); });
+    auto* find = new QShortcut(kFindStandardValuesKey, this);
+    find->setContext(Qt::WindowShortcut);
+    connect(find, &QShortcut::activated, this, [this] {
+        showFinder(m_decoding->isAncestorOf(focusWidget()) ? m_decoding->shownValue() : m_encoding->shownValue());
+    });
+    new ui::ShortcutOverTextBoxes(find);
 
     ui::keepLabelsPlain(this);
     ui::refreshAccessibleNames(this);
@@ -247,6 +259,18 @@ void MainWindow::exitProgram()
 AboutDialog* MainWindow::aboutDialog() const
 {
     return m_about;
+}
+
+void MainWindow::showFinder(const std::optional<values::TypedValue>& value)
+{
+    if (!m_finder) {
+        m_finder = new FinderDialog(this);
+        connect(m_finder, &FinderDialog::useValue, m_encoding, &EncodingPanel::setTypedValue);
+    }
+    m_finder->startFrom(value);
+    m_finder->show();
+    m_finder->raise();
+    m_finder->activateWindow();
 }
 
 void MainWindow::showAbout()

@@ -14,7 +14,10 @@
 // six swatches of its sample resistor and res_value. Both value boxes, when their reading changes,
 // take the exact reading's facts (range, series, markings, the other end) as tooltip and screen
 // reader description, and offer them for copying from their menus; "Set value…" turns a typed
-// value back into the encoding lists. The outline check box switches the border of the twelve
+// value back into the encoding lists. "Find standard values…" (either box's menu, or Ctrl+F for
+// the box whose panel has the focus, else the encoding one) opens the finder from that box's value;
+// the finder is made on first use, searches on threads of its own and sets the encoding lists
+// through "Set value…". The outline check box switches the border of the twelve
 // stripes of both sample resistors.
 //
 // "About" opens one non-modal About box, whose links go through GShell to the desktop.
@@ -43,6 +46,10 @@
 
 class QPushButton;
 
+namespace values {
+struct TypedValue;
+}
+
 namespace platform {
 class Desktop;
 class MessagePresenter;
@@ -54,6 +61,7 @@ class CalculatorPanel;
 class AboutDialog;
 class DecodingPanel;
 class EncodingPanel;
+class FinderDialog;
 class WrappingCheckBox;
 
 class MainWindow : public QWidget {
@@ -74,6 +82,8 @@ public:
     // The About box while it is open, for the buttons that act on it.
     AboutDialog* aboutDialog() const;
     const Shell& shell() const { return m_shell; }
+    // The finder once it has been opened.
+    FinderDialog* finderDialog() const { return m_finder; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -87,6 +97,7 @@ private:
     void unload();
     void exitProgram();
     void showAbout();
+    void showFinder(const std::optional<values::TypedValue>& value);
     void applyStripesOutline(bool outlined);
     void applyCaptions(const LanguageFields& fields);
     // A message about one of the settings files, naming its folder when that is not the program directory.
@@ -109,6 +120,7 @@ private:
     QPushButton* m_aboutButton = nullptr;
     QPushButton* m_exitButton = nullptr;
     QPointer<AboutDialog> m_about;
+    FinderDialog* m_finder = nullptr;
     // The further texts' translations for the language in use; leave the application with the window.
     ui::Translations m_translations;
     bool m_unloaded = false;

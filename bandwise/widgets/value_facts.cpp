@@ -125,6 +125,13 @@ QMenu* valueMenu(QLineEdit* box, const std::optional<values::TypedValue>& readin
     return menu;
 }
 
+void addFinderEntry(QMenu* menu, std::function<void()> find)
+{
+    QAction* action = menu->addAction(Texts::tr("Find standard values\u2026"));
+    action->setShortcut(kFindStandardValuesKey);
+    QObject::connect(action, &QAction::triggered, menu, std::move(find));
+}
+
 void offerValueMenu(QLineEdit* box, std::function<QMenu*()> makeMenu)
 {
     box->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -2,6 +2,7 @@
 
 #include "common/values/typed_value.h"
 
+#include <QKeyCombination>
 #include <QString>
 
 #include <functional>
@@ -20,6 +21,10 @@ void showValueFacts(QLineEdit* box, const std::optional<values::TypedValue>& rea
 // bands' colour words ("Yellow Violet Red Gold"). The value entries need a reading, the last one
 // bands. The caller owns the menu.
 QMenu* valueMenu(QLineEdit* box, const std::optional<values::TypedValue>& reading, const QStringList& bands);
+
+// "Find standard values…" at the end of a value box's menu, with the window's key for it.
+inline constexpr QKeyCombination kFindStandardValuesKey(Qt::CTRL | Qt::Key_F);
+void addFinderEntry(QMenu* menu, std::function<void()> find);
 
 // Gives the box that menu on a right click, with the reading and bands of that moment.
 void offerValueMenu(QLineEdit* box, std::function<QMenu*()> makeMenu);

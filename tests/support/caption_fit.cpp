@@ -48,7 +48,7 @@ bool fits(const QWidget* widget, QString* text)
     }
     if (const auto* push = qobject_cast<const QPushButton*>(widget)) {
         *text = push->text();
-        return metrics.horizontalAdvance(push->text()) + 8 <= push->width();
+        return metrics.horizontalAdvance(QString(push->text()).remove(QLatin1Char('&'))) + 8 <= push->width();
     }
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
         *text = button->text();
@@ -56,9 +56,11 @@ bool fits(const QWidget* widget, QString* text)
     }
     if (const auto* label = qobject_cast<const QLabel*>(widget)) {
         *text = label->text();
+        // The mark of a mnemonic is not drawn.
+        const QString shown = label->buddy() ? QString(label->text()).remove(QLatin1Char('&')) : label->text();
         if (label->wordWrap())
-            return wrappedTextFits(metrics, label->contentsRect(), label->text());
-        return metrics.horizontalAdvance(label->text()) <= label->contentsRect().width() &&
+            return wrappedTextFits(metrics, label->contentsRect(), shown);
+        return metrics.horizontalAdvance(shown) <= label->contentsRect().width() &&
             metrics.height() <= label->contentsRect().height();
     }
     if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {

@@ -1,6 +1,7 @@
 #include "bandwise/about/about_dialog.h"
 #include "bandwise/decoding/decoding_panel.h"
 #include "bandwise/encoding/encoding_panel.h"
+#include "bandwise/finder/finder_dialog.h"
 #include "bandwise/shell/main_window.h"
 #include "bandwise/widgets/line_shape.h"
 #include "bandwise/widgets/shape.h"
@@ -21,6 +22,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QStyle>
+#include <QTabWidget>
 #include <QTranslator>
 
 #include <chrono>
@@ -320,6 +322,16 @@ TEST_F(ShellTest, shippedLanguagesTranslateCaptionsColourWordsAndMessagesAndFit)
             << "Qt's own translations (Debian's qt6-translations-l10n) are missing";
         const std::unique_ptr<QMenu> menu(child<bandwise::DecodingPanel>(window.get(), "Frame1")->valueMenu());
         EXPECT_EQ(menu->actions().value(0)->text().section('\t', 0, 0), qt.translate("QLineEdit", "&Copy"));
+        // The finder that menu opens speaks the language too, and fits it on each tab.
+        menu->actions().last()->trigger();
+        EXPECT_NE(window->finderDialog()->windowTitle(), "Find standard values");
+        auto* tabs = child<QTabWidget>(window->finderDialog(), "finder_tabs");
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            QTest::qWait(1);
+            const QStringList faults = testsupport::layoutFaults(tabs->currentWidget());
+            EXPECT_TRUE(faults.isEmpty()) << faults.join(QStringLiteral("; ")).toStdString();
+        }
     }
 }
 
