@@ -52,8 +52,12 @@ void draw(QPainter& painter, const Network& network, const QRect& area)
         return;
     }
     case Network::Join::Series: {
-        // What is left over is wire at the end.
-        int left = area.left();
+        // Room beyond the parts is wire, shared by both ends so that the drawing stays centred.
+        int total = 0;
+        for (const Network& branch : network.branches)
+            total += measure(branch).width();
+        int left = area.left() + (area.width() - total) / 2;
+        painter.drawLine(area.left(), middle, left, middle);
         for (const Network& branch : network.branches) {
             const int width = measure(branch).width();
             draw(painter, branch, QRect(left, area.top(), width, area.height()));

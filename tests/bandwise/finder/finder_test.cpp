@@ -17,6 +17,7 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTreeWidget>
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -134,12 +135,45 @@ TEST_F(FinderTest, opensFromEitherValueBoxWithItsValueAndSearchesAgainAtEachChan
     const std::vector<std::string> found = rowsWhenDone("combination_results", "combination_busy");
     ASSERT_EQ(found.size(), 7U);  // one part, two ways with two, four with three
     EXPECT_EQ(found[0], "10K ∥ 10K | 5 kΩ | 0 %");
+    // Each drawing is as wide as its network, centred and closed on both sides, so that of two in
+    // series, three in parallel and three in series reads the same from either end.
+    auto* results = child<QTreeWidget>(finder(), "combination_results");
+    for (const int row : {1, 3, 4}) {
+        const QModelIndex drawing = results->model()->index(row, 1);
+        const QImage cell = results->viewport()->grab(results->visualRect(drawing)).toImage();
+        QRect ink;
+        for (int y = 0; y < cell.height(); ++y) {
+            for (int x = 0; x < cell.width(); ++x) {
+                if (qGray(cell.pixel(x, y)) < 128)
+                    ink |= QRect(x, y, 1, 1);
+            }
+        }
+        // Up to the one column by which a line's end pixel can fall on either side.
+        const QImage drawn = cell.copy(ink);
+        const QImage mirror = drawn.mirrored(true, false);
+        const auto from = [](const QImage& image, int column) {
+            return image.copy(column, 0, image.width() - 1, image.height());
+        };
+        EXPECT_GT(ink.width(), 2 * ink.height() / 3) << found[row];
+        EXPECT_TRUE(drawn == mirror || from(drawn, 1) == from(mirror, 0) || from(drawn, 0) == from(mirror, 1))
+            << found[row];
+    }
+    // A value a hair above 4.99 kΩ: the sign tells the side even where the digits cannot.
+    typeInto("wanted_value", "4k99");
+    EXPECT_EQ(rowsWhenDone("combination_results", "combination_busy").at(1), "(120K ∥ 1K1) + 3K9 | ≈4.99 kΩ | +0.000 %");
+    typeInto("wanted_value", "0.0001");
+    EXPECT_EQ(child<QLabel>(finder(), "combination_status")->text().toStdString(),
+        "The value must lie between 0.1 Ω and 1 GΩ.");
+    typeInto("wanted_value", "5k");
+    // Enter in a box goes on to the results.
+    QTest::keyClick(box("wanted_value"), Qt::Key_Return);
+    EXPECT_EQ(finder()->focusWidget(), results);
+    rowsWhenDone("combination_results", "combination_busy");
     QTest::keyClick(child<QSpinBox>(finder(), "max_parts"), Qt::Key_Down);
     QTest::keyClick(child<QSpinBox>(finder(), "max_parts"), Qt::Key_Down);
     EXPECT_EQ(rowsWhenDone("combination_results", "combination_busy"),
         std::vector<std::string> {"5K1 | 5.1 kΩ | +2.000 %"});
 
-    auto* results = child<QTreeWidget>(finder(), "combination_results");
     results->setFocus();
     QTest::keySequence(results, QKeySequence::Copy);
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "5K1\t5.1 kΩ\t+2.000 %");
@@ -166,7 +200,10 @@ TEST_F(FinderTest, aDividersR1SetsTheColourCodeLists)
 {
     pressFind(child<QLineEdit>(window.get(), "res_value"));
     auto* tabs = child<QTabBar>(finder(), "qt_tabwidget_tabbar");
+    ASSERT_EQ(tabs->count(), 2);
+    EXPECT_EQ(tabs->tabText(1).toStdString(), "&Divider");
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    ASSERT_TRUE(box("divider_vin")->isVisible());
     typeInto("divider_vin", "5 V");
     typeInto("divider_vout", "2.5");
     // Equal legs halve exactly; the smallest E24 pair that draws no more than the 1 kΩ total allows.

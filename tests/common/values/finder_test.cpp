@@ -1,10 +1,12 @@
 #include "common/values/finder.h"
+#include "common/values/wide_unsigned.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 
 using namespace values;
 
@@ -289,4 +291,17 @@ TEST(ValuesFinder, refusesWhatItCannotAnswer)
     };
     for (const auto& [name, error, expected] : rows)
         EXPECT_EQ(error, expected) << name;
+}
+
+TEST(ValuesWideUnsigned, carriesAndBorrowsCrossLimbs)
+{
+    const WideUnsigned max64 = std::numeric_limits<std::uint64_t>::max();
+    const WideUnsigned two64 = max64 + 1;
+    EXPECT_EQ(two64.limbs[0], 0U);
+    EXPECT_EQ(two64.limbs[1], 1U);
+    // 2^128 − 1 = (2^64 − 1)(2^64 + 1), reached by a product, a sum and a difference alike.
+    const WideUnsigned max128 = max64 * (two64 + 1);
+    EXPECT_EQ(max128 + 1, two64 * two64);
+    EXPECT_EQ(two64 * two64 - 1, max128);
+    EXPECT_EQ(Divide(max128, max64).quotient, two64 + 1);
 }
