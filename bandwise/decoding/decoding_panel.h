@@ -39,7 +39,6 @@ public:
     // The exact value the value box shows, for a value larger than 0 Ω.
     std::optional<values::TypedValue> shownValue() const;
 
-
     SampleResistor& sampleResistor() { return *m_resistor; }
 
 Q_SIGNALS:

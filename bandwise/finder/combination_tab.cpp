@@ -21,8 +21,8 @@ enum Column { PartsColumn, DrawingColumn, ResistanceColumn, ErrorColumn };
 }  // namespace
 
 CombinationTab::CombinationTab(QWidget* parent)
-    : SearchTab(parent, {"combination_busy", "combination_status", "combination_results", "copy_combination",
-                            "use_combination"},
+    : SearchTab(parent,
+          {"combination_busy", "combination_status", "combination_results", "copy_combination", "use_combination"},
           {FinderTexts::tr("Combinations found"),
               {FinderTexts::tr("Parts"), FinderTexts::tr("Network"), FinderTexts::tr("Resistance"),
                   FinderTexts::tr("Error")},

@@ -125,7 +125,8 @@ QString networkText(values::Topology topology, const std::vector<Decimal>& parts
 
 QString resistanceText(const values::ShownResistance& resistance, const QString& decimalSeparator)
 {
-    const QString shown = QString::fromStdString(values::EngineeringText(resistance.ohms, decimalSeparator.toStdString()));
+    const QString shown =
+        QString::fromStdString(values::EngineeringText(resistance.ohms, decimalSeparator.toStdString()));
     return resistance.exact ? shown : QStringLiteral("\u2248") + shown;
 }
 
@@ -142,10 +143,9 @@ QString errorText(Decimal percent, bool exact, const QString& decimalSeparator)
     const std::optional<Decimal> thousandths = values::ScaledByPowerOfTen(percent, 3);
     if (!thousandths)
         return numberText(percent, decimalSeparator) + QStringLiteral(" %");
-    const QString digits = QString::fromStdString(values::DecimalText(Decimal {
-                                                      thousandths->mantissa < 0 ? -thousandths->mantissa
-                                                                                : thousandths->mantissa,
-                                                      thousandths->exponent}))
+    const QString digits = QString::fromStdString(
+        values::DecimalText(Decimal {
+            thousandths->mantissa < 0 ? -thousandths->mantissa : thousandths->mantissa, thousandths->exponent}))
                                .rightJustified(4, QLatin1Char('0'));
     const QString sign = percent < Decimal {} ? QStringLiteral("\u2212") : QStringLiteral("+");
     return sign + digits.left(digits.size() - 3) + decimalSeparator + digits.right(3) + QStringLiteral(" %");

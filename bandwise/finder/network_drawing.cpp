@@ -45,7 +45,8 @@ void draw(QPainter& painter, const Network& network, const QRect& area)
     const int middle = area.top() + area.height() / 2;
     switch (network.join) {
     case Network::Join::Part: {
-        const QRect body(area.left() + (area.width() - kBodyWidth) / 2, middle - kBodyHeight / 2, kBodyWidth, kBodyHeight);
+        const QRect body(
+            area.left() + (area.width() - kBodyWidth) / 2, middle - kBodyHeight / 2, kBodyWidth, kBodyHeight);
         painter.drawLine(area.left(), middle, body.left(), middle);
         painter.drawLine(body.right() + 1, middle, area.right() + 1, middle);
         painter.drawRect(body);

@@ -76,8 +76,8 @@ void SearchTab::finishLayout(QLayout* inputs, std::initializer_list<QWidget*> ta
             setTabOrder(previous, control);
         previous = control;
     }
-    for (QWidget* control : {static_cast<QWidget*>(m_results), static_cast<QWidget*>(m_copyButton),
-             static_cast<QWidget*>(m_useButton)}) {
+    for (QWidget* control :
+        {static_cast<QWidget*>(m_results), static_cast<QWidget*>(m_copyButton), static_cast<QWidget*>(m_useButton)}) {
         setTabOrder(previous, control);
         previous = control;
     }

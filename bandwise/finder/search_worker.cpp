@@ -7,8 +7,7 @@ namespace bandwise {
 SearchWorker::SearchWorker(QObject* receiver)
     : m_receiver(receiver)
     , m_thread([this](std::stop_token stop) { run(std::move(stop)); })
-{
-}
+{ }
 
 SearchWorker::~SearchWorker()
 {
@@ -68,8 +67,7 @@ void SearchWorker::run(std::stop_token workerStop)
         if (stop.stop_requested())
             continue;
         QMetaObject::invokeMethod(
-            m_receiver, [this, generation = next.first, result] { deliver(generation, result); },
-            Qt::QueuedConnection);
+            m_receiver, [this, generation = next.first, result] { deliver(generation, result); }, Qt::QueuedConnection);
     }
 }
 

@@ -132,8 +132,10 @@ MainWindow::MainWindow(common::FilePlaces places, platform::MessagePresenter& me
     placeInTwips(m_exitButton, 10320, 9840, 975, 495);
     connect(m_exitButton, &QPushButton::clicked, this, &MainWindow::exitProgram);
 
-    connect(m_decoding, &DecodingPanel::findStandardValuesAsked, this, [this] { showFinder(m_decoding->shownValue()); });
-    connect(m_encoding, &EncodingPanel::findStandardValuesAsked, this, [this] { showFinder(m_encoding->shownValue()); });
+    connect(
+        m_decoding, &DecodingPanel::findStandardValuesAsked, this, [this] { showFinder(m_decoding->shownValue()); });
+    connect(
+        m_encoding, &EncodingPanel::findStandardValuesAsked, this, [this] { showFinder(m_encoding->shownValue()); });
     auto* find = new QShortcut(kFindStandardValuesKey, this);
     find->setContext(Qt::WindowShortcut);
     connect(find, &QShortcut::activated, this, [this] {

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -17,7 +18,6 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTreeWidget>
-#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -160,7 +160,8 @@ TEST_F(FinderTest, opensFromEitherValueBoxWithItsValueAndSearchesAgainAtEachChan
     }
     // A value a hair above 4.99 kΩ: the sign tells the side even where the digits cannot.
     typeInto("wanted_value", "4k99");
-    EXPECT_EQ(rowsWhenDone("combination_results", "combination_busy").at(1), "(120K ∥ 1K1) + 3K9 | ≈4.99 kΩ | +0.000 %");
+    EXPECT_EQ(
+        rowsWhenDone("combination_results", "combination_busy").at(1), "(120K ∥ 1K1) + 3K9 | ≈4.99 kΩ | +0.000 %");
     typeInto("wanted_value", "0.0001");
     EXPECT_EQ(child<QLabel>(finder(), "combination_status")->text().toStdString(),
         "The value must lie between 0.1 Ω and 1 GΩ.");
@@ -171,8 +172,8 @@ TEST_F(FinderTest, opensFromEitherValueBoxWithItsValueAndSearchesAgainAtEachChan
     rowsWhenDone("combination_results", "combination_busy");
     QTest::keyClick(child<QSpinBox>(finder(), "max_parts"), Qt::Key_Down);
     QTest::keyClick(child<QSpinBox>(finder(), "max_parts"), Qt::Key_Down);
-    EXPECT_EQ(rowsWhenDone("combination_results", "combination_busy"),
-        std::vector<std::string> {"5K1 | 5.1 kΩ | +2.000 %"});
+    EXPECT_EQ(
+        rowsWhenDone("combination_results", "combination_busy"), std::vector<std::string> {"5K1 | 5.1 kΩ | +2.000 %"});
 
     results->setFocus();
     QTest::keySequence(results, QKeySequence::Copy);
@@ -181,16 +182,16 @@ TEST_F(FinderTest, opensFromEitherValueBoxWithItsValueAndSearchesAgainAtEachChan
     EXPECT_EQ(encodedValue().toStdString(), "5100±1%");  // the tolerance stays as chosen
     // Values not in the drawer, apart by blanks or semicolons, commas as decimal marks.
     typeInto("excluded_values", "5K1; 4,7k");
-    EXPECT_EQ(rowsWhenDone("combination_results", "combination_busy"),
-        std::vector<std::string> {"5K6 | 5.6 kΩ | +12.000 %"});
+    EXPECT_EQ(
+        rowsWhenDone("combination_results", "combination_busy"), std::vector<std::string> {"5K6 | 5.6 kΩ | +12.000 %"});
     // Text that is no value is told why, and leaves no rows of an earlier value behind, nor of the
     // search that was under way.
     typeInto("wanted_value", "5k6");
     typeInto("wanted_value", "five");
     QTest::qWait(200);
     EXPECT_EQ(rows("combination_results"), QStringList());
-    EXPECT_EQ(child<QLabel>(finder(), "combination_status")->text().toStdString(),
-        "\"five\" does not start with a number.");
+    EXPECT_EQ(
+        child<QLabel>(finder(), "combination_status")->text().toStdString(), "\"five\" does not start with a number.");
 
     QTest::keyClick(results, Qt::Key_Escape);
     EXPECT_FALSE(finder()->isVisible());
@@ -226,9 +227,8 @@ TEST(SearchWorkerTest, aNewSearchStopsTheOneInProgressWhoseResultNeverArrives)
         return [&delivered] { delivered << "stopped"; };
     };
     const auto saying = [&delivered](const char* text) {
-        return [&delivered, text](std::stop_token) -> std::function<void()> {
-            return [&delivered, text] { delivered << text; };
-        };
+        return [&delivered, text](
+                   std::stop_token) -> std::function<void()> { return [&delivered, text] { delivered << text; }; };
     };
     {
         bandwise::SearchWorker worker(&window);
