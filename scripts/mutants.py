@@ -169,7 +169,7 @@ def write_markdown(path, mutants, results, before):
 
 # ---- Generated mutants: the classic operators of the mutation tools, over every production file.
 
-PRODUCTION = ("common/", "bandwise/", "settings/", "ui/", "platform/")
+PRODUCTION = ("common/", "bandwise/", "settings/", "ui/", "platform/", "cli/")
 EQUIVALENTS = ROOT / "tests" / "mutants-equivalent.txt"
 # Binary operators stand between spaces in this tree's style, which keeps template brackets,
 # arrows and stream operators out of reach.
