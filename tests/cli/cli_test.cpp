@@ -78,7 +78,14 @@ TEST_F(CliTest, commandsAnswerOnStdoutAndFailWithStatusAndReason)
         {"smdValue", "smd 4k99", 0, "4991 (4-digit)\n68B (EIA-96)\n"},
         {"nearest", "nearest 4.8k --series E24", 0, "4.7 k\u03A9 -2.08%\n5.1 k\u03A9 +6.25%\n"},
         {"combine", "combine 5k --series e12 --max 1 --exclude 4k7", 0, "5K6 = 5.6 k\u03A9 +12.000%\n"},
-        {"divider", "divider --vin 10 --vout 5 --series E3 --total-min 10k --total-max 20k", 0,
+        // Only 1 Ω parts: 1 + 1 is 2 exactly, 1 alone is 50 % low and 1 ∥ 1 75 % low.
+        {"combineJson", "--json combine 2 --series E1 --max 2 --lowest 1 --highest 1", 0,
+            R"({"command":"combine","series":"E1","ohms":2,"combinations":[)"
+            R"({"topology":"series2","network":"1R0 + 1R0","parts":[1,1],"ohms":2,"ohms_exact":true,"error_percent":0,"exact_match":true},)"
+            R"({"topology":"single","network":"1R0","parts":[1],"ohms":1,"ohms_exact":true,"error_percent":-50,"exact_match":false},)"
+            R"({"topology":"parallel2","network":"1R0 ∥ 1R0","parts":[1,1],"ohms":0.5,"ohms_exact":true,"error_percent":-75,"exact_match":false}]})"
+            "\n"},
+        {"divider", "divider --vin 10V --vout 5 --series E3 --total-min 10k --total-max 20k", 0,
             "R1 = 10K, R2 = 10K: 5 V 0.000%, 0.5 mA\n"},
         {"help", "--help", 0, "divider", false},
         {"commandHelp", "combine --help", 0, "--exclude", false},
