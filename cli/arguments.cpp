@@ -7,7 +7,7 @@ namespace cli {
 
 namespace {
 
-constexpr std::array<OptionSpec, 5> kCommonOptions = {{
+constexpr std::array<OptionShape, 5> kCommonOptions = {{
     {"--help", false},
     {"--version", false},
     {"--json", false},
@@ -15,15 +15,15 @@ constexpr std::array<OptionSpec, 5> kCommonOptions = {{
     {"--language", true},
 }};
 
-const OptionSpec* find(std::span<const OptionSpec> options, std::string_view name)
+const OptionShape* find(std::span<const OptionShape> options, std::string_view name)
 {
-    const auto found = std::ranges::find(options, name, &OptionSpec::name);
+    const auto found = std::ranges::find(options, name, &OptionShape::name);
     return found == options.end() ? nullptr : &*found;
 }
 
 }  // namespace
 
-std::span<const OptionSpec> CommonOptions()
+std::span<const OptionShape> CommonOptions()
 {
     return kCommonOptions;
 }
@@ -41,7 +41,7 @@ const std::vector<std::string>& Arguments::values(std::string_view name) const
     return found == options.end() ? kNone : found->second;
 }
 
-ArgumentsReading ReadArguments(std::span<const std::string_view> args, std::span<const CommandSpec> commands)
+ArgumentsReading ReadArguments(std::span<const std::string_view> args, std::span<const CommandShape> commands)
 {
     ArgumentsReading reading;
     Arguments& arguments = reading.arguments;
@@ -53,22 +53,22 @@ ArgumentsReading ReadArguments(std::span<const std::string_view> args, std::span
         } else if (!optionsEnded && arg.starts_with("--")) {
             const std::size_t equals = arg.find('=');
             const std::string_view name = arg.substr(0, equals);
-            const OptionSpec* spec = find(kCommonOptions, name);
-            if (!spec && arguments.command)
-                spec = find(arguments.command->options, name);
-            if (!spec) {
+            const OptionShape* option = find(kCommonOptions, name);
+            if (!option && arguments.command)
+                option = find(arguments.command->options, name);
+            if (!option) {
                 reading.error = "unknown option " + std::string(name) +
                     (arguments.command ? " for " + std::string(arguments.command->name) : std::string());
                 return reading;
             }
             std::string value;
             if (equals != std::string_view::npos) {
-                if (!spec->takesValue) {
+                if (!option->takesValue) {
                     reading.error = std::string(name) + " takes no value";
                     return reading;
                 }
                 value = arg.substr(equals + 1);
-            } else if (spec->takesValue) {
+            } else if (option->takesValue) {
                 if (i + 1 == args.size()) {
                     reading.error = std::string(name) + " needs a value";
                     return reading;
@@ -77,7 +77,7 @@ ArgumentsReading ReadArguments(std::span<const std::string_view> args, std::span
             }
             arguments.options[std::string(name)].push_back(std::move(value));
         } else if (!arguments.command) {
-            const auto found = std::ranges::find(commands, arg, &CommandSpec::name);
+            const auto found = std::ranges::find(commands, arg, &CommandShape::name);
             if (found == commands.end()) {
                 reading.error = "unknown command \"" + std::string(arg) + "\"";
                 return reading;

@@ -9,21 +9,21 @@
 
 namespace cli {
 
-struct OptionSpec {
+struct OptionShape {
     std::string_view name;  // "--series"
     bool takesValue;
 };
 
 // What one command accepts besides the options every command has.
-struct CommandSpec {
+struct CommandShape {
     std::string_view name;
-    std::span<const OptionSpec> options;
+    std::span<const OptionShape> options;
 };
 
 // A command line read against the commands: options may stand anywhere, as "--name value" or
 // "--name=value", those of every command also before the command; "--" ends the options.
 struct Arguments {
-    const CommandSpec* command = nullptr;  // none: only options were given
+    const CommandShape* command = nullptr;  // none: only options were given
     std::vector<std::string> words;
     std::map<std::string, std::vector<std::string>, std::less<>> options;  // a flag holds one ""
 
@@ -34,12 +34,12 @@ struct Arguments {
 };
 
 // The options every command has.
-std::span<const OptionSpec> CommonOptions();
+std::span<const OptionShape> CommonOptions();
 
 struct ArgumentsReading {
     Arguments arguments;
     std::string error;  // set when the command line is not understood
 };
-ArgumentsReading ReadArguments(std::span<const std::string_view> args, std::span<const CommandSpec> commands);
+ArgumentsReading ReadArguments(std::span<const std::string_view> args, std::span<const CommandShape> commands);
 
 }  // namespace cli

@@ -621,11 +621,11 @@ Outcome divider(const Request& request)
 
 // ---- the table -----------------------------------------------------------------------------
 
-constexpr std::array<OptionSpec, 3> kEncodeOptions = {{{"--bands", true}, {"--tolerance", true}, {"--tempco", true}}};
-constexpr std::array<OptionSpec, 1> kNearestOptions = {{{"--series", true}}};
-constexpr std::array<OptionSpec, 5> kCombineOptions = {
+constexpr std::array<OptionShape, 3> kEncodeOptions = {{{"--bands", true}, {"--tolerance", true}, {"--tempco", true}}};
+constexpr std::array<OptionShape, 1> kNearestOptions = {{{"--series", true}}};
+constexpr std::array<OptionShape, 5> kCombineOptions = {
     {{"--series", true}, {"--max", true}, {"--exclude", true}, {"--lowest", true}, {"--highest", true}}};
-constexpr std::array<OptionSpec, 10> kDividerOptions = {
+constexpr std::array<OptionShape, 10> kDividerOptions = {
     {{"--vin", true}, {"--vout", true}, {"--ratio", true}, {"--series", true}, {"--two-per-leg", false},
         {"--total-min", true}, {"--total-max", true}, {"--exclude", true}, {"--lowest", true}, {"--highest", true}}};
 
@@ -674,14 +674,14 @@ std::span<const Command> Commands()
     return kCommands;
 }
 
-std::span<const CommandSpec> CommandSpecs()
+std::span<const CommandShape> CommandShapes()
 {
-    static const std::array<CommandSpec, kCommands.size()> kSpecs = [] {
-        std::array<CommandSpec, kCommands.size()> specs;
-        std::ranges::transform(kCommands, specs.begin(), &Command::spec);
-        return specs;
+    static const std::array<CommandShape, kCommands.size()> kShapes = [] {
+        std::array<CommandShape, kCommands.size()> shapes;
+        std::ranges::transform(kCommands, shapes.begin(), &Command::shape);
+        return shapes;
     }();
-    return kSpecs;
+    return kShapes;
 }
 
 }  // namespace cli

@@ -28,13 +28,13 @@ struct Outcome {
 };
 
 struct Command {
-    CommandSpec spec;
+    CommandShape shape;
     std::string_view usage;  // the help of the command, from its synopsis on
     Outcome (*run)(const Request&);
     bool usesColourWords = false;
 };
 
 std::span<const Command> Commands();
-std::span<const CommandSpec> CommandSpecs();
+std::span<const CommandShape> CommandShapes();
 
 }  // namespace cli

@@ -83,13 +83,13 @@ std::optional<std::string> loadLanguage(
 
 Run RunCommandLine(std::span<const std::string_view> args, const std::filesystem::path& programDirectory)
 {
-    const ArgumentsReading reading = ReadArguments(args, CommandSpecs());
+    const ArgumentsReading reading = ReadArguments(args, CommandShapes());
     if (!reading.error.empty())
         return failed(kBadInput, reading.error + "; see bandwise-cli --help");
     const Arguments& arguments = reading.arguments;
     const Command* command = nullptr;
     if (arguments.command)
-        command = &Commands()[static_cast<std::size_t>(arguments.command - CommandSpecs().data())];
+        command = &Commands()[static_cast<std::size_t>(arguments.command - CommandShapes().data())];
 
     if (arguments.has("--version"))
         return {0, "bandwise-cli " BANDWISE_VERSION "\n", {}};
