@@ -8,7 +8,7 @@ DIST_DIR   := $(BUILD_DIR)/dist
 
 # Build and test dependencies, as Debian 12 packages.
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-liberation2 \
-            libxcb1-dev desktop-file-utils appstream qt6ct fonts-dejavu-core qt6-tools-dev qt6-l10n-tools \
+            libxcb1-dev libfontconfig-dev desktop-file-utils appstream qt6ct fonts-dejavu-core qt6-tools-dev qt6-l10n-tools \
             qt6-translations-l10n strace locales
 FUZZ_PACKAGES := cmake ninja-build clang libclang-rt-14-dev
 FUZZ_SECONDS ?= 60

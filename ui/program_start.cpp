@@ -2,6 +2,7 @@
 
 #include "platform/display_check.h"
 #include "platform/file_access.h"
+#include "platform/font_preload.h"
 #include "platform/program_directory.h"
 #include "platform/termination.h"
 #include "ui/program_icon.h"
@@ -23,6 +24,7 @@ std::unique_ptr<ProgramStart> ProgramStart::begin(int& argc, char** argv, const 
         std::fprintf(stderr, "%s cannot start: %s.\n", program, reason->c_str());
         return nullptr;
     }
+    platform::FontPreload fonts;
     platform::DisplayOpening opening(program);
     std::unique_ptr<ProgramStart> start(new ProgramStart(argc, argv));
     opening.reached();
@@ -36,6 +38,7 @@ std::unique_ptr<ProgramStart> ProgramStart::begin(int& argc, char** argv, const 
     }
     start->m_places = platform::ChooseFilePlaces(*directory);
     platform::ClearLeftoverSaves(*start->m_places);
+    fonts.wait();
     return start;
 }
 

@@ -1,0 +1,10 @@
+#include "platform/font_preload.h"
+
+namespace platform {
+
+FontPreload::FontPreload() = default;
+
+void FontPreload::wait()
+{ }
+
+}  // namespace platform
