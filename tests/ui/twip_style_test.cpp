@@ -54,14 +54,14 @@ TEST(TwipStyle, optionIndicatorsLookAsFusionDrawsThemInEveryStateAndScale)
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
     const QStyle& window = *QApplication::style();
     const QStyle::State on = QStyle::State_Enabled | QStyle::State_On;
-    const QStyle::State states[] = {QStyle::State_Enabled | QStyle::State_Off, on, QStyle::State_Off,
-        QStyle::State_On, on | QStyle::State_Sunken, on | QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange};
+    const QStyle::State states[] = {QStyle::State_Enabled | QStyle::State_Off, on, QStyle::State_Off, QStyle::State_On,
+        on | QStyle::State_Sunken, on | QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange};
     // Twice over: the second round comes from what the first left behind, each look in turn.
     for (int round = 0; round < 2; ++round) {
         for (int ratio : {1, 2}) {
             for (QStyle::State state : states) {
-                SCOPED_TRACE(testing::Message() << "round " << round << ", scale " << ratio << ", state 0x"
-                                                << std::hex << static_cast<unsigned>(state));
+                SCOPED_TRACE(testing::Message() << "round " << round << ", scale " << ratio << ", state 0x" << std::hex
+                                                << static_cast<unsigned>(state));
                 EXPECT_TRUE(sameWithinRounding(indicator(window, state, ratio), indicator(*fusion, state, ratio)));
             }
         }
