@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -68,7 +69,7 @@ TEST(TwipStyle, optionIndicatorsLookAsFusionDrawsThemInEveryStateAndScale)
     }
 }
 
-TEST(TwipStyle, aGroupFrameIsAOnePixelOutlineOnItsFrameRectangle)
+TEST(TwipStyle, aGroupIsAOnePixelOutlineWithItsTitleSetIntoTheTopEdgeNearTheLeft)
 {
     QGroupBox group(QStringLiteral("Result"));
     group.resize(160, 90);
@@ -94,6 +95,19 @@ TEST(TwipStyle, aGroupFrameIsAOnePixelOutlineOnItsFrameRectangle)
         EXPECT_EQ(image.pixel(edge.on), line.rgb());
         EXPECT_NE(image.pixel(edge.within), line.rgb());
     }
+
+    // The title: ink darker than the line, starting just after a gap cut into the top edge.
+    int firstInk = image.width();
+    for (int y = 0; y < group.fontMetrics().height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < qGray(line.rgb()) - 40)
+                firstInk = std::min(firstInk, x);
+        }
+    }
+    EXPECT_GE(firstInk, frame.left() + 6);
+    EXPECT_LE(firstInk, frame.left() + 9);
+    EXPECT_EQ(image.pixel(frame.left() + 2, frame.top()), line.rgb());
+    EXPECT_NE(image.pixel(frame.left() + 5, frame.top()), line.rgb());
 }
 
 }  // namespace
