@@ -6,9 +6,9 @@ namespace platform {
 
 // Reads the desktop's font configuration on a thread of its own, from construction on. Qt reads
 // it the first time a widget measures text, which on Linux is the single largest cost before a
-// window's first frame; begun before Qt connects to the display, it is done, or nearly, by the
-// time the window is built, on a second core that would otherwise idle. Qt then finds it read and
-// does not read it again. Where Qt does not use fontconfig this does nothing.
+// window's first frame; begun before Qt connects to the display, it is done on a second core by
+// the time the window is built. Qt then finds it read and does not read it again. Built without
+// fontconfig, this does nothing.
 class FontPreload {
 public:
     FontPreload();
